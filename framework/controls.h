@@ -1,0 +1,110 @@
+#pragma once
+// Controls laid out in twips, with captions, designed and current colours, as every window
+// of the program uses them. Each control's objectName is its name in the window's design
+// (`Label2(6)`, `CmdResolver`), so tests and tools find them by name.
+#include "framework/colors.h"
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+
+namespace framework {
+
+// 15 twips make one device-independent pixel.
+inline constexpr int TwipsPerPixel = 15;
+constexpr int px(double twips) { return int(twips / TwipsPerPixel + (twips >= 0 ? 0.5 : -0.5)); }
+
+// A position and size in twips; a width or height of 0 means "as large as the content".
+struct Geometry {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The fonts of the design are "MS Sans Serif" at the given point size.
+struct FontSpec {
+    double points = 8.25;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+inline constexpr FontSpec Default{};
+inline constexpr FontSpec Panel{9.75};
+inline constexpr FontSpec PanelBold{9.75, true};
+inline constexpr FontSpec Pt12{12};
+inline constexpr FontSpec Pt12Bold{12, true};
+inline constexpr FontSpec Pt135{13.5};
+inline constexpr FontSpec Pt135Bold{13.5, true};
+inline constexpr FontSpec Pt825Bold{8.25, true};
+
+// The installed sans-serif face that stands for "MS Sans Serif", at the same point size.
+QFont makeFont(const FontSpec& spec);
+
+// Caption of a label, button or frame, or text of a text box, as the program wrote it.
+QString caption(const QWidget* control);
+// Writes it; a label that sizes itself to its text is resized at once.
+void setCaption(QWidget* control, const QString& text);
+
+// Fore colour (labels, frames, buttons, text boxes), in the design's notation.
+OleColor foreColor(const QWidget* control);
+OleColor designedForeColor(const QWidget* control);
+void setForeColor(QWidget* control, OleColor color);
+// Back to the designed colour.
+void restoreForeColor(QWidget* control);
+void setBackColor(QWidget* control, OleColor color);
+
+// Top position in twips (a Single, as shapes keep it).
+float topTwips(const QWidget* control);
+void setTopTwips(QWidget* control, float top);
+
+// Lays a control at a twips geometry; a zero width or height takes the content's size.
+void place(QWidget* control, const Geometry& geometry);
+
+// A straight line from (x1, y1) to (x2, y2), in twips relative to its container.
+class LineControl : public QWidget {
+public:
+    LineControl(QWidget* parent, int x1, int y1, int x2, int y2, int width, OleColor color);
+    OleColor color() const { return color_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPointF from_, to_;
+    int width_;
+    OleColor color_;
+};
+
+// An oval or rectangle, filled, with a border.
+class ShapeControl : public QWidget {
+public:
+    enum Kind { Oval, Rectangle };
+    ShapeControl(QWidget* parent, Kind kind, OleColor fill, OleColor border, int borderWidth = 1);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Kind kind_;
+    OleColor fill_, border_;
+    int borderWidth_;
+};
+
+// A control drawn by a function of the window's own (pictures, drawn signs).
+class PaintedControl : public QWidget {
+public:
+    using Painter = std::function<void(QPainter&, const QRect&)>;
+    PaintedControl(QWidget* parent, Painter painter);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Painter painter_;
+};
+
+}  // namespace framework

@@ -1,0 +1,209 @@
+#include "framework/form.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace framework {
+
+namespace {
+bool g_ending = false;
+}
+
+void setEnding(bool ending) { g_ending = ending; }
+bool isEnding() { return g_ending; }
+
+QString creditLine() { return QStringLiteral("Desenvolvido por Tavrino"); }
+
+Form::Form(const QString& name, const QString& title, int widthTwips, int heightTwips)
+    : widthTwips_(widthTwips), heightTwips_(heightTwips)
+{
+    setObjectName(name);
+    setWindowTitle(title);
+    setFixedSize(px(widthTwips), px(heightTwips));
+    setFont(makeFont(Default));
+}
+
+template <class W>
+W* Form::adopt(W* widget, const QString& name, const Geometry& g, const FontSpec& font)
+{
+    widget->setObjectName(name);
+    widget->setProperty("matravelControl", true);
+    widget->setFont(makeFont(font));
+    place(widget, g);
+    controls_.push_back(widget);
+    return widget;
+}
+
+QLabel* Form::addLabel(const QString& name, const QString& text, Geometry g, FontSpec font,
+                       OleColor fore, QWidget* in)
+{
+    auto label = new QLabel(in ? in : this);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A label of a fixed size wraps its words inside it, as designed.
+    label->setWordWrap(g.width != 0 && g.height != 0);
+    setForeColor(label, fore);
+    return adopt(label, name, g, font);
+}
+
+QLineEdit* Form::addTextBox(const QString& name, const QString& text, Geometry g, FontSpec font,
+                            QWidget* in)
+{
+    auto box = new QLineEdit(in ? in : this);
+    box->setText(text);
+    box->setFocusPolicy(Qt::StrongFocus);
+    setForeColor(box, ole::WindowText);
+    return adopt(box, name, g, font);
+}
+
+QPushButton* Form::addButton(const QString& name, const QString& text, Geometry g, FontSpec font,
+                             QWidget* in)
+{
+    auto button = new QPushButton(in ? in : this);
+    button->setText(text);
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::StrongFocus);
+    setForeColor(button, ole::ButtonText);
+    return adopt(button, name, g, font);
+}
+
+QListWidget* Form::addListBox(const QString& name, Geometry g, FontSpec font, QWidget* in)
+{
+    auto list = new QListWidget(in ? in : this);
+    list->setFocusPolicy(Qt::StrongFocus);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    setForeColor(list, ole::WindowText);
+    return adopt(list, name, g, font);
+}
+
+QGroupBox* Form::addFrame(const QString& name, const QString& text, Geometry g, FontSpec font,
+                          OleColor fore, QWidget* in)
+{
+    auto frame = new QGroupBox(text, in ? in : this);
+    setForeColor(frame, fore);
+    return adopt(frame, name, g, font);
+}
+
+QWidget* Form::addPictureBox(const QString& name, Geometry g, OleColor back, QWidget* in)
+{
+    auto box = new QFrame(in ? in : this);
+    box->setFrameShape(QFrame::Panel);
+    box->setFrameShadow(QFrame::Sunken);
+    setBackColor(box, back);
+    return adopt(static_cast<QWidget*>(box), name, g, Default);
+}
+
+LineControl* Form::addLine(const QString& name, int x1, int y1, int x2, int y2, int width,
+                           OleColor color, QWidget* in)
+{
+    auto line = new LineControl(in ? in : this, x1, y1, x2, y2, width, color);
+    line->setObjectName(name);
+    line->setProperty("matravelControl", true);
+    line->setProperty("foreColor", uint(color));
+    controls_.push_back(line);
+    return line;
+}
+
+ShapeControl* Form::addShape(const QString& name, ShapeControl::Kind kind, Geometry g,
+                             OleColor fill, OleColor border, int borderWidth, QWidget* in)
+{
+    auto shape = new ShapeControl(in ? in : this, kind, fill, border, borderWidth);
+    return adopt(shape, name, g, Default);
+}
+
+PaintedControl* Form::addPainted(const QString& name, Geometry g, PaintedControl::Painter painter,
+                                 QWidget* in)
+{
+    auto painted = new PaintedControl(in ? in : this, std::move(painter));
+    return adopt(painted, name, g, Default);
+}
+
+void Form::addLabels(std::initializer_list<LabelSpec> labels, QWidget* in)
+{
+    for (const LabelSpec& l : labels)
+        addLabel(QString::fromUtf8(l.name), QString::fromUtf8(l.caption), {l.left, l.top, l.width, l.height},
+                 l.font, l.fore, in);
+}
+
+QLabel* Form::addValueLabel(const QString& name, int left, int top, FontSpec font, OleColor fore, QWidget* in)
+{
+    return addLabel(name, QString(), {left, top, 0, 0}, font, fore, in);
+}
+
+QLabel* Form::label(const QString& name) const { return qobject_cast<QLabel*>(control(name)); }
+QLineEdit* Form::textBox(const QString& name) const { return qobject_cast<QLineEdit*>(control(name)); }
+QPushButton* Form::button(const QString& name) const { return qobject_cast<QPushButton*>(control(name)); }
+QListWidget* Form::listBox(const QString& name) const { return qobject_cast<QListWidget*>(control(name)); }
+
+void Form::clear(std::initializer_list<QWidget*> controls)
+{
+    for (QWidget* c : controls)
+        setCaption(c, QString());
+}
+
+void Form::light(std::initializer_list<QWidget*> controls, OleColor color)
+{
+    for (QWidget* c : controls)
+        setForeColor(c, color);
+}
+
+void Form::rest(std::initializer_list<QWidget*> controls)
+{
+    for (QWidget* c : controls)
+        restoreForeColor(c);
+}
+
+void Form::setTabOrder(std::initializer_list<QWidget*> order)
+{
+    tabOrder_.assign(order.begin(), order.end());
+    for (size_t i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+}
+
+QWidget* Form::control(const QString& name) const
+{
+    for (QWidget* w : controls_)
+        if (w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+void Form::unload() { setStatusText(creditLine()); }
+
+void Form::afterRuntimeError()
+{
+    if (newCalculation_) {
+        newCalculation_->setEnabled(true);
+        newCalculation_->setVisible(true);
+    }
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    // Closing is never refused; the program's own end runs no closing handler.
+    if (!isEnding())
+        guarded([this] { unload(); });
+    event->accept();
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        if (QWidget* first = firstInTabOrder())
+            first->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Form::connectClick(QPushButton* button, std::function<void()> slot)
+{
+    connect(button, &QPushButton::clicked, this, [slot = std::move(slot)]() { slot(); });
+}
+
+}  // namespace framework

@@ -1,0 +1,142 @@
+#pragma once
+// One window of the program inside the main window (a problem window or the About window):
+// its controls laid out from the design's tables, its tab order, its closing handler, and
+// the guard through which every event handler runs.
+#include "framework/controls.h"
+#include "framework/host.h"
+#include "framework/numbers/value.h"
+
+#include <QWidget>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace framework {
+
+// The credit line that a problem window writes into the status bar when it closes.
+QString creditLine();
+
+// One label of a design table (a pseudo-code line, a prompt, a value label).
+struct LabelSpec {
+    const char* name;
+    const char* caption;
+    int left, top, width = 0, height = 0;
+    FontSpec font = Default;
+    OleColor fore = ole::ButtonText;
+};
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    // `name` is the form's name (its objectName), `title` the caption of its title bar,
+    // the size the client area in twips.
+    Form(const QString& name, const QString& title, int widthTwips, int heightTwips);
+
+    // Builders: each control gets its name, caption, twips geometry, font and designed
+    // colour. `in` is the frame or picture box that holds it (the form when null).
+    QLabel* addLabel(const QString& name, const QString& caption, Geometry g,
+                     FontSpec font = Default, OleColor fore = ole::ButtonText, QWidget* in = nullptr);
+    QLineEdit* addTextBox(const QString& name, const QString& text, Geometry g,
+                          FontSpec font = Default, QWidget* in = nullptr);
+    QPushButton* addButton(const QString& name, const QString& caption, Geometry g,
+                           FontSpec font = Default, QWidget* in = nullptr);
+    QListWidget* addListBox(const QString& name, Geometry g, FontSpec font = Default,
+                            QWidget* in = nullptr);
+    QGroupBox* addFrame(const QString& name, const QString& caption, Geometry g,
+                        FontSpec font = Default, OleColor fore = ole::ButtonText, QWidget* in = nullptr);
+    QWidget* addPictureBox(const QString& name, Geometry g, OleColor back = ole::ButtonFace,
+                           QWidget* in = nullptr);
+    LineControl* addLine(const QString& name, int x1, int y1, int x2, int y2, int width = 1,
+                         OleColor color = ole::Black, QWidget* in = nullptr);
+    ShapeControl* addShape(const QString& name, ShapeControl::Kind kind, Geometry g, OleColor fill,
+                           OleColor border, int borderWidth = 1, QWidget* in = nullptr);
+    PaintedControl* addPainted(const QString& name, Geometry g, PaintedControl::Painter painter,
+                               QWidget* in = nullptr);
+
+    // A whole table of labels (UTF-8 names and captions), in its order.
+    void addLabels(std::initializer_list<LabelSpec> labels, QWidget* in = nullptr);
+    // A value label: empty, sizing itself to its text.
+    QLabel* addValueLabel(const QString& name, int left, int top, FontSpec font = PanelBold,
+                          OleColor fore = ole::Red, QWidget* in = nullptr);
+
+    // Controls by name; null when the window has none of that name and kind.
+    QLabel* label(const QString& name) const;
+    QLineEdit* textBox(const QString& name) const;
+    QPushButton* button(const QString& name) const;
+    QListWidget* listBox(const QString& name) const;
+
+    // Empties the captions or texts of these controls.
+    static void clear(std::initializer_list<QWidget*> controls);
+    // Lights these panel lines in a colour / gives them back their designed colour.
+    static void light(std::initializer_list<QWidget*> controls, OleColor color);
+    static void rest(std::initializer_list<QWidget*> controls);
+
+    // The keyboard order of the controls that take the focus; the first one gets the focus
+    // when the window is shown for the first time.
+    void setTabOrder(std::initializer_list<QWidget*> order);
+    QWidget* firstInTabOrder() const { return tabOrder_.empty() ? nullptr : tabOrder_.front(); }
+
+    // Runs a handler of this window. A run-time error stops the handler where it arose (what
+    // it wrote stays), is reported in a message box, and the window goes on; a window with a
+    // new-calculation command gets it enabled and visible so the student can start over.
+    template <class F>
+    void guarded(F&& handler)
+    {
+        try {
+            std::forward<F>(handler)();
+        } catch (const num::RuntimeError& error) {
+            reportRuntimeError(error);
+            afterRuntimeError();
+        }
+    }
+
+    // Connects a button's click to a handler of this window, through the guard.
+    template <class F>
+    void onClick(QPushButton* button, F handler)
+    {
+        connectClick(button, [this, handler]() mutable { guarded(handler); });
+    }
+
+    void setNewCalculationCommand(QPushButton* command) { newCalculation_ = command; }
+
+    // A control of this window by its name (null when there is none).
+    QWidget* control(const QString& name) const;
+
+    // Named controls of this window, in the order they were made.
+    const std::vector<QWidget*>& controls() const { return controls_; }
+
+    int designWidth() const { return widthTwips_; }
+    int designHeight() const { return heightTwips_; }
+
+protected:
+    // The closing handler; for problem windows it writes the credit line.
+    virtual void unload();
+    // After a reported run-time error.
+    virtual void afterRuntimeError();
+
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void connectClick(QPushButton* button, std::function<void()> slot);
+    template <class W>
+    W* adopt(W* widget, const QString& name, const Geometry& g, const FontSpec& font);
+
+    std::vector<QWidget*> controls_;
+    std::vector<QWidget*> tabOrder_;
+    QPushButton* newCalculation_ = nullptr;
+    int widthTwips_, heightTwips_;
+    bool shownBefore_ = false;
+};
+
+// Whether the program is ending through its own command: no closing handler runs then.
+void setEnding(bool ending);
+bool isEnding();
+
+}  // namespace framework

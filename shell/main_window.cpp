@@ -1,0 +1,355 @@
+#include "shell/main_window.h"
+
+#include "framework/controls.h"
+#include "framework/form.h"
+#include "problems/problems.h"
+#include "shell/about_form.h"
+#include "shell/artwork.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace shell {
+
+using framework::Form;
+
+namespace {
+
+struct ProblemCommand {
+    const char* menu;
+    const char* form;
+    Form* (*create)();
+    const char* statement;
+};
+
+const char* const kProblem03 =
+    "Problema 03: Dadas as coordenadas de dois pontos no plano, encontre a equação da reta que passa sobre elas";
+const char* const kProblem09 =
+    "Problema 09: Imprimir o menor número inteiro que dividido por 3, 2 e 5 deixa restos 3,5,7 respectivamente";
+
+const ProblemCommand kProblems[] = {
+    {"Mnu01", "Sistema", problems::createLinearSystem,
+     "Problema 01: Determinar a solução do sistema, dadas as incógnitas  x e y"},
+    {"Mnu02", "Salário", problems::createSalary,
+     "Problema 02: Calcular o salário reajustado de um funcionário de uma empresa"},
+    {"MnuReta1", "Equação_Reta", problems::createLineByDeterminant, kProblem03},
+    {"MnuReta2", "EquaçãoReta", problems::createLineSecondMethod, kProblem03},
+    {"Mnu04", "Intervalo", problems::createFunctionTable,
+     "Problema 04: Imprimir a tabela de valores da função f no intervalo fechado dado"},
+    {"Mnu05", "Soma_Dígitos", problems::createDigitSum,
+     "Problema 05: Dado um número inteiro qualquer, escreva a soma de seus dígitos "},
+    {"Mnu06", "Cálculo_de_S", problems::createSeriesS,
+     "Problema 06: Calcular o valor de S, para valores de X (real) e n(inteiros) dados S= X - X^2/2! (+ ou -)X^n/n!"},
+    {"Mnu07", "Altura_Bola", problems::createBouncingBall,
+     "Problema 07: Uma Bola é Jogada de certa altura. Qual opercurso total que a bola faz e quantas vezes toca no chão antes de parar"},
+    {"Mnu08", "Trocas_selos", problems::createStamps,
+     "Problema 08: Dada certa quantia em R$, trocá-la por selos de 3 e 5 centavos com menor número de selos, sem sobrar dinheiro"},
+    {"Mnu10", "Número_perfeito", problems::createPerfectNumbers,
+     "Problema 09: Encontre os números perfeitos até 999"},
+    {"Mnu_Método1", "X_Mod123", problems::createCongruencesSteps, kProblem09},
+    {"Mnu_Método2", "XMOD123", problems::createCongruencesSearch, kProblem09},
+    {"MnuMaiorMen", "Maior_Menor_3", problems::createLargestSmallest,
+     "Problema 11: Dados três números inteiros, informar o maior e menor dentre eles"},
+};
+
+// The windows that a problem command or "&Sobre" hides, in this order. XMOD123 stays on screen.
+const char* const kHidden[] = {"AboutForm", "Altura_Bola", "Cálculo_de_S", "Equação_Reta", "EquaçãoReta",
+                               "Intervalo", "Salário", "Sistema", "Soma_Dígitos", "Trocas_selos",
+                               "X_Mod123", "Maior_Menor_3", "Número_perfeito"};
+
+Form* createForm(const QString& name)
+{
+    if (name == QLatin1String("AboutForm"))
+        return new AboutForm;
+    for (const ProblemCommand& p : kProblems)
+        if (name == QString::fromUtf8(p.form))
+            return p.create();
+    return nullptr;
+}
+
+}  // namespace
+
+QString startNotice()
+{
+    return QString(38, QLatin1Char(' ')) +
+           QStringLiteral("Para desativar esta barra, click em arquivo/Parar animação  ou  ( CTRL+S )");
+}
+
+QString contactMessage()
+{
+    return QStringLiteral("Dúvida ou sugestões: procure o professor da disciplina");
+}
+
+Zarpa01::Zarpa01()
+{
+    setObjectName(QStringLiteral("Zarpa01"));
+    setWindowTitle(QStringLiteral("  "));
+    setWindowIcon(programIcon());
+    framework::setHost(this);
+
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("Workspace"));
+    mdi_->setBackground(framework::toQColor(framework::ole::AppWorkspace));
+    setCentralWidget(mdi_);
+
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar"));
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->setFixedHeight(framework::px(495));
+    statusLabel_ = new QLabel(startNotice(), statusBar_);
+    statusLabel_->setTextFormat(Qt::PlainText);
+    statusLabel_->setFont(framework::makeFont(framework::Panel));
+    statusLabel_->setMinimumWidth(1);
+    statusBar_->addWidget(statusLabel_, 1);
+    setStatusBar(statusBar_);
+
+    buildMenus();
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    connect(timer_, &QTimer::timeout, this, [this] { Temporizador(); });
+    timer_->start(600);
+
+    resize(framework::px(9675), framework::px(6975) + menuBar()->sizeHint().height());
+    qApp->installEventFilter(this);
+    MDIForm_Load();
+}
+
+Zarpa01::~Zarpa01()
+{
+    qApp->removeEventFilter(this);
+    if (framework::host() == this)
+        framework::setHost(nullptr);
+}
+
+QAction* Zarpa01::addItem(QWidget* menu, const char* name, const QString& caption, const QKeySequence& key)
+{
+    auto action = new QAction(caption, this);
+    action->setObjectName(QString::fromUtf8(name));
+    action->setShortcut(key);
+    menu->addAction(action);
+    return action;
+}
+
+void Zarpa01::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MenuBar"));
+
+    QMenu* arq = bar->addMenu(QStringLiteral("&Arquivo"));
+    arq->setObjectName(QStringLiteral("MnUArq"));
+    connect(addItem(arq, "MnuStop", QStringLiteral("Parar_Animação"), QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, [this] { MnuStop_Click(); });
+    connect(addItem(arq, "MnuAnimar", QStringLiteral("Animar"), QKeySequence(Qt::CTRL | Qt::Key_A)),
+            &QAction::triggered, this, [this] { MnuAnimar_Click(); });
+    connect(addItem(arq, "Mnu_Esconder_questão", QStringLiteral("Esconder Questão"), QKeySequence(Qt::CTRL | Qt::Key_E)),
+            &QAction::triggered, this, [this] { Mnu_Esconder_questao_Click(); });
+    connect(addItem(arq, "Mnu_Mostrar_Questão", QStringLiteral("Mostrar Questão"), QKeySequence(Qt::CTRL | Qt::Key_D)),
+            &QAction::triggered, this, [this] { Mnu_Mostrar_Questao_Click(); });
+    arq->addSeparator()->setObjectName(QStringLiteral("esp"));
+    connect(addItem(arq, "Mnufechar", QStringLiteral("&Fechar"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, [this] { Mnufechar_Click(); });
+
+    QMenu* escolha = bar->addMenu(QStringLiteral("&Escolha"));
+    escolha->setObjectName(QStringLiteral("MnuEscolha"));
+    auto problem = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key) {
+        for (const ProblemCommand& p : kProblems) {
+            if (qstrcmp(p.menu, name) != 0)
+                continue;
+            const QString form = QString::fromUtf8(p.form);
+            const QString statement = QString::fromUtf8(p.statement);
+            connect(addItem(menu, name, caption, key), &QAction::triggered, this,
+                    [this, form, statement] { openProblem(form, statement); });
+        }
+    };
+    problem(escolha, "Mnu01", QStringLiteral("Sistema de Equação"), QKeySequence(Qt::Key_F1));
+    problem(escolha, "Mnu02", QStringLiteral("Salário Reajustado"), QKeySequence(Qt::Key_F2));
+    QMenu* reta = escolha->addMenu(QStringLiteral("Equação da reta"));
+    reta->setObjectName(QStringLiteral("Mnu03"));
+    reta->menuAction()->setObjectName(QStringLiteral("Mnu03"));
+    problem(reta, "MnuReta1", QStringLiteral("Equação Reta 1"), {});
+    problem(reta, "MnuReta2", QStringLiteral("Equação Reta 2"), {});
+    problem(escolha, "Mnu04", QStringLiteral("Função no intervalo"), QKeySequence(Qt::Key_F4));
+    problem(escolha, "Mnu05", QStringLiteral("Soma dos dígitos"), QKeySequence(Qt::Key_F5));
+    problem(escolha, "Mnu06", QStringLiteral("Cálculo do valor de \"S\""), QKeySequence(Qt::Key_F6));
+    problem(escolha, "Mnu07", QStringLiteral("Calcular altura da bola"), QKeySequence(Qt::Key_F7));
+    problem(escolha, "Mnu08", QStringLiteral("Trocar real por selos"), QKeySequence(Qt::Key_F8));
+    problem(escolha, "Mnu10", QStringLiteral("Número Perfeito"), QKeySequence(Qt::Key_F11));
+    QMenu* nove = escolha->addMenu(QStringLiteral("Valor de X, resto 3,5,7"));
+    nove->setObjectName(QStringLiteral("Mnu09"));
+    nove->menuAction()->setObjectName(QStringLiteral("Mnu09"));
+    problem(nove, "Mnu_Método1", QStringLiteral("Método 1"), {});
+    problem(nove, "Mnu_Método2", QStringLiteral("Método 2"), {});
+    problem(escolha, "MnuMaiorMen", QStringLiteral("Maior_Menor_3"), QKeySequence(Qt::Key_F12));
+
+    QMenu* ajuda = bar->addMenu(QStringLiteral("Ajuda"));
+    ajuda->setObjectName(QStringLiteral("MnuAjuda"));
+    connect(addItem(ajuda, "MnuHelp", QStringLiteral("&Ajuda do Programa"), {}), &QAction::triggered, this,
+            [this] { MnuHelp_Click(); });
+    ajuda->addSeparator()->setObjectName(QStringLiteral("MnuTraço"));
+    connect(addItem(ajuda, "MnuAbout", QStringLiteral("&Sobre"), {}), &QAction::triggered, this,
+            [this] { MnuAbout_Click(); });
+}
+
+QAction* Zarpa01::menuItem(const QString& name) const
+{
+    for (QAction* a : findChildren<QAction*>())
+        if (a->objectName() == name)
+            return a;
+    return nullptr;
+}
+
+QMdiSubWindow* Zarpa01::subWindow(const QString& name) const
+{
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+        if (w->widget() && w->widget()->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+Form* Zarpa01::form(const QString& name) const
+{
+    QMdiSubWindow* w = subWindow(name);
+    return w ? qobject_cast<Form*>(w->widget()) : nullptr;
+}
+
+void Zarpa01::setStatusText(const QString& text) { statusLabel_->setText(text); }
+QString Zarpa01::statusText() const { return statusLabel_->text(); }
+
+QMdiSubWindow* Zarpa01::ensureWindow(const QString& name)
+{
+    if (QMdiSubWindow* existing = subWindow(name))
+        return existing;
+    Form* form = createForm(name);
+    if (!form)
+        return nullptr;
+    QMdiSubWindow* window = mdi_->addSubWindow(form, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(form->windowIcon().isNull() ? programIcon() : form->windowIcon());
+    window->hide();
+    return window;
+}
+
+void Zarpa01::showChild(QMdiSubWindow* window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    mdi_->setActiveSubWindow(window);
+}
+
+void Zarpa01::openProblem(const QString& formName, const QString& statement)
+{
+    setStatusText(statement);
+    Esconder_SubProgramas();
+    showChild(ensureWindow(formName));
+}
+
+void Zarpa01::Esconder_SubProgramas()
+{
+    for (const char* name : kHidden)
+        if (QMdiSubWindow* window = ensureWindow(QString::fromUtf8(name)))
+            window->hide();
+}
+
+void Zarpa01::MDIForm_Load()
+{
+    menuItem(QStringLiteral("MnuAnimar"))->setEnabled(false);
+    showChild(ensureWindow(QStringLiteral("AboutForm")));
+}
+
+void Zarpa01::Temporizador()
+{
+    if (blinkFlag_ != 0) {
+        statusBar_->setVisible(true);
+        blinkFlag_ = 0;
+    } else {
+        statusBar_->setVisible(false);
+        blinkFlag_ = 1;
+    }
+}
+
+void Zarpa01::MnuStop_Click()
+{
+    menuItem(QStringLiteral("MnuAnimar"))->setEnabled(true);
+    menuItem(QStringLiteral("MnuStop"))->setEnabled(false);
+    timer_->stop();
+    statusBar_->setVisible(true);
+}
+
+void Zarpa01::MnuAnimar_Click()
+{
+    menuItem(QStringLiteral("MnuStop"))->setEnabled(true);
+    menuItem(QStringLiteral("MnuAnimar"))->setEnabled(false);
+    timer_->start(600);
+}
+
+void Zarpa01::Mnu_Esconder_questao_Click()
+{
+    MnuStop_Click();
+    statusBar_->setVisible(false);
+}
+
+void Zarpa01::Mnu_Mostrar_Questao_Click() { statusBar_->setVisible(true); }
+
+void Zarpa01::Mnufechar_Click()
+{
+    // The program ends at once: no window's closing handler runs.
+    ended_ = true;
+    framework::setEnding(true);
+    timer_->stop();
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+        w->close();
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void Zarpa01::MnuAbout_Click()
+{
+    setStatusText(contactMessage());
+    Esconder_SubProgramas();
+    showChild(ensureWindow(QStringLiteral("AboutForm")));
+}
+
+void Zarpa01::MnuHelp_Click()
+{
+    // The program supplies no help file.
+}
+
+void Zarpa01::closeEvent(QCloseEvent* event)
+{
+    // Every child window closes first, hidden ones included, each with its closing handler.
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+        w->close();
+    timer_->stop();
+    event->accept();
+}
+
+bool Zarpa01::eventFilter(QObject* watched, QEvent* event)
+{
+    // The menu accelerators come before a text box's own keys (Ctrl+A, Ctrl+E, ...), as long
+    // as the item is enabled; a disabled item leaves the key to the box.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (QAction* a : findChildren<QAction*>())
+            if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace shell

@@ -1,0 +1,76 @@
+#pragma once
+// The main window: the frame of every other window, its menus, its blinking status bar.
+#include "framework/host.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <cstdint>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QStatusBar;
+class QTimer;
+
+namespace framework { class Form; }
+
+namespace shell {
+
+class Zarpa01 : public QMainWindow, public framework::Host {
+    Q_OBJECT
+public:
+    Zarpa01();
+    ~Zarpa01() override;
+
+    void setStatusText(const QString& text) override;
+    QString statusText() const override;
+
+    QStatusBar* statusBarControl() const { return statusBar_; }
+    QTimer* timer() const { return timer_; }
+    QMdiArea* workspace() const { return mdi_; }
+    QAction* menuItem(const QString& name) const;
+    // The child window of that form name, or null when it does not exist.
+    framework::Form* form(const QString& name) const;
+    QMdiSubWindow* subWindow(const QString& name) const;
+    bool ended() const { return ended_; }
+    std::int16_t blinkFlag() const { return blinkFlag_; }
+
+    // One tick of the blink timer (what the timer does every 600 ms).
+    void Temporizador();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    QAction* addItem(QWidget* menu, const char* name, const QString& caption, const QKeySequence& key);
+    void openProblem(const QString& formName, const QString& statement);
+    void Esconder_SubProgramas();
+    QMdiSubWindow* ensureWindow(const QString& name);
+    void showChild(QMdiSubWindow* window);
+
+    void MDIForm_Load();
+    void MnuStop_Click();
+    void MnuAnimar_Click();
+    void Mnu_Esconder_questao_Click();
+    void Mnu_Mostrar_Questao_Click();
+    void Mnufechar_Click();
+    void MnuAbout_Click();
+    void MnuHelp_Click();
+
+    QMdiArea* mdi_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    QTimer* timer_ = nullptr;
+    std::int16_t blinkFlag_ = 0;
+    bool ended_ = false;
+};
+
+// The notice the status bar shows at start.
+QString startNotice();
+// The text "&Sobre" writes.
+QString contactMessage();
+
+}  // namespace shell

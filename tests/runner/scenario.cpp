@@ -1,0 +1,446 @@
+#include "tests/runner/scenario.h"
+
+#include "framework/application.h"
+#include "framework/controls.h"
+#include "framework/form.h"
+#include "framework/host.h"
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextStream>
+#include <QTimer>
+
+namespace scenario {
+
+namespace {
+
+QString quoted(const QString& s)
+{
+    QString r = s;
+    r.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return QLatin1Char('"') + r + QLatin1Char('"');
+}
+
+QString yesNo(bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); }
+
+QString hex(uint v) { return QStringLiteral("0x%1").arg(v, 6, 16, QLatin1Char('0')).toUpper().replace(QLatin1String("0X"), QLatin1String("0x")); }
+
+// Whether a menu item can be chosen: it and every menu above it are enabled.
+bool reachable(QAction* action)
+{
+    if (!action->isEnabled() || !action->isVisible())
+        return false;
+    for (QObject* o : action->associatedObjects()) {
+        if (auto menu = qobject_cast<QMenu*>(o)) {
+            QAction* up = menu->menuAction();
+            if (up && up != action && (!up->isEnabled() || !up->isVisible()))
+                return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+Runner::Runner(QTextStream& out) : out_(out)
+{
+    framework::setMessageHook([this](const QString& text, int buttons, const QString& title) {
+        messages_.push_back({text, buttons, title});
+    });
+}
+
+Runner::~Runner()
+{
+    framework::setMessageHook({});
+    if (main_ && !main_->ended())
+        main_->close();
+    main_.reset();
+}
+
+bool Runner::split(const QString& line, QStringList& words, QString& error)
+{
+    words.clear();
+    int i = 0;
+    const int n = line.size();
+    while (i < n) {
+        while (i < n && (line[i] == QLatin1Char(' ') || line[i] == QLatin1Char('\t')))
+            ++i;
+        if (i >= n)
+            break;
+        if (line[i] == QLatin1Char('"')) {
+            QString word;
+            ++i;
+            bool closed = false;
+            while (i < n) {
+                const QChar c = line[i];
+                if (c == QLatin1Char('\\') && i + 1 < n) {
+                    word += line[i + 1];
+                    i += 2;
+                } else if (c == QLatin1Char('"')) {
+                    closed = true;
+                    ++i;
+                    break;
+                } else {
+                    word += c;
+                    ++i;
+                }
+            }
+            if (!closed) {
+                error = QStringLiteral("a text is not closed");
+                return false;
+            }
+            words << word;
+        } else {
+            const int start = i;
+            while (i < n && line[i] != QLatin1Char(' ') && line[i] != QLatin1Char('\t'))
+                ++i;
+            words << line.mid(start, i - start);
+        }
+    }
+    return true;
+}
+
+void Runner::ensureStarted()
+{
+    if (started_)
+        return;
+    started_ = true;
+    main_ = std::make_unique<shell::Zarpa01>();
+    // Ticks come only from the scenario's own "tick" lines, so that a run is repeatable.
+    main_->timer()->blockSignals(true);
+    main_->show();
+    main_->activateWindow();
+    (void)QTest::qWaitForWindowActive(main_.get(), 2000);
+    settle();
+}
+
+void Runner::settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+void Runner::pass(int number, const QString& line)
+{
+    ++passed_;
+    out_ << "ok " << number << ": " << line << Qt::endl;
+}
+
+void Runner::fail(int number, const QString& line, const QString& why)
+{
+    ++failed_;
+    out_ << "FAIL " << number << ": " << line << ": " << why << Qt::endl;
+}
+
+QWidget* Runner::findForm(const QString& name) const
+{
+    if (!main_)
+        return nullptr;
+    if (name == QLatin1String("Zarpa01"))
+        return main_.get();
+    return main_->form(name);
+}
+
+QWidget* Runner::findControl(const QString& path, QString& error) const
+{
+    const int dot = path.indexOf(QLatin1Char('.'));
+    if (dot <= 0) {
+        error = QStringLiteral("'%1' is not FORM.CONTROL").arg(path);
+        return nullptr;
+    }
+    const QString formName = path.left(dot);
+    const QString name = path.mid(dot + 1);
+    if (formName == QLatin1String("Zarpa01")) {
+        if (name == QLatin1String("StatusBar"))
+            return main_->statusBarControl();
+        error = QStringLiteral("no control %1 in Zarpa01").arg(name);
+        return nullptr;
+    }
+    auto form = qobject_cast<framework::Form*>(findForm(formName));
+    if (!form) {
+        error = QStringLiteral("no form %1").arg(formName);
+        return nullptr;
+    }
+    QWidget* control = form->control(name);
+    if (!control)
+        error = QStringLiteral("no control %1 in %2").arg(name, formName);
+    return control;
+}
+
+int Runner::run(const QStringList& lines)
+{
+    bool first = true;
+    for (int i = 0; i < lines.size(); ++i) {
+        const int number = i + 1;
+        QString line = lines[i];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
+            continue;
+        QStringList words;
+        QString error;
+        if (!split(trimmed, words, error)) {
+            fail(number, trimmed, error);
+            continue;
+        }
+        if (words.isEmpty())
+            continue;
+        if (words[0] == QLatin1String("locale")) {
+            if (!first || words.size() != 2) {
+                fail(number, trimmed, QStringLiteral("locale NAME comes only as the first command"));
+            } else {
+                framework::useLocale(words[1]);
+            }
+            first = false;
+            continue;
+        }
+        if (first)
+            framework::useLocale(QStringLiteral("C"));
+        first = false;
+        ensureStarted();
+        execute(number, trimmed, words);
+        settle();
+    }
+    out_ << passed_ << " passed, " << failed_ << " failed" << Qt::endl;
+    return failed_;
+}
+
+void Runner::execute(int number, const QString& line, const QStringList& w)
+{
+    const QString& cmd = w[0];
+    auto usage = [&](const char* form) { fail(number, line, QStringLiteral("usage: %1").arg(QLatin1String(form))); };
+
+    if (main_->ended() && cmd != QLatin1String("expect")) {
+        fail(number, line, QStringLiteral("the program has ended"));
+        return;
+    }
+
+    if (cmd == QLatin1String("menu")) {
+        if (w.size() != 2)
+            return usage("menu ITEM");
+        QAction* action = main_->menuItem(w[1]);
+        if (!action)
+            return fail(number, line, QStringLiteral("no menu item %1").arg(w[1]));
+        if (reachable(action))
+            action->trigger();
+        return;
+    }
+    if (cmd == QLatin1String("key")) {
+        if (w.size() != 2)
+            return usage("key SEQ");
+        const QKeySequence seq(w[1]);
+        if (seq.isEmpty())
+            return fail(number, line, QStringLiteral("unknown key %1").arg(w[1]));
+        const QKeyCombination combo = seq[0];
+        QWidget* target = QApplication::focusWidget();
+        if (!target || target->window() != main_.get())
+            target = main_.get();
+        QTest::keyClick(target, combo.key(), combo.keyboardModifiers());
+        return;
+    }
+    if (cmd == QLatin1String("type")) {
+        if (w.size() != 3)
+            return usage("type FORM.CONTROL \"text\"");
+        QString error;
+        QWidget* control = findControl(w[1], error);
+        if (!control)
+            return fail(number, line, error);
+        auto box = qobject_cast<QLineEdit*>(control);
+        if (!box)
+            return fail(number, line, QStringLiteral("%1 is not a text box").arg(w[1]));
+        if (!box->isEnabled() || !box->isVisible())
+            return;
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+        if (w[2].isEmpty()) {
+            QTest::keyClick(box, Qt::Key_Delete);
+            return;
+        }
+        // Each character as a key event that carries its text, so any letter can be typed.
+        const QString text = w[2];
+        for (int i = 0; i < text.size(); ++i) {
+            int len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            const QString ch = text.mid(i, len);
+            i += len - 1;
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, ch);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, ch);
+            QApplication::sendEvent(box, &press);
+            QApplication::sendEvent(box, &release);
+        }
+        return;
+    }
+    if (cmd == QLatin1String("click")) {
+        if (w.size() != 2)
+            return usage("click FORM.CONTROL");
+        QString error;
+        QWidget* control = findControl(w[1], error);
+        if (!control)
+            return fail(number, line, error);
+        auto button = qobject_cast<QPushButton*>(control);
+        if (!button)
+            return fail(number, line, QStringLiteral("%1 is not a command button").arg(w[1]));
+        if (!button->isEnabled() || !button->isVisible())
+            return;
+        button->setFocus(Qt::MouseFocusReason);
+        button->click();
+        return;
+    }
+    if (cmd == QLatin1String("close")) {
+        if (w.size() != 2)
+            return usage("close FORM");
+        QMdiSubWindow* window = main_->subWindow(w[1]);
+        if (!window)
+            return fail(number, line, QStringLiteral("no form %1").arg(w[1]));
+        window->close();
+        return;
+    }
+    if (cmd == QLatin1String("tick")) {
+        if (main_->timer()->isActive())
+            main_->Temporizador();
+        return;
+    }
+    if (cmd == QLatin1String("screenshot")) {
+        // Not a check: saves a picture of the main window, to look at the layout.
+        if (w.size() != 2)
+            return usage("screenshot FILE.png");
+        if (!main_->grab().save(w[1]))
+            return fail(number, line, QStringLiteral("cannot write %1").arg(w[1]));
+        return;
+    }
+    if (cmd != QLatin1String("expect"))
+        return fail(number, line, QStringLiteral("unknown command %1").arg(cmd));
+
+    // Checks.
+    if (w.size() < 2)
+        return usage("expect ...");
+    auto check = [&](bool ok, const QString& expected, const QString& got) {
+        if (ok)
+            pass(number, line);
+        else
+            fail(number, line, QStringLiteral("expected %1, got %2").arg(expected, got));
+    };
+    const QString& what = w[1];
+    if (what == QLatin1String("status")) {
+        if (w.size() != 4)
+            return usage("expect status text \"t\" | expect status visible yes|no");
+        if (w[2] == QLatin1String("text"))
+            return check(main_->statusText() == w[3], quoted(w[3]), quoted(main_->statusText()));
+        if (w[2] == QLatin1String("visible")) {
+            const QString got = yesNo(!main_->statusBarControl()->isHidden());
+            return check(got == w[3], w[3], got);
+        }
+        return usage("expect status text|visible ...");
+    }
+    if (what == QLatin1String("menu")) {
+        if (w.size() != 5 || w[3] != QLatin1String("enabled"))
+            return usage("expect menu ITEM enabled yes|no");
+        QAction* action = main_->menuItem(w[2]);
+        if (!action)
+            return fail(number, line, QStringLiteral("no menu item %1").arg(w[2]));
+        const QString got = yesNo(action->isEnabled());
+        return check(got == w[4], w[4], got);
+    }
+    if (what == QLatin1String("message")) {
+        if (w.size() != 7 || w[3] != QLatin1String("buttons") || w[5] != QLatin1String("title"))
+            return usage("expect message \"t\" buttons N title \"t\"");
+        if (messages_.empty())
+            return fail(number, line, QStringLiteral("expected a message box, got none"));
+        const Message m = messages_.front();
+        messages_.pop_front();
+        const QString expected = QStringLiteral("%1 buttons %2 title %3").arg(quoted(w[2]), w[4], quoted(w[6]));
+        const QString got = QStringLiteral("%1 buttons %2 title %3").arg(quoted(m.text)).arg(m.buttons).arg(quoted(m.title));
+        return check(expected == got, expected, got);
+    }
+    if (what == QLatin1String("no-message")) {
+        QString got;
+        for (const Message& m : messages_)
+            got += quoted(m.text) + QLatin1Char(' ');
+        const bool none = messages_.empty();
+        messages_.clear();
+        return check(none, QStringLiteral("no message box"), got.trimmed());
+    }
+    if (what == QLatin1String("ended")) {
+        if (w.size() != 3)
+            return usage("expect ended yes|no");
+        const QString got = yesNo(main_->ended());
+        return check(got == w[2], w[2], got);
+    }
+    if (w.size() >= 4 && !what.contains(QLatin1Char('.'))) {
+        // expect FORM state ... / expect FORM focus CONTROL
+        if (w[2] == QLatin1String("state") && w.size() == 4) {
+            QMdiSubWindow* window = main_->subWindow(what);
+            const QString got = !window ? QStringLiteral("absent")
+                                        : (window->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"));
+            return check(got == w[3], w[3], got);
+        }
+        if (w[2] == QLatin1String("focus") && w.size() == 4) {
+            auto form = qobject_cast<framework::Form*>(findForm(what));
+            if (!form)
+                return fail(number, line, QStringLiteral("no form %1").arg(what));
+            QWidget* focus = QApplication::focusWidget();
+            if (!focus || !form->isAncestorOf(focus))
+                focus = form->focusWidget();
+            while (focus && focus != form && !focus->property("matravelControl").toBool())
+                focus = focus->parentWidget();
+            const QString got = focus && focus != form ? focus->objectName() : QStringLiteral("(nothing)");
+            return check(got == w[3], w[3], got);
+        }
+        return fail(number, line, QStringLiteral("unknown check"));
+    }
+    if (w.size() < 3)
+        return usage("expect FORM.CONTROL ...");
+    QString error;
+    QWidget* control = findControl(what, error);
+    if (!control)
+        return fail(number, line, error);
+    const QString& prop = w[2];
+    if (prop == QLatin1String("text") && w.size() == 4) {
+        const QString got = control == main_->statusBarControl() ? main_->statusText() : framework::caption(control);
+        return check(got == w[3], quoted(w[3]), quoted(got));
+    }
+    if (prop == QLatin1String("color") && w.size() == 4) {
+        bool ok = false;
+        const uint expected = w[3].startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? w[3].mid(2).toUInt(&ok, 16) : 0;
+        if (!ok)
+            return usage("expect FORM.CONTROL color 0xBBGGRR");
+        const uint got = framework::foreColor(control);
+        return check(got == expected, hex(expected), hex(got));
+    }
+    if (prop == QLatin1String("enabled") && w.size() == 4) {
+        const QString got = yesNo(!control->testAttribute(Qt::WA_Disabled));
+        return check(got == w[3], w[3], got);
+    }
+    if (prop == QLatin1String("visible") && w.size() == 4) {
+        const QString got = yesNo(!control->isHidden());
+        return check(got == w[3], w[3], got);
+    }
+    if (prop == QLatin1String("top") && w.size() == 4) {
+        const QString got = QString::number(double(framework::topTwips(control)), 'g', 9);
+        return check(got == w[3], w[3], got);
+    }
+    if (prop == QLatin1String("rows")) {
+        auto list = qobject_cast<QListWidget*>(control);
+        if (!list)
+            return fail(number, line, QStringLiteral("%1 is not a list box").arg(what));
+        QStringList got;
+        for (int i = 0; i < list->count(); ++i)
+            got << quoted(list->item(i)->text());
+        QStringList expected;
+        for (int i = 3; i < w.size(); ++i)
+            expected << quoted(w[i]);
+        return check(got == expected, expected.join(QLatin1Char(' ')), got.join(QLatin1Char(' ')));
+    }
+    fail(number, line, QStringLiteral("unknown check %1").arg(prop));
+}
+
+}  // namespace scenario

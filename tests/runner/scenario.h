@@ -1,0 +1,53 @@
+#pragma once
+// Plays a scenario (one command per line) against the program's main window, as a student
+// would: menu commands, keys, typing, clicks, closing, timer ticks; and checks what the
+// windows show. See the README for the language.
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <memory>
+
+class QWidget;
+class QTextStream;
+
+namespace shell { class Zarpa01; }
+
+namespace scenario {
+
+struct Message {
+    QString text;
+    int buttons;
+    QString title;
+};
+
+class Runner {
+public:
+    explicit Runner(QTextStream& out);
+    ~Runner();
+
+    // Runs every line; returns the number of failed checks.
+    int run(const QStringList& lines);
+    int passed() const { return passed_; }
+    int failed() const { return failed_; }
+
+    // Splits a line into words and quoted texts; false when a quote is not closed.
+    static bool split(const QString& line, QStringList& words, QString& error);
+
+private:
+    void execute(int number, const QString& line, const QStringList& words);
+    void ensureStarted();
+    void pass(int number, const QString& line);
+    void fail(int number, const QString& line, const QString& why);
+    void settle();
+    QWidget* findControl(const QString& path, QString& error) const;
+    QWidget* findForm(const QString& name) const;
+
+    QTextStream& out_;
+    std::unique_ptr<shell::Zarpa01> main_;
+    std::deque<Message> messages_;
+    int passed_ = 0;
+    int failed_ = 0;
+    bool started_ = false;
+};
+
+}  // namespace scenario
