@@ -3,7 +3,6 @@
 // limits of arithmetic. Plain C++, no Qt.
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -42,8 +41,13 @@ struct Currency {
     static Currency fromWhole(int64_t value);
     double toDouble() const;
 
-    friend constexpr bool operator==(Currency, Currency) = default;
-    friend constexpr std::strong_ordering operator<=>(Currency, Currency) = default;
+    // (No <=>: headers seen by Qt's moc must not pull in <compare>.)
+    friend constexpr bool operator==(Currency a, Currency b) { return a.ticks == b.ticks; }
+    friend constexpr bool operator!=(Currency a, Currency b) { return a.ticks != b.ticks; }
+    friend constexpr bool operator<(Currency a, Currency b) { return a.ticks < b.ticks; }
+    friend constexpr bool operator<=(Currency a, Currency b) { return a.ticks <= b.ticks; }
+    friend constexpr bool operator>(Currency a, Currency b) { return a.ticks > b.ticks; }
+    friend constexpr bool operator>=(Currency a, Currency b) { return a.ticks >= b.ticks; }
 };
 
 // All three throw 6 on overflow; multiplication rounds to four decimals, half to even.
