@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Matravel, builds it, and then starts it ("run") or runs
+# every test ("test").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-run}
+case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
+
+packages=(qt6-base-dev cmake ninja-build g++ fonts-dejavu-core)
+if [ "$mode" = test ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
+
+if [ "$mode" = run ]; then
+  exec ./build/matravel
+fi
+
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure -j "$(nproc)"
