@@ -1,0 +1,111 @@
+// Window behaviour that scenario files cannot reach: the run-time error guard on a window of
+// its own, and closing the main window itself.
+#include "framework/application.h"
+#include "framework/controls.h"
+#include "framework/form.h"
+#include "framework/host.h"
+#include "shell/main_window.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+struct Box {
+    QString text;
+    int buttons;
+    QString title;
+};
+
+// A window whose button writes a caption, then fails with the given error.
+class Failing : public framework::Form {
+public:
+    explicit Failing(int error) : Form(QStringLiteral("Failing"), QStringLiteral("Failing"), 3000, 3000)
+    {
+        out = addLabel(QStringLiteral("Out"), QString(), {0, 0});
+        go = addButton(QStringLiteral("Go"), QStringLiteral("Go"), {0, 600, 900, 400});
+        again = addButton(QStringLiteral("Again"), QStringLiteral("Again"), {0, 1200, 900, 400});
+        again->setEnabled(false);
+        again->setVisible(false);
+        setNewCalculationCommand(again);
+        onClick(go, [this, error] {
+            framework::setCaption(out, QStringLiteral("before"));
+            throw num::RuntimeError(error);
+            framework::setCaption(out, QStringLiteral("after"));  // never reached
+        });
+    }
+    QLabel* out;
+    QPushButton* go;
+    QPushButton* again;
+};
+
+}  // namespace
+
+class FrameworkTest : public QObject {
+    Q_OBJECT
+    std::vector<Box> boxes;
+
+private slots:
+    void init()
+    {
+        boxes.clear();
+        framework::setMessageHook([this](const QString& t, int b, const QString& title) { boxes.push_back({t, b, title}); });
+    }
+    void cleanup() { framework::setMessageHook({}); }
+
+    void runtimeErrorIsReportedAndTheWindowGoesOn_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("overflow") << 6 << QStringLiteral("Erro de execução 6: Estouro");
+        QTest::newRow("division by zero") << 11 << QStringLiteral("Erro de execução 11: Divisão por zero");
+        QTest::newRow("type mismatch") << 13 << QStringLiteral("Erro de execução 13: Tipos incompatíveis");
+    }
+    void runtimeErrorIsReportedAndTheWindowGoesOn()
+    {
+        QFETCH(int, error);
+        QFETCH(QString, text);
+        Failing form(error);
+        form.show();
+        form.go->click();
+        QCOMPARE(boxes.size(), size_t(1));
+        QCOMPARE(boxes[0].text, text);
+        QCOMPARE(boxes[0].buttons, 48);
+        QCOMPARE(boxes[0].title, QStringLiteral("Matravel"));
+        // What the handler wrote before the error stays; nothing after it ran.
+        QCOMPARE(form.out->text(), QStringLiteral("before"));
+        // The student can start over.
+        QVERIFY(form.again->isEnabled());
+        QVERIFY(!form.again->isHidden());
+        // The window still answers.
+        form.go->click();
+        QCOMPARE(boxes.size(), size_t(2));
+    }
+
+    void closingTheMainWindowClosesEveryChildFirst()
+    {
+        shell::Zarpa01 main;
+        main.show();
+        main.menuItem(QStringLiteral("Mnu08"))->trigger();
+        main.menuItem(QStringLiteral("MnuAbout"))->trigger();
+        QVERIFY(main.form(QStringLiteral("Trocas_selos")));
+        main.close();
+        // The last window to close is a problem window (the hide list's order), whose closing
+        // handler writes the credit line.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(main.workspace()->subWindowList().isEmpty());
+        QCOMPARE(main.statusText(), framework::creditLine());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    framework::Application app(argc, argv);
+    FrameworkTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_framework.moc"
