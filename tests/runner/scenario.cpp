@@ -4,6 +4,7 @@
 #include "framework/controls.h"
 #include "framework/form.h"
 #include "framework/host.h"
+#include "shell/help_window.h"
 #include "shell/main_window.h"
 
 #include <QAction>
@@ -14,8 +15,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextStream>
 #include <QTimer>
 
@@ -47,6 +51,37 @@ bool reachable(QAction* action)
         }
     }
     return true;
+}
+
+// Brings a window to the front and gives it the keyboard, as a click on it would.
+void activate(QWidget* window)
+{
+    if (QApplication::activeWindow() == window)
+        return;
+    window->raise();
+    window->activateWindow();
+    (void)QTest::qWaitForWindowActive(window, 1000);
+}
+
+// Clicks the link of the help page that leads to href, as a reader would.
+bool followLink(QTextBrowser* browser, const QString& href, QString& error)
+{
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.isValid() || fragment.charFormat().anchorHref() != href)
+                continue;
+            QTextCursor cursor(browser->document());
+            cursor.setPosition(fragment.position() + fragment.length() / 2);
+            browser->setTextCursor(cursor);
+            browser->ensureCursorVisible();
+            const QPoint at = browser->cursorRect(cursor).center();
+            QTest::mouseClick(browser->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            return true;
+        }
+    }
+    error = QStringLiteral("the page shown has no link to %1").arg(href);
+    return false;
 }
 
 }  // namespace
@@ -178,41 +213,42 @@ QWidget* Runner::findControl(const QString& path, QString& error) const
 
 int Runner::run(const QStringList& lines)
 {
-    bool first = true;
-    for (int i = 0; i < lines.size(); ++i) {
-        const int number = i + 1;
-        QString line = lines[i];
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        const QString trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
-            continue;
-        QStringList words;
-        QString error;
-        if (!split(trimmed, words, error)) {
-            fail(number, trimmed, error);
-            continue;
-        }
-        if (words.isEmpty())
-            continue;
-        if (words[0] == QLatin1String("locale")) {
-            if (!first || words.size() != 2) {
-                fail(number, trimmed, QStringLiteral("locale NAME comes only as the first command"));
-            } else {
-                framework::useLocale(words[1]);
-            }
-            first = false;
-            continue;
-        }
-        if (first)
-            framework::useLocale(QStringLiteral("C"));
-        first = false;
-        ensureStarted();
-        execute(number, trimmed, words);
-        settle();
-    }
-    out_ << passed_ << " passed, " << failed_ << " failed" << Qt::endl;
+    for (int i = 0; i < lines.size(); ++i)
+        step(i + 1, lines[i]);
+    finish();
     return failed_;
+}
+
+void Runner::finish() { out_ << passed_ << " passed, " << failed_ << " failed" << Qt::endl; }
+
+void Runner::step(int number, const QString& text)
+{
+    QString line = text;
+    if (line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    const QString trimmed = line.trimmed();
+    if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
+        return;
+    QStringList words;
+    QString error;
+    if (!split(trimmed, words, error))
+        return fail(number, trimmed, error);
+    if (words.isEmpty())
+        return;
+    if (words[0] == QLatin1String("locale")) {
+        if (!first_ || words.size() != 2)
+            fail(number, trimmed, QStringLiteral("locale NAME comes only as the first command"));
+        else
+            framework::useLocale(words[1]);
+        first_ = false;
+        return;
+    }
+    if (first_)
+        framework::useLocale(QStringLiteral("C"));
+    first_ = false;
+    ensureStarted();
+    execute(number, trimmed, words);
+    settle();
 }
 
 void Runner::execute(int number, const QString& line, const QStringList& w)
@@ -231,6 +267,7 @@ void Runner::execute(int number, const QString& line, const QStringList& w)
         QAction* action = main_->menuItem(w[1]);
         if (!action)
             return fail(number, line, QStringLiteral("no menu item %1").arg(w[1]));
+        activate(main_.get());
         if (reachable(action))
             action->trigger();
         return;
@@ -242,6 +279,7 @@ void Runner::execute(int number, const QString& line, const QStringList& w)
         if (seq.isEmpty())
             return fail(number, line, QStringLiteral("unknown key %1").arg(w[1]));
         const QKeyCombination combo = seq[0];
+        activate(main_.get());
         QWidget* target = QApplication::focusWidget();
         if (!target || target->window() != main_.get())
             target = main_.get();
@@ -317,6 +355,8 @@ void Runner::execute(int number, const QString& line, const QStringList& w)
             return fail(number, line, QStringLiteral("cannot write %1").arg(w[1]));
         return;
     }
+    if (cmd == QLatin1String("help") || (cmd == QLatin1String("expect") && w.size() >= 2 && w[1] == QLatin1String("help")))
+        return helpCommand(number, line, w);
     if (cmd != QLatin1String("expect"))
         return fail(number, line, QStringLiteral("unknown command %1").arg(cmd));
 
@@ -441,6 +481,63 @@ void Runner::execute(int number, const QString& line, const QStringList& w)
         return check(got == expected, expected.join(QLatin1Char(' ')), got.join(QLatin1Char(' ')));
     }
     fail(number, line, QStringLiteral("unknown check %1").arg(prop));
+}
+
+// The help window: "help link "#anchor"", "help close" and "expect help ...".
+void Runner::helpCommand(int number, const QString& line, const QStringList& w)
+{
+    shell::HelpWindow* help = main_->helpWindow();
+    auto usage = [&](const char* form) { fail(number, line, QStringLiteral("usage: %1").arg(QLatin1String(form))); };
+    if (w[0] == QLatin1String("help")) {
+        if (w.size() == 2 && w[1] == QLatin1String("close")) {
+            if (help)
+                help->close();
+            return;
+        }
+        if (w.size() != 3 || w[1] != QLatin1String("link"))
+            return usage("help link \"#anchor\" | help close");
+        if (!help || !help->isVisible())
+            return fail(number, line, QStringLiteral("the help window is not shown"));
+        QString error;
+        if (!followLink(help->browser(), w[2], error))
+            return fail(number, line, error);
+        return;
+    }
+
+    if (w.size() != 4)
+        return usage("expect help state|contains|at|top|active ...");
+    auto check = [&](bool ok, const QString& expected, const QString& got) {
+        if (ok)
+            pass(number, line);
+        else
+            fail(number, line, QStringLiteral("expected %1, got %2").arg(expected, got));
+    };
+    const QString& what = w[2];
+    if (what == QLatin1String("state")) {
+        const QString got = !help ? QStringLiteral("absent")
+                                  : (help->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"));
+        return check(got == w[3], w[3], got);
+    }
+    if (!help)
+        return fail(number, line, QStringLiteral("the help window does not exist"));
+    QTextBrowser* browser = help->browser();
+    if (what == QLatin1String("contains")) {
+        const bool found = browser->toPlainText().contains(w[3]);
+        return check(found, QStringLiteral("a page with %1").arg(quoted(w[3])), QStringLiteral("no such text"));
+    }
+    if (what == QLatin1String("at")) {
+        const QString got = browser->source().fragment();
+        return check(got == w[3], quoted(w[3]), quoted(got));
+    }
+    if (what == QLatin1String("top")) {
+        const QString got = yesNo(browser->verticalScrollBar()->value() == 0);
+        return check(got == w[3], w[3], got);
+    }
+    if (what == QLatin1String("active")) {
+        const QString got = yesNo(QApplication::activeWindow() == help);
+        return check(got == w[3], w[3], got);
+    }
+    usage("expect help state|contains|at|top|active ...");
 }
 
 }  // namespace scenario

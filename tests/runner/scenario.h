@@ -27,6 +27,15 @@ public:
 
     // Runs every line; returns the number of failed checks.
     int run(const QStringList& lines);
+    // Runs one line (its number is the one printed); the first line may choose the locale.
+    void step(int number, const QString& line);
+    // Prints "N passed, N failed".
+    void finish();
+
+    // The program under test (started by the first command).
+    shell::Zarpa01* program() const { return main_.get(); }
+    // Message boxes shown and not yet checked, oldest first.
+    const std::deque<Message>& pendingMessages() const { return messages_; }
     int passed() const { return passed_; }
     int failed() const { return failed_; }
 
@@ -35,6 +44,7 @@ public:
 
 private:
     void execute(int number, const QString& line, const QStringList& words);
+    void helpCommand(int number, const QString& line, const QStringList& words);
     void ensureStarted();
     void pass(int number, const QString& line);
     void fail(int number, const QString& line, const QString& why);
@@ -48,6 +58,7 @@ private:
     int passed_ = 0;
     int failed_ = 0;
     bool started_ = false;
+    bool first_ = true;
 };
 
 }  // namespace scenario
