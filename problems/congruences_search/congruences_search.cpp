@@ -1,12 +1,164 @@
-// Placeholder until the window is built: an empty window with its name and caption.
-#include "framework/form.h"
+#include "problems/congruences_search/congruences_search.h"
+
+#include "framework/text.h"
 #include "problems/problems.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace problems {
 
-framework::Form* createCongruencesSearch()
+using namespace framework;
+using num::Value;
+
+namespace {
+
+// The dark blue of the values and the answer.
+constexpr OleColor kDarkBlue = 0xC00000;
+
+// A bracket tying an opening line to its closing line: a vertical stroke at `x` with a short
+// tick towards each of the two lines (their tops given).
+void bracket(Form* form, int first, int x, int openTop, int closeTop, int openLeft, int closeLeft)
 {
-    return new framework::Form(QStringLiteral("XMOD123"), QStringLiteral("Inteiro dividido por 2,3 & 4 ( Versão 2 )"), 6000, 6000);
+    const auto name = [](int n) { return QStringLiteral("Line%1").arg(n); };
+    const int yTop = openTop + 105, yBottom = closeTop + 105;
+    form->addLine(name(first), x, yTop, x, yBottom);
+    form->addLine(name(first + 1), x, yTop, openLeft - 45, yTop);
+    form->addLine(name(first + 2), x, yBottom, closeLeft - 45, yBottom);
 }
+
+// A command button whose caption is longer than the button is wide breaks it over several
+// lines, centred, instead of cutting it off.
+class WrappedCaption : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto button = qobject_cast<QPushButton*>(watched);
+        if (!button || event->type() != QEvent::Paint)
+            return false;
+        QStylePainter painter(button);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.state |= button->isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
+        painter.drawControl(QStyle::CE_PushButton, option);  // the face, without its text
+        const QRect area = button->rect().adjusted(4, 2, -4, -2);
+        painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, button->palette(), button->isEnabled(),
+                             button->text(), QPalette::ButtonText);
+        return true;
+    }
+};
+
+}  // namespace
+
+XMOD123::XMOD123()
+    : Form(QStringLiteral("XMOD123"), QStringLiteral("Inteiro dividido por 2,3 & 4 ( Versão 2 )"), 8235, 7575)
+{
+    addLabels({
+        {"Label2(10)", "Inteiro :  R1,  R2,  R3,  X", 480, 120},
+        {"Label2(13)", "Início", 360, 480},
+        {"Label2(11)", "R1= 0", 600, 840},
+        {"Label2(12)", "X = 0", 600, 1200},
+        {"Label2(0)", "Enquanto ( R1 <> 2 Or R2 <> 3 Or R3 <> 4 )", 600, 1680},
+        {"Label2(1)", "X = X + 1 =", 960, 2040},
+    });
+    Wx_ = addValueLabel(QStringLiteral("Wx"), 2040, 2040, Default, kDarkBlue);
+    addLabel(QStringLiteral("Label2(2)"), QStringLiteral("R1  =  X  - 3 * ( X / 3 ) ="), {960, 2400});
+    Wr1_ = addValueLabel(QStringLiteral("Wr1"), 3000, 2280, Default, kDarkBlue);
+    addLabels({
+        {"Label2(3)", "Se R1 = 2 então", 960, 2760},
+        {"Label2(4)", "R2  =  X  - 5  * ( X / 5 ) =", 1320, 3120},
+    });
+    Wr2_ = addValueLabel(QStringLiteral("Wr2"), 3360, 3120, Default, kDarkBlue);
+    addLabels({
+        {"Label2(5)", "Se R2 = 3 então", 1320, 3480},
+        {"Label2(6)", "R3  =  X  - 7  * ( X / 7 ) =", 1680, 3840},
+    });
+    Wr3_ = addValueLabel(QStringLiteral("Wr3"), 3720, 3840, Default, kDarkBlue);
+    addLabels({
+        {"Label2(7)", "Fim_Se", 1320, 4320},
+        {"Label2(8)", "Fim_Se", 960, 4680},
+        {"Label2(9)", "Fim_Enquanto", 600, 5160},
+        {"Label2(14)", "Fim", 240, 5520},
+    });
+    Resp_ = addValueLabel(QStringLiteral("Resp"), 240, 6360, Default, kDarkBlue);
+
+    // "Início" to "Fim", the loop to "Fim_Enquanto", each "Se" to its "Fim_Se".
+    bracket(this, 1, 180, 480, 5520, 360, 240);
+    bracket(this, 4, 480, 1680, 5160, 600, 600);
+    bracket(this, 7, 840, 2760, 4680, 960, 960);
+    bracket(this, 10, 1200, 3480, 4320, 1320, 1320);
+
+    Cmd_Calcular_ = addButton(QStringLiteral("Cmd_Calcular"), QStringLiteral("   Calcular Passo-a-passo"),
+                              {5280, 840, 1455, 615});
+    Cmd_Calcular_->installEventFilter(new WrappedCaption(Cmd_Calcular_));
+    Cmd_Calculo_ = addButton(QStringLiteral("Cmd_Calculo"), QStringLiteral("Calcular"), {5280, 1920, 1455, 615});
+
+    setTabOrder({Cmd_Calcular_, Cmd_Calculo_});
+    onClick(Cmd_Calcular_, [this] { Cmd_Calcular_Click(); });
+    onClick(Cmd_Calculo_, [this] { Cmd_Calculo_Click(); });
+}
+
+void XMOD123::start()
+{
+    R1 = Value::integer(0);
+    R2 = Value::integer(0);
+    R3 = Value::integer(0);
+    X = Value::integer(0);
+}
+
+bool XMOD123::searching() const { return R1 != 2.0 || R2 != 3.0 || R3 != 4.0; }
+
+void XMOD123::pass()
+{
+    clear({Wr1_, Wr2_, Wr3_});
+    X = X + Value::integer(1);
+    setCaption(Wx_, shown(X));
+    R1 = num::mod(X, Value::lng(3));
+    setCaption(Wr1_, shown(R1));
+    if (R1 == 2.0) {
+        R2 = num::mod(X, Value::lng(5));
+        setCaption(Wr2_, shown(R2));
+        if (R2 == 3.0) {
+            R3 = num::mod(X, Value::lng(7));
+            setCaption(Wr3_, shown(R3));
+        }
+    }
+}
+
+void XMOD123::answer()
+{
+    setCaption(Resp_, QStringLiteral(" O menor número inteiro é : ") + shown(X));
+    passo = 0;
+}
+
+void XMOD123::Cmd_Calcular_Click()
+{
+    clear({Resp_});
+    if (passo == 0)
+        start();
+    if (searching()) {
+        pass();
+        passo = 1;
+    } else {
+        answer();
+    }
+}
+
+void XMOD123::Cmd_Calculo_Click()
+{
+    clear({Resp_});
+    start();
+    while (searching())
+        pass();
+    answer();
+}
+
+framework::Form* createCongruencesSearch() { return new XMOD123; }
 
 }  // namespace problems
