@@ -1,0 +1,34 @@
+#pragma once
+// Problem 02: the adjusted salary of an employee (40 %, 30 % or 20 % by salary band).
+#include "framework/form.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace problems {
+
+class SalaryForm : public framework::Form {
+public:
+    SalaryForm();
+
+private:
+    void buildPanel();
+    void CmdSolve_Click();
+    void Command1_Click();
+
+    QLineEdit* Salario_;
+    QLabel* ValX_;
+    QPushButton* CmdSolve_;
+    QLabel* Resp_;
+    QPushButton* Command1_;
+    // The three assignment lines of the panel, lit blue when their band applies.
+    QLabel* sal1_;
+    QLabel* Sal2_;
+    QLabel* Sal3_;
+
+    // The salary as read, then the adjusted salary.
+    num::Currency X;
+};
+
+}  // namespace problems
