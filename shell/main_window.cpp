@@ -5,6 +5,7 @@
 #include "problems/problems.h"
 #include "shell/about_form.h"
 #include "shell/artwork.h"
+#include "shell/help_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -311,6 +312,8 @@ void Zarpa01::Mnufechar_Click()
     timer_->stop();
     for (QMdiSubWindow* w : mdi_->subWindowList())
         w->close();
+    if (help_)
+        help_->close();
     hide();
     QCoreApplication::exit(0);
 }
@@ -324,7 +327,10 @@ void Zarpa01::MnuAbout_Click()
 
 void Zarpa01::MnuHelp_Click()
 {
-    // The program supplies no help file.
+    // The help opens in a window of its own, at its contents; the status bar is left alone.
+    if (!help_)
+        help_ = new HelpWindow(this);
+    help_->showContents();
 }
 
 void Zarpa01::closeEvent(QCloseEvent* event)
@@ -332,6 +338,8 @@ void Zarpa01::closeEvent(QCloseEvent* event)
     // Every child window closes first, hidden ones included, each with its closing handler.
     for (QMdiSubWindow* w : mdi_->subWindowList())
         w->close();
+    if (help_)
+        help_->close();
     timer_->stop();
     event->accept();
 }

@@ -17,6 +17,8 @@ namespace framework { class Form; }
 
 namespace shell {
 
+class HelpWindow;
+
 class Zarpa01 : public QMainWindow, public framework::Host {
     Q_OBJECT
 public:
@@ -34,6 +36,8 @@ public:
     framework::Form* form(const QString& name) const;
     QMdiSubWindow* subWindow(const QString& name) const;
     bool ended() const { return ended_; }
+    // The help window, or null before "&Ajuda do Programa" is first chosen.
+    HelpWindow* helpWindow() const { return help_; }
     std::int16_t blinkFlag() const { return blinkFlag_; }
 
     // One tick of the blink timer (what the timer does every 600 ms).
@@ -64,6 +68,7 @@ private:
     QStatusBar* statusBar_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QTimer* timer_ = nullptr;
+    HelpWindow* help_ = nullptr;
     std::int16_t blinkFlag_ = 0;
     bool ended_ = false;
 };
