@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -100,6 +101,8 @@ Zarpa01::Zarpa01()
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("Workspace"));
     mdi_->setBackground(framework::toQColor(framework::ole::AppWorkspace));
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
 
     statusBar_ = new QStatusBar(this);
@@ -248,6 +251,25 @@ void Zarpa01::showChild(QMdiSubWindow* window)
     window->show();
     window->raise();
     mdi_->setActiveSubWindow(window);
+    fitChild(window);
+}
+
+void Zarpa01::fitChild(QMdiSubWindow* window)
+{
+    // A window larger than the workspace makes the main window grow, as far as the screen
+    // allows; beyond that the workspace scrolls.
+    const QSize view = mdi_->viewport()->size();
+    const QRect need = window->geometry();
+    const int dw = qMax(0, need.right() + 1 - view.width());
+    const int dh = qMax(0, need.bottom() + 1 - view.height());
+    if (dw == 0 && dh == 0)
+        return;
+    QSize target = size() + QSize(dw, dh);
+    if (const QScreen* s = screen()) {
+        const QSize frame = frameGeometry().size() - size();
+        target = target.boundedTo(s->availableGeometry().size() - frame);
+    }
+    resize(target.expandedTo(size()));
 }
 
 void Zarpa01::openProblem(const QString& formName, const QString& statement)

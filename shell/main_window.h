@@ -54,6 +54,7 @@ private:
     void Esconder_SubProgramas();
     QMdiSubWindow* ensureWindow(const QString& name);
     void showChild(QMdiSubWindow* window);
+    void fitChild(QMdiSubWindow* window);
 
     void MDIForm_Load();
     void MnuStop_Click();
