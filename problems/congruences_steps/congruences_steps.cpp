@@ -1,12 +1,80 @@
-// Placeholder until the window is built: an empty window with its name and caption.
-#include "framework/form.h"
+#include "problems/congruences_steps/congruences_steps.h"
+
 #include "problems/problems.h"
+
+#include <QGroupBox>
+#include <QPushButton>
 
 namespace problems {
 
-framework::Form* createCongruencesSteps()
+using namespace framework;
+
+XMod123Form::XMod123Form()
+    : Form(QStringLiteral("X_Mod123"), QStringLiteral("Inteiro dividido por 2,3 & 4 ( Versão 1)"), 10425, 8595)
 {
-    return new framework::Form(QStringLiteral("X_Mod123"), QStringLiteral("Inteiro dividido por 2,3 & 4 ( Versão 1)"), 6000, 6000);
+    // Made in this order, so the frames lie over the summary page and the buttons over all.
+    buildInputStrip();
+    buildSummaryPage();
+    buildMdcFrame();
+    buildModFrame();
+    buildButtons();
+    setUpTabOrder();
+
+    // A run-time error leaves `running_` set, so that afterRuntimeError knows the stage.
+    onClick(Cmd_Calc_MDC_, [this] {
+        running_ = Stage::Mdc;
+        Cmd_Calc_MDC_Click();
+        running_ = Stage::None;
+    });
+    onClick(Cmd_Calc_MOD_, [this] {
+        running_ = Stage::Mod;
+        Cmd_Calc_MOD_Click();
+        running_ = Stage::None;
+    });
+    onClick(Cmd_Next_, [this] { Cmd_Next_Click(); });
+    onClick(Cmd_Final_, [this] {
+        running_ = Stage::Final;
+        Cmd_Final_Click();
+        running_ = Stage::None;
+    });
+    guarded([this] { Form_Load(); });
 }
+
+void XMod123Form::Form_Load()
+{
+    firstTime_ = true;
+    Cmd_Next_->hide();
+    Cmd_Calc_MOD_->hide();
+    Cmd_Final_->hide();
+    Frame_MDC_->show();
+}
+
+// The window has no new-calculation command of its own; after a division by zero or an
+// overflow, the button of the stage stays offered so the student can correct the boxes and
+// go again:
+// - in stage (i) the next "Calculo_MDC" click starts the stage over from the boxes;
+// - in stage (ii) "Calculo_MOD" already redoes the whole stage from the boxes;
+// - stage (iii) works from what stage (ii) found, so it goes back to "Calculo_MOD".
+void XMod123Form::afterRuntimeError()
+{
+    switch (running_) {
+    case Stage::Mdc:
+        restartMdc_ = true;
+        break;
+    case Stage::Final:
+        Cmd_Final_->hide();
+        Frame_MOD_->show();
+        Cmd_Calc_MOD_->show();
+        Cmd_Calc_MOD_->setFocus();
+        break;
+    case Stage::Mod:
+    case Stage::None:
+        break;
+    }
+    running_ = Stage::None;
+    Form::afterRuntimeError();
+}
+
+framework::Form* createCongruencesSteps() { return new XMod123Form(); }
 
 }  // namespace problems
