@@ -1,6 +1,7 @@
 #include "problems/congruences_search/congruences_search.h"
 
 #include "framework/text.h"
+#include "problems/largest_smallest/panel_bracket.h"
 #include "problems/problems.h"
 
 #include <QEvent>
@@ -15,20 +16,6 @@ using namespace framework;
 using num::Value;
 
 namespace {
-
-// The dark blue of the values and the answer.
-constexpr OleColor kDarkBlue = 0xC00000;
-
-// A bracket tying an opening line to its closing line: a vertical stroke at `x` with a short
-// tick towards each of the two lines (their tops given).
-void bracket(Form* form, int first, int x, int openTop, int closeTop, int openLeft, int closeLeft)
-{
-    const auto name = [](int n) { return QStringLiteral("Line%1").arg(n); };
-    const int yTop = openTop + 105, yBottom = closeTop + 105;
-    form->addLine(name(first), x, yTop, x, yBottom);
-    form->addLine(name(first + 1), x, yTop, openLeft - 45, yTop);
-    form->addLine(name(first + 2), x, yBottom, closeLeft - 45, yBottom);
-}
 
 // A command button whose caption is longer than the button is wide breaks it over several
 // lines, centred, instead of cutting it off.
@@ -89,10 +76,10 @@ XMOD123::XMOD123()
     Resp_ = addValueLabel(QStringLiteral("Resp"), 240, 6360, Default, kDarkBlue);
 
     // "Início" to "Fim", the loop to "Fim_Enquanto", each "Se" to its "Fim_Se".
-    bracket(this, 1, 180, 480, 5520, 360, 240);
-    bracket(this, 4, 480, 1680, 5160, 600, 600);
-    bracket(this, 7, 840, 2760, 4680, 960, 960);
-    bracket(this, 10, 1200, 3480, 4320, 1320, 1320);
+    addBracket(this, 1, 180, 360, 480, 240, 5520, 105);
+    addBracket(this, 4, 480, 600, 1680, 600, 5160, 105);
+    addBracket(this, 7, 840, 960, 2760, 960, 4680, 105);
+    addBracket(this, 10, 1200, 1320, 3480, 1320, 4320, 105);
 
     Cmd_Calcular_ = addButton(QStringLiteral("Cmd_Calcular"), QStringLiteral("   Calcular Passo-a-passo"),
                               {5280, 840, 1455, 615});

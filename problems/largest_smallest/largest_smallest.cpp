@@ -1,6 +1,7 @@
 #include "problems/largest_smallest/largest_smallest.h"
 
 #include "framework/text.h"
+#include "problems/largest_smallest/panel_bracket.h"
 #include "problems/problems.h"
 
 #include <QGroupBox>
@@ -15,22 +16,8 @@ using num::Value;
 
 namespace {
 
-// The dark blue of the answers.
-constexpr OleColor kDarkBlue = 0xC00000;
-
 const QString kMaior = QStringLiteral("Maior = ");
 const QString kMenor = QStringLiteral("Menor = ");
-
-// A bracket tying an opening line to its closing line: a vertical stroke at `x` with a short
-// tick towards each of the two lines (their tops given).
-void bracket(Form* form, int first, int x, int openTop, int closeTop, int openLeft, int closeLeft)
-{
-    const auto name = [](int n) { return QStringLiteral("Line%1").arg(n); };
-    const int yTop = openTop + 120, yBottom = closeTop + 120;
-    form->addLine(name(first), x, yTop, x, yBottom);
-    form->addLine(name(first + 1), x, yTop, openLeft - 45, yTop);
-    form->addLine(name(first + 2), x, yBottom, closeLeft - 45, yBottom);
-}
 
 }  // namespace
 
@@ -67,12 +54,12 @@ Maior_Menor_3::Maior_Menor_3()
     n3_ = addTextBox(QStringLiteral("n3"), QString(), {2880, 1440, 500, 500}, Pt12Bold);
 
     // "Início" to "Fim", and each "Se" to its "Fim_Se"; each "Senão" hangs on its bracket.
-    bracket(this, 1, 480, 600, 7320, 600, 840);
-    bracket(this, 4, 960, 2040, 4080, 1080, 1080);
+    addBracket(this, 1, 480, 600, 600, 840, 7320);
+    addBracket(this, 4, 960, 1080, 2040, 1080, 4080);
     addLine(QStringLiteral("Line7"), 960, 3240, 1200 - 45, 3240);
-    bracket(this, 8, 840, 4440, 6720, 960, 1080);
+    addBracket(this, 8, 840, 960, 4440, 1080, 6720);
     addLine(QStringLiteral("Line11"), 840, 5280, 1320 - 45, 5280);
-    bracket(this, 12, 1320, 5520, 6360, 1440, 1560);
+    addBracket(this, 12, 1320, 1440, 5520, 1560, 6360);
     addLine(QStringLiteral("Line15"), 480, 960, 840 - 45, 960);
 
     Command1_ = addButton(QStringLiteral("Command1"), QStringLiteral("Calcular"), {5520, 480, 2175, 735}, Pt12Bold);
