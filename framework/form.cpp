@@ -57,6 +57,7 @@ QLineEdit* Form::addTextBox(const QString& name, const QString& text, Geometry g
     auto box = new QLineEdit(in ? in : this);
     box->setText(text);
     box->setFocusPolicy(Qt::StrongFocus);
+    box->setAccessibleName(QStringLiteral("Caixa ") + name);
     setForeColor(box, ole::WindowText);
     return adopt(box, name, g, font);
 }
@@ -67,6 +68,7 @@ QPushButton* Form::addButton(const QString& name, const QString& text, Geometry 
     auto button = new QPushButton(in ? in : this);
     button->setText(text);
     button->setAutoDefault(false);
+    button->setAccessibleName(QString(text).remove(QLatin1Char('&')).trimmed());
     button->setFocusPolicy(Qt::StrongFocus);
     setForeColor(button, ole::ButtonText);
     return adopt(button, name, g, font);
@@ -77,6 +79,7 @@ QListWidget* Form::addListBox(const QString& name, Geometry g, FontSpec font, QW
     auto list = new QListWidget(in ? in : this);
     list->setFocusPolicy(Qt::StrongFocus);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setAccessibleName(QStringLiteral("Lista ") + name);
     setForeColor(list, ole::WindowText);
     return adopt(list, name, g, font);
 }
@@ -156,6 +159,13 @@ void Form::rest(std::initializer_list<QWidget*> controls)
 {
     for (QWidget* c : controls)
         restoreForeColor(c);
+}
+
+void Form::describe(QWidget* control, const QString& accessibleName, QLabel* buddy)
+{
+    control->setAccessibleName(accessibleName);
+    if (buddy)
+        buddy->setBuddy(control);
 }
 
 void Form::setTabOrder(std::initializer_list<QWidget*> order)

@@ -77,6 +77,9 @@ public:
     static void light(std::initializer_list<QWidget*> controls, OleColor color);
     static void rest(std::initializer_list<QWidget*> controls);
 
+    // What a screen reader says for a control, and the label that introduces it.
+    static void describe(QWidget* control, const QString& accessibleName, QLabel* buddy = nullptr);
+
     // The keyboard order of the controls that take the focus; the first one gets the focus
     // when the window is shown for the first time.
     void setTabOrder(std::initializer_list<QWidget*> order);
