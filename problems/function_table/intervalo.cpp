@@ -150,8 +150,10 @@ void Intervalo::Pausa()
     setCaption(bb_, shown(b));
     X = a;
     Cont = Currency{};
-    for (QWidget* w : std::initializer_list<QWidget*>{a_, b_, n_, CmdNovo_})
-        w->setEnabled(false);
+    a_->setEnabled(false);
+    b_->setEnabled(false);
+    n_->setEnabled(false);
+    CmdNovo_->setEnabled(false);
 }
 
 // One point of the table per click.
@@ -163,12 +165,8 @@ void Intervalo::Command1_Click()
     }
     if (n == 0.0)
         return;
-    setForeColor(Xmenor3_, ole::ButtonText);
-    setForeColor(Xmaior3_, ole::ButtonText);
-    setForeColor(Xintervalo_, ole::ButtonText);
-    setForeColor(fxMenor_, ole::ButtonText);
-    setForeColor(fxMaior_, ole::ButtonText);
-    setForeColor(fxIntervalo_, ole::ButtonText);
+    // The branch lit by the previous point goes back to rest.
+    light({Xmenor3_, Xmaior3_, Xintervalo_, fxMenor_, fxMaior_, fxIntervalo_}, ole::ButtonText);
 
     if (X <= b) {
         // The branch and f follow the value of x as the table shows it, in every locale.
@@ -193,7 +191,8 @@ void Intervalo::Command1_Click()
         Cont = Cont + Currency::fromWhole(1);
         Cont2_->addItem(shownCurrency(Cont));
         X1_->addItem(shown(X));
-        // The next point afresh from a, never by adding the step to the last one.
+        // The next point afresh from a, never by adding the step to the last one; a Double,
+        // not rounded to four decimals by the Currency count.
         X = Value::dbl(num::checked(a.toDouble() + Cont.toDouble() * Intervalo_.toDouble()));
         a1_->addItem(shown(a));
         cont3_->addItem(shownCurrency(Cont));
