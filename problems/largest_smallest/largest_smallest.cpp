@@ -53,7 +53,8 @@ Maior_Menor_3::Maior_Menor_3()
     n2_ = addTextBox(QStringLiteral("n2"), QString(), {2160, 1440, 500, 500}, Pt12Bold);
     n3_ = addTextBox(QStringLiteral("n3"), QString(), {2880, 1440, 500, 500}, Pt12Bold);
 
-    // "Início" to "Fim", and each "Se" to its "Fim_Se"; each "Senão" hangs on its bracket.
+    // "Início" to "Fim", and each "Se" to its "Fim_Se"; each "Senão", and "Escreva" at the top of
+    // the block, hangs on its bracket.
     addBracket(this, 1, 480, 600, 600, 840, 7320);
     addBracket(this, 4, 960, 1080, 2040, 1080, 4080);
     addLine(QStringLiteral("Line7"), 960, 3240, 1200 - 45, 3240);
