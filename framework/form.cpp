@@ -79,6 +79,9 @@ QListWidget* Form::addListBox(const QString& name, Geometry g, FontSpec font, QW
     auto list = new QListWidget(in ? in : this);
     list->setFocusPolicy(Qt::StrongFocus);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Like a classic list box: long rows are cut at the edge, with no sideways scroll bar.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideNone);
     list->setAccessibleName(QStringLiteral("Lista ") + name);
     setForeColor(list, ole::WindowText);
     return adopt(list, name, g, font);
