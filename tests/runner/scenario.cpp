@@ -58,9 +58,10 @@ void activate(QWidget* window)
 {
     if (QApplication::activeWindow() == window)
         return;
-    window->raise();
     window->activateWindow();
-    (void)QTest::qWaitForWindowActive(window, 1000);
+    // The main window counts as active while its help window has the keyboard: wait for the
+    // application's own word.
+    (void)QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 1000);
 }
 
 // Clicks the link of the help page that leads to href, as a reader would.
