@@ -95,17 +95,21 @@ void StampsForm::buildPanel()
     Conte3Menos_ = addValueLabel(QStringLiteral("Conte3Menos"), 3240, 5160);
     Conte5Mais_ = addValueLabel(QStringLiteral("Conte5Mais"), 3120, 5520);
 
-    // Brackets: "Faça enquanto" .. "Fim_Faça", "Se ( Valor MOD 5 = 0 )" .. its "Fim_Se",
-    // "Se Cont3 > 6" .. its "Fim_Se"; each a vertical stroke with a tick at either end.
-    addLine(QStringLiteral("Line4"), 420, 2400, 480, 2400);
-    addLine(QStringLiteral("Line5"), 420, 2400, 420, 6720);
-    addLine(QStringLiteral("Line6"), 420, 6720, 600, 6720);
-    addLine(QStringLiteral("Line7"), 540, 2760, 600, 2760);
-    addLine(QStringLiteral("Line8"), 540, 2760, 540, 6360);
-    addLine(QStringLiteral("Line9"), 540, 6360, 720, 6360);
-    addLine(QStringLiteral("Line10"), 1000, 4920, 1080, 4920);
-    addLine(QStringLiteral("Line11"), 1000, 4920, 1000, 6000);
-    addLine(QStringLiteral("Line12"), 1000, 6000, 1080, 6000);
+    // Brackets, each a vertical stroke with a tick at either end: "Faça enquanto" .. "Fim_Faça",
+    // "Se ( Valor MOD 5 = 0 )" .. its "Fim_Se", "Se Cont3 > 6" .. its "Fim_Se".
+    const struct {
+        int x, top, openLeft, bottom, closeLeft;
+    } brackets[] = {
+        {420, 2400, 480, 6720, 600},
+        {540, 2760, 600, 6360, 720},
+        {1000, 4920, 1080, 6000, 1080},
+    };
+    int n = 4;
+    for (const auto& b : brackets) {
+        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.top, b.openLeft, b.top);
+        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.top, b.x, b.bottom);
+        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.bottom, b.closeLeft, b.bottom);
+    }
 }
 
 void StampsForm::Form_Load() { Inicio = QStringLiteral("S"); }
