@@ -21,22 +21,17 @@ XMod123Form::XMod123Form()
     setUpTabOrder();
 
     // A run-time error leaves `running_` set, so that afterRuntimeError knows the stage.
-    onClick(Cmd_Calc_MDC_, [this] {
-        running_ = Stage::Mdc;
-        Cmd_Calc_MDC_Click();
-        running_ = Stage::None;
-    });
-    onClick(Cmd_Calc_MOD_, [this] {
-        running_ = Stage::Mod;
-        Cmd_Calc_MOD_Click();
-        running_ = Stage::None;
-    });
-    onClick(Cmd_Next_, [this] { Cmd_Next_Click(); });
-    onClick(Cmd_Final_, [this] {
-        running_ = Stage::Final;
-        Cmd_Final_Click();
-        running_ = Stage::None;
-    });
+    auto stage = [this](Stage which, void (XMod123Form::*handler)()) {
+        return [this, which, handler] {
+            running_ = which;
+            (this->*handler)();
+            running_ = Stage::None;
+        };
+    };
+    onClick(Cmd_Calc_MDC_, stage(Stage::Mdc, &XMod123Form::Cmd_Calc_MDC_Click));
+    onClick(Cmd_Calc_MOD_, stage(Stage::Mod, &XMod123Form::Cmd_Calc_MOD_Click));
+    onClick(Cmd_Next_, stage(Stage::None, &XMod123Form::Cmd_Next_Click));
+    onClick(Cmd_Final_, stage(Stage::Final, &XMod123Form::Cmd_Final_Click));
     guarded([this] { Form_Load(); });
 }
 

@@ -82,19 +82,14 @@ void XMod123Form::Cmd_Calc_MDC_Click()
         if (pairFlag_ == 0) {
             // A new pair starts.
             pairFlag_ = -1;
-            if (Mod1 > Mod2) {
-                setForeColor(Label2_[6], ole::Blue);
-                Maior = Mod1;
-                Menor = Mod2;
-                setCaption(Modu1_[0], shown(Maior));
-                setCaption(Modu2_[0], shown(Menor));
-            } else {
-                setForeColor(Label2_[9], ole::Blue);
-                Maior = Mod2;
-                Menor = Mod1;
-                setCaption(Modu1_[1], shown(Maior));
-                setCaption(Modu2_[1], shown(Menor));
-            }
+            // "Se Mod1> Mod2 então" writes beside its own lines, "Senão" beside its own.
+            const bool greater = Mod1 > Mod2;
+            setForeColor(Label2_[greater ? 6 : 9], ole::Blue);
+            Maior = greater ? Mod1 : Mod2;
+            Menor = greater ? Mod2 : Mod1;
+            const int branch = greater ? 0 : 1;
+            setCaption(Modu1_[branch], shown(Maior));
+            setCaption(Modu2_[branch], shown(Menor));
             Resto = num::mod(Maior, Menor);
             ListRest_->addItem(shown(Resto));
         }
