@@ -1,0 +1,53 @@
+#pragma once
+// Problem 07: a ball falls from a height H and bounces back to half the height each time;
+// one bounce per click, until the height is no more than 0.001.
+#include "framework/form.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace problems {
+
+class BouncingBallForm : public framework::Form {
+    Q_OBJECT
+public:
+    BouncingBallForm();
+
+private:
+    void buildPanel();
+    void buildDrawing();
+    void buildAnswer();
+    void Form_Load();
+    void Cmd_Calc_Click();
+    void Cmd_Novo_Click();
+    // Clears what a run wrote: the height typed, the value labels, the lists, the answer.
+    void Limpa_Campo();
+
+    QLineEdit* H_;
+    QPushButton* Cmd_Calc_;
+    QPushButton* Cmd_Novo_;
+    QListWidget* SomaList_;
+    QListWidget* SomList_;
+    QListWidget* HList_;
+    QWidget* Bola_;
+    QLabel* H_Grafico_;
+    QGroupBox* RespostaFrame_;
+    QLabel* Resp_Percurso_;
+    QLabel* Resp_Tocou_;
+    QLabel* Hinicial_;
+    QLabel* HCont_;
+    QLabel* Cont_;
+
+    // Working values, named as the panel names them.
+    num::Value H;       // the current height, a Double
+    double Soma = 0;    // the path so far
+    num::Value Cont;    // bounces so far, an Integer
+    num::Value Altura;  // the drawing's height above the floor: 2280, then halved
+    int16_t Topo = 0;   // top of the ball for the current bounce
+    QString Inicio = QStringLiteral("S");  // "S": the next click starts a new run
+};
+
+}  // namespace problems
