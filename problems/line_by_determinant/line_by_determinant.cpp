@@ -2,6 +2,7 @@
 
 #include "framework/text.h"
 #include "problems/problems.h"
+#include "problems/salary/grow_to_fit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -41,14 +42,13 @@ QString term(double coefficient) { return sign(coefficient > 0) + qs(num::strDou
 LineByDeterminantForm::LineByDeterminantForm()
     : Form(QStringLiteral("Equação_Reta"), QStringLiteral("Equação da reta"), 6855, 6690)
 {
-    constexpr FontSpec Bold975 = PanelBold;
     addLabel(QStringLiteral("Label4"), QStringLiteral("Digite as coordenadas  A e B"), {240, 120}, Pt12);
     addLabel(QStringLiteral("Label1(0)"), QStringLiteral("A = (       ,       )"), {240, 600}, Pt135Bold);
-    X_[0] = addTextBox(QStringLiteral("X(0)"), QStringLiteral("-1"), {960, 600, 490, 375}, Bold975);
-    Y_[0] = addTextBox(QStringLiteral("Y(0)"), QStringLiteral("2"), {1680, 630, 490, 375}, Bold975);
+    X_[0] = addTextBox(QStringLiteral("X(0)"), QStringLiteral("-1"), {960, 600, 490, 375}, PanelBold);
+    Y_[0] = addTextBox(QStringLiteral("Y(0)"), QStringLiteral("2"), {1680, 630, 490, 375}, PanelBold);
     addLabel(QStringLiteral("Label1(1)"), QStringLiteral("B = (       ,       )"), {240, 1200}, Pt135Bold);
-    X_[1] = addTextBox(QStringLiteral("X(1)"), QStringLiteral("1"), {960, 1200, 490, 375}, Bold975);
-    Y_[1] = addTextBox(QStringLiteral("Y(1)"), QStringLiteral("3"), {1680, 1200, 490, 375}, Bold975);
+    X_[1] = addTextBox(QStringLiteral("X(1)"), QStringLiteral("1"), {960, 1200, 490, 375}, PanelBold);
+    Y_[1] = addTextBox(QStringLiteral("Y(1)"), QStringLiteral("3"), {1680, 1200, 490, 375}, PanelBold);
     CmdSolve_ = addButton(QStringLiteral("CmdSolve"), QStringLiteral("Resolver"), {3000, 600, 1935, 615});
     for (int i = 0; i < 2; ++i) {
         WX_[i] = addLabel(indexed("WX", i), QStringLiteral("Label4"), {3240, 600 + 360 * i});
@@ -70,6 +70,9 @@ LineByDeterminantForm::LineByDeterminantForm()
 
     setTabOrder({X_[0], X_[1], Y_[0], Y_[1], CmdSolve_});
     onClick(CmdSolve_, [this] { CmdSolve_Click(); });
+    // The products written out may be wider than the window: it then grows to show them (also
+    // after a run-time error stopped the click half-way).
+    onClick(CmdSolve_, [this] { growToFit(*this); });
 }
 
 void LineByDeterminantForm::buildDeterminant()
