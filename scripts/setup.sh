@@ -10,6 +10,8 @@ case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 packages=(qt6-base-dev cmake ninja-build g++ fonts-dejavu-core)
 if [ "$mode" = test ]; then
   packages+=(clang libclang-rt-14-dev)
+  # The package check: cpack with dpkg-shlibdeps, and the validators.
+  packages+=(dpkg-dev file desktop-file-utils appstream)
 fi
 
 missing=()
@@ -29,6 +31,10 @@ cmake --build build
 if [ "$mode" = run ]; then
   exec ./build/matravel
 fi
+
+# The Debian packages: built, installed, started and checked, then removed (skipped, with a
+# message, without root or sudo).
+bash scripts/check-package.sh build
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j "$(nproc)"

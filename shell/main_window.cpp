@@ -93,6 +93,8 @@ QString contactMessage()
 
 Zarpa01::Zarpa01()
 {
+    // The desktop entry that the installed program goes by (its icon and name in the desktop).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.matravel.Matravel"));
     setObjectName(QStringLiteral("Zarpa01"));
     setWindowTitle(QStringLiteral("  "));
     setWindowIcon(programIcon());
