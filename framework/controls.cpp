@@ -53,7 +53,7 @@ QFont makeFont(const FontSpec& spec)
     font.setUnderline(spec.underline);
     // The design's face is narrower than any sans-serif face installed here; a light
     // condensation keeps the panel lines clear of the value labels beside them.
-    font.setStretch(90);
+    font.setStretch(86);
     return font;
 }
 
