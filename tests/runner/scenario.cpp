@@ -177,6 +177,14 @@ void Runner::fail(int number, const QString& line, const QString& why)
     out_ << "FAIL " << number << ": " << line << ": " << why << Qt::endl;
 }
 
+void Runner::verdict(int number, const QString& line, bool ok, const QString& expected, const QString& got)
+{
+    if (ok)
+        pass(number, line);
+    else
+        fail(number, line, QStringLiteral("expected %1, got %2").arg(expected, got));
+}
+
 QWidget* Runner::findForm(const QString& name) const
 {
     if (!main_)
@@ -364,12 +372,7 @@ void Runner::execute(int number, const QString& line, const QStringList& w)
     // Checks.
     if (w.size() < 2)
         return usage("expect ...");
-    auto check = [&](bool ok, const QString& expected, const QString& got) {
-        if (ok)
-            pass(number, line);
-        else
-            fail(number, line, QStringLiteral("expected %1, got %2").arg(expected, got));
-    };
+    auto check = [&](bool ok, const QString& expected, const QString& got) { verdict(number, line, ok, expected, got); };
     const QString& what = w[1];
     if (what == QLatin1String("status")) {
         if (w.size() != 4)
@@ -507,12 +510,7 @@ void Runner::helpCommand(int number, const QString& line, const QStringList& w)
 
     if (w.size() != 4)
         return usage("expect help state|contains|at|top|active ...");
-    auto check = [&](bool ok, const QString& expected, const QString& got) {
-        if (ok)
-            pass(number, line);
-        else
-            fail(number, line, QStringLiteral("expected %1, got %2").arg(expected, got));
-    };
+    auto check = [&](bool ok, const QString& expected, const QString& got) { verdict(number, line, ok, expected, got); };
     const QString& what = w[2];
     if (what == QLatin1String("state")) {
         const QString got = !help ? QStringLiteral("absent")

@@ -48,6 +48,8 @@ private:
     void ensureStarted();
     void pass(int number, const QString& line);
     void fail(int number, const QString& line, const QString& why);
+    // A check: passes when ok, else fails with what was expected and what was got.
+    void verdict(int number, const QString& line, bool ok, const QString& expected, const QString& got);
     void settle();
     QWidget* findControl(const QString& path, QString& error) const;
     QWidget* findForm(const QString& name) const;
