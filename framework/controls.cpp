@@ -159,7 +159,11 @@ void LineControl::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, from_.x() != to_.x() && from_.y() != to_.y());
-    p.setPen(QPen(toQColor(color_), width_, Qt::SolidLine, Qt::FlatCap));
+    // The width in whole device pixels: at a fractional scale (150 %) a 1.5-pixel pen would
+    // draw upright lines two pixels wide and level ones one pixel wide.
+    QPen pen(toQColor(color_), qMax(1, qRound(width_ * devicePixelRatioF())), Qt::SolidLine, Qt::FlatCap);
+    pen.setCosmetic(true);
+    p.setPen(pen);
     p.drawLine(from_, to_);
 }
 
