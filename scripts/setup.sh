@@ -37,4 +37,15 @@ fi
 bash scripts/check-package.sh build
 
 export QT_QPA_PLATFORM=offscreen
+
+# The number rules under libFuzzer, a short run per target (tests/fuzz/run.sh SECONDS for more).
+bash tests/fuzz/run.sh 45
+
+# The whole suite, soak included, under AddressSanitizer and UndefinedBehaviorSanitizer
+# (leaks are reported at exit and fail the test).
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMATRAVEL_SANITIZE=ON
+cmake --build build-asan
+ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+
+# The whole suite on the program as built.
 ctest --test-dir build --output-on-failure -j "$(nproc)"
