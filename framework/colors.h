@@ -11,6 +11,7 @@ using OleColor = std::uint32_t;
 namespace ole {
 inline constexpr OleColor Red = 0x0000FF;
 inline constexpr OleColor Blue = 0xFF0000;
+inline constexpr OleColor DarkBlue = 0xC00000;
 inline constexpr OleColor Black = 0x000000;
 inline constexpr OleColor White = 0xFFFFFF;
 inline constexpr OleColor Yellow = 0x00FFFF;

@@ -1,6 +1,7 @@
 #include "framework/controls.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -140,6 +141,16 @@ void place(QWidget* control, const Geometry& g)
     const QSize hint = control->sizeHint();
     control->setGeometry(px(g.left), px(g.top), g.width ? px(g.width) : hint.width(),
                          g.height ? px(g.height) : hint.height());
+}
+
+int keepClearOf(QWidget* value, const QWidget* text, int gapPixels)
+{
+    const int end = text->x() + QFontMetrics(text->font()).horizontalAdvance(caption(text)) + gapPixels;
+    const int shift = end - value->x();
+    if (shift <= 0)
+        return 0;
+    value->move(end, value->y());
+    return shift;
 }
 
 LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2, int width, OleColor color)

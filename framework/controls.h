@@ -64,6 +64,12 @@ void setTopTwips(QWidget* control, float top);
 // Lays a control at a twips geometry; a zero width or height takes the content's size.
 void place(QWidget* control, const Geometry& geometry);
 
+// The face installed here is wider than the one the panels were designed with, so a value
+// label placed right after the text of its line could cover the line's last characters: this
+// moves it right, just past that text (both stand in the same container). A label already
+// clear of it stays put. Returns how many pixels it moved.
+int keepClearOf(QWidget* value, const QWidget* text, int gapPixels = 2);
+
 // A straight line from (x1, y1) to (x2, y2), in twips relative to its container.
 class LineControl : public QWidget {
 public:

@@ -164,6 +164,30 @@ void Form::rest(std::initializer_list<QWidget*> controls)
         restoreForeColor(c);
 }
 
+void Form::addBracket(int first, int x, int openLeft, int openTop, int closeLeft, int closeTop, int middle)
+{
+    const auto name = [](int n) { return QStringLiteral("Line%1").arg(n); };
+    const int yTop = openTop + middle, yBottom = closeTop + middle;
+    addLine(name(first), x, yTop, x, yBottom);
+    addLine(name(first + 1), x, yTop, openLeft - 45, yTop);
+    addLine(name(first + 2), x, yBottom, closeLeft - 45, yBottom);
+}
+
+void Form::growToFit()
+{
+    QRect used;
+    for (QWidget* control : controls_)
+        if (!control->isHidden() && control->parentWidget() == this)
+            used |= control->geometry();
+    const int margin = px(120);
+    const QSize size(qMax(width(), used.right() + 1 + margin), qMax(height(), used.bottom() + 1 + margin));
+    if (size == this->size())
+        return;
+    setFixedSize(size);
+    if (QWidget* frame = parentWidget())
+        frame->adjustSize();
+}
+
 void Form::describe(QWidget* control, const QString& accessibleName, QLabel* buddy)
 {
     control->setAccessibleName(accessibleName);

@@ -77,6 +77,16 @@ public:
     static void light(std::initializer_list<QWidget*> controls, OleColor color);
     static void rest(std::initializer_list<QWidget*> controls);
 
+    // A bracket tying an opening line ("Se", "Enquanto", "Início") to its closing line: a
+    // vertical stroke at `x` and a short tick towards each line, drawn as the line controls
+    // Line<first>, Line<first + 1> and Line<first + 2>. The ticks stand `middle` twips below
+    // the lines' tops and stop just before their left edges.
+    void addBracket(int first, int x, int openLeft, int openTop, int closeLeft, int closeTop, int middle = 120);
+
+    // A window whose lines are wider here than in its design grows its client area so that no
+    // control is cut off at its edge (a window whose controls fit keeps its designed size).
+    void growToFit();
+
     // What a screen reader says for a control, and the label that introduces it.
     static void describe(QWidget* control, const QString& accessibleName, QLabel* buddy = nullptr);
 

@@ -1,7 +1,6 @@
 #include "problems/bouncing_ball/bouncing_ball.h"
 
 #include "framework/text.h"
-#include "problems/series_s/keep_clear.h"
 #include "problems/problems.h"
 
 #include <QGroupBox>

@@ -1,7 +1,6 @@
 #include "problems/congruences_search/congruences_search.h"
 
 #include "framework/text.h"
-#include "problems/largest_smallest/panel_bracket.h"
 #include "problems/problems.h"
 
 #include <QEvent>
@@ -54,32 +53,32 @@ XMOD123::XMOD123()
         {"Label2(0)", "Enquanto ( R1 <> 2 Or R2 <> 3 Or R3 <> 4 )", 600, 1680},
         {"Label2(1)", "X = X + 1 =", 960, 2040},
     });
-    Wx_ = addValueLabel(QStringLiteral("Wx"), 2040, 2040, Default, kDarkBlue);
+    Wx_ = addValueLabel(QStringLiteral("Wx"), 2040, 2040, Default, ole::DarkBlue);
     addLabel(QStringLiteral("Label2(2)"), QStringLiteral("R1  =  X  - 3 * ( X / 3 ) ="), {960, 2400});
-    Wr1_ = addValueLabel(QStringLiteral("Wr1"), 3000, 2280, Default, kDarkBlue);
+    Wr1_ = addValueLabel(QStringLiteral("Wr1"), 3000, 2280, Default, ole::DarkBlue);
     addLabels({
         {"Label2(3)", "Se R1 = 2 então", 960, 2760},
         {"Label2(4)", "R2  =  X  - 5  * ( X / 5 ) =", 1320, 3120},
     });
-    Wr2_ = addValueLabel(QStringLiteral("Wr2"), 3360, 3120, Default, kDarkBlue);
+    Wr2_ = addValueLabel(QStringLiteral("Wr2"), 3360, 3120, Default, ole::DarkBlue);
     addLabels({
         {"Label2(5)", "Se R2 = 3 então", 1320, 3480},
         {"Label2(6)", "R3  =  X  - 7  * ( X / 7 ) =", 1680, 3840},
     });
-    Wr3_ = addValueLabel(QStringLiteral("Wr3"), 3720, 3840, Default, kDarkBlue);
+    Wr3_ = addValueLabel(QStringLiteral("Wr3"), 3720, 3840, Default, ole::DarkBlue);
     addLabels({
         {"Label2(7)", "Fim_Se", 1320, 4320},
         {"Label2(8)", "Fim_Se", 960, 4680},
         {"Label2(9)", "Fim_Enquanto", 600, 5160},
         {"Label2(14)", "Fim", 240, 5520},
     });
-    Resp_ = addValueLabel(QStringLiteral("Resp"), 240, 6360, Default, kDarkBlue);
+    Resp_ = addValueLabel(QStringLiteral("Resp"), 240, 6360, Default, ole::DarkBlue);
 
     // "Início" to "Fim", the loop to "Fim_Enquanto", each "Se" to its "Fim_Se".
-    addBracket(this, 1, 180, 360, 480, 240, 5520, 105);
-    addBracket(this, 4, 480, 600, 1680, 600, 5160, 105);
-    addBracket(this, 7, 840, 960, 2760, 960, 4680, 105);
-    addBracket(this, 10, 1200, 1320, 3480, 1320, 4320, 105);
+    addBracket(1, 180, 360, 480, 240, 5520, 105);
+    addBracket(4, 480, 600, 1680, 600, 5160, 105);
+    addBracket(7, 840, 960, 2760, 960, 4680, 105);
+    addBracket(10, 1200, 1320, 3480, 1320, 4320, 105);
 
     Cmd_Calcular_ = addButton(QStringLiteral("Cmd_Calcular"), QStringLiteral("   Calcular Passo-a-passo"),
                               {5280, 840, 1455, 615});

@@ -1,7 +1,6 @@
 #include "problems/largest_smallest/largest_smallest.h"
 
 #include "framework/text.h"
-#include "problems/largest_smallest/panel_bracket.h"
 #include "problems/problems.h"
 
 #include <QGroupBox>
@@ -55,12 +54,12 @@ Maior_Menor_3::Maior_Menor_3()
 
     // "Início" to "Fim", and each "Se" to its "Fim_Se"; each "Senão", and "Escreva" at the top of
     // the block, hangs on its bracket.
-    addBracket(this, 1, 480, 600, 600, 840, 7320);
-    addBracket(this, 4, 960, 1080, 2040, 1080, 4080);
+    addBracket(1, 480, 600, 600, 840, 7320);
+    addBracket(4, 960, 1080, 2040, 1080, 4080);
     addLine(QStringLiteral("Line7"), 960, 3240, 1200 - 45, 3240);
-    addBracket(this, 8, 840, 960, 4440, 1080, 6720);
+    addBracket(8, 840, 960, 4440, 1080, 6720);
     addLine(QStringLiteral("Line11"), 840, 5280, 1320 - 45, 5280);
-    addBracket(this, 12, 1320, 1440, 5520, 1560, 6360);
+    addBracket(12, 1320, 1440, 5520, 1560, 6360);
     addLine(QStringLiteral("Line15"), 480, 960, 840 - 45, 960);
 
     Command1_ = addButton(QStringLiteral("Command1"), QStringLiteral("Calcular"), {5520, 480, 2175, 735}, Pt12Bold);
@@ -69,8 +68,8 @@ Maior_Menor_3::Maior_Menor_3()
     Command2_->setVisible(false);
 
     auto frame = addFrame(QStringLiteral("Frame1"), QStringLiteral("Solução"), {6240, 5400, 2535, 1695}, PanelBold);
-    Maior_ = addValueLabel(QStringLiteral("Maior"), 240, 480, Pt12Bold, kDarkBlue, frame);
-    Menor_ = addValueLabel(QStringLiteral("Menor"), 240, 1200, Pt12Bold, kDarkBlue, frame);
+    Maior_ = addValueLabel(QStringLiteral("Maior"), 240, 480, Pt12Bold, ole::DarkBlue, frame);
+    Menor_ = addValueLabel(QStringLiteral("Menor"), 240, 1200, Pt12Bold, ole::DarkBlue, frame);
 
     setTabOrder({N1_, n2_, n3_, Command1_, Command2_});
     onClick(Command1_, [this] { Command1_Click(); });

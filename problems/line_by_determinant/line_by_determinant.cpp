@@ -2,7 +2,6 @@
 
 #include "framework/text.h"
 #include "problems/problems.h"
-#include "problems/salary/grow_to_fit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -72,7 +71,7 @@ LineByDeterminantForm::LineByDeterminantForm()
     onClick(CmdSolve_, [this] { CmdSolve_Click(); });
     // The products written out may be wider than the window: it then grows to show them (also
     // after a run-time error stopped the click half-way).
-    onClick(CmdSolve_, [this] { growToFit(*this); });
+    onClick(CmdSolve_, [this] { growToFit(); });
 }
 
 void LineByDeterminantForm::buildDeterminant()

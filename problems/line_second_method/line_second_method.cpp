@@ -2,7 +2,6 @@
 
 #include "framework/text.h"
 #include "problems/problems.h"
-#include "problems/salary/grow_to_fit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,16 +12,6 @@ namespace problems {
 using namespace framework;
 using num::Value;
 
-namespace {
-// A value label stands just after the "=" of its panel line; where the installed face makes
-// the line longer than designed, the label moves right until it clears the line's text.
-void keepClear(QLabel* value, const QWidget* line)
-{
-    const int clear = line->geometry().right() + 1 + px(30);
-    if (value->x() < clear)
-        value->move(clear, value->y());
-}
-}  // namespace
 
 LineSecondMethodForm::LineSecondMethodForm()
     : Form(QStringLiteral("EquaçãoReta"), QStringLiteral("Equação Da reta ( versão 2 )"), 7710, 7110)
@@ -40,10 +29,10 @@ LineSecondMethodForm::LineSecondMethodForm()
     Wb_ = addValueLabel(QStringLiteral("Wb"), 2640, 3960);
     Wc_ = addValueLabel(QStringLiteral("Wc"), 3600, 4320);
     Resp_ = addValueLabel(QStringLiteral("Resp"), 7200, 6840, Pt12Bold);
-    keepClear(Wa_, label(QStringLiteral("Label2(3)")));
-    keepClear(Wb_, label(QStringLiteral("Label2(4)")));
-    keepClear(Wc_, label(QStringLiteral("Label2(5)")));
-    growToFit(*this);
+    keepClearOf(Wa_, label(QStringLiteral("Label2(3)")), px(30));
+    keepClearOf(Wb_, label(QStringLiteral("Label2(4)")), px(30));
+    keepClearOf(Wc_, label(QStringLiteral("Label2(5)")), px(30));
+    growToFit();
 
     setTabOrder({Cmd_Calculo_, Y_[1], Y_[0], X_[1], X_[0]});
     onClick(Cmd_Calculo_, [this] { Cmd_Calculo_Click(); });

@@ -1,7 +1,6 @@
 #include "problems/salary/salary.h"
 
 #include "framework/text.h"
-#include "problems/salary/grow_to_fit.h"
 #include "problems/problems.h"
 
 #include <QLabel>
@@ -37,7 +36,7 @@ SalaryForm::SalaryForm()
     Resp_ = addValueLabel(QStringLiteral("Resp"), 2640, 5040, Pt135Bold, ole::Blue);
     Command1_ = addButton(QStringLiteral("Command1"), QStringLiteral("Novo cálculo"), {720, 5640, 2415, 375}, Pt135);
 
-    growToFit(*this);
+    growToFit();
 
     setTabOrder({Salario_, CmdSolve_, Command1_});
     setNewCalculationCommand(Command1_);

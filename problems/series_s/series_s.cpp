@@ -1,7 +1,6 @@
 #include "problems/series_s/series_s.h"
 
 #include "framework/text.h"
-#include "problems/series_s/keep_clear.h"
 #include "problems/problems.h"
 
 #include <QLabel>
