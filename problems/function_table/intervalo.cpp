@@ -68,6 +68,7 @@ Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intev
 
     // Values shown beside the panel lines.
     Interv_ = addValueLabel(QStringLiteral("Interv"), 2160, 1440, Pt12Bold, ole::Red);
+    keepClearOf(Interv_, label(QStringLiteral("Label1(2)")));
     X_ = addValueLabel(QStringLiteral("X"), 1200, 1800, Pt12Bold, ole::Red);
     addLabel(QStringLiteral("Label5"), QStringLiteral("b ="), {2880, 1800});
     bb_ = addValueLabel(QStringLiteral("bb"), 3240, 1800, Default, ole::ButtonText);
