@@ -23,6 +23,7 @@ Form::Form(const QString& name, const QString& title, int widthTwips, int height
 {
     setObjectName(name);
     setWindowTitle(title);
+    setAccessibleName(title.trimmed());
     setFixedSize(px(widthTwips), px(heightTwips));
     setFont(makeFont(Default));
 }

@@ -28,6 +28,7 @@ BouncingBallForm::BouncingBallForm() : Form(QStringLiteral("Altura_Bola"), kTitl
     addLabel(QStringLiteral("Label1(0)"), QStringLiteral("Informe a altura (em metros) que a bola foi lançada :"),
              {240, 240});
     H_ = addTextBox(QStringLiteral("H"), QString(), {5040, 240, 975, 375});
+    describe(H_, QStringLiteral("Altura inicial da bola, em metros"), label(QStringLiteral("Label1(0)")));
     Cmd_Calc_ = addButton(QStringLiteral("Cmd_Calc"), QStringLiteral("Calcular"), {4320, 1080, 1575, 495}, Pt12Bold);
     buildPanel();
     buildDrawing();

@@ -74,6 +74,8 @@ void XMod123Form::buildInputStrip()
                              Default, strip);
         R_[i] = addTextBox(QStringLiteral("R%1").arg(i + 1), QString::fromUtf8(moduli[i]), {8280, top, 375, 375},
                            Default, strip);
+        describe(Mod_[i], QStringLiteral("Resto da congruência %1").arg(i + 1));
+        describe(R_[i], QStringLiteral("Módulo da congruência %1").arg(i + 1));
         addLabel(name("Label4", i + 3), QStringLiteral("Div%1").arg(i + 1), {6480, top + 360}, Default, ole::Red, strip);
         addLabel(name("Label4", i), QStringLiteral("Mod%1").arg(i + 1), {8280, top + 360}, Default, ole::Red, strip);
         Label2_[i + 1] = addLabel(name("Label2", i + 1), QStringLiteral("deixa resto"), {6960, top + 60}, Default,

@@ -26,6 +26,7 @@ Soma_Digitos::Soma_Digitos()
 {
     addLabel(QStringLiteral("Label1(0)"), QStringLiteral("Digite um número :"), {120, 0}, Pt18);
     Num_ = addTextBox(QStringLiteral("Num"), QString(), {3240, 0, 1575, 555}, Pt18Bold);
+    describe(Num_, QStringLiteral("Número inteiro"), label(QStringLiteral("Label1(0)")));
     setForeColor(Num_, DarkBlue);
     Resposta_ = addButton(QStringLiteral("Resposta"), QStringLiteral(" Leia     N"), {3240, 480, 1575, 375}, Pt12Bold);
 

@@ -36,6 +36,9 @@ Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intev
              {360, 960});
     addLabel(QStringLiteral("Label4"), QStringLiteral("n"), {5640, 720}, PanelBold);
     n_ = addTextBox(QStringLiteral("n"), QStringLiteral("2"), {5520, 960, 375, 375}, PanelBold);
+    describe(a_, QStringLiteral("Início do intervalo, a"), label(QStringLiteral("Label1(0)")));
+    describe(b_, QStringLiteral("Fim do intervalo, b"));
+    describe(n_, QStringLiteral("Quantidade de partes, n"), label(QStringLiteral("Label1(1)")));
     Command1_ = addButton(QStringLiteral("Command1"), QStringLiteral("Calcule"), {4200, 1560, 1935, 495}, Pt135);
     CmdNovo_ = addButton(QStringLiteral("CmdNovo"), QStringLiteral("Novo Cálculo"), {4800, 5880, 1335, 495});
     CmdNovo_->setEnabled(false);

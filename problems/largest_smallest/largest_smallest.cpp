@@ -51,6 +51,9 @@ Maior_Menor_3::Maior_Menor_3()
     N1_ = addTextBox(QStringLiteral("N1"), QStringLiteral(" "), {1440, 1440, 500, 500}, Pt12Bold);
     n2_ = addTextBox(QStringLiteral("n2"), QString(), {2160, 1440, 500, 500}, Pt12Bold);
     n3_ = addTextBox(QStringLiteral("n3"), QString(), {2880, 1440, 500, 500}, Pt12Bold);
+    describe(N1_, QStringLiteral("Primeiro número, N1"));
+    describe(n2_, QStringLiteral("Segundo número, N2"));
+    describe(n3_, QStringLiteral("Terceiro número, N3"));
 
     // "Início" to "Fim", and each "Se" to its "Fim_Se"; each "Senão", and "Escreva" at the top of
     // the block, hangs on its bracket.

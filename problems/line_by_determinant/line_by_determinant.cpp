@@ -48,6 +48,10 @@ LineByDeterminantForm::LineByDeterminantForm()
     addLabel(QStringLiteral("Label1(1)"), QStringLiteral("B = (       ,       )"), {240, 1200}, Pt135Bold);
     X_[1] = addTextBox(QStringLiteral("X(1)"), QStringLiteral("1"), {960, 1200, 490, 375}, PanelBold);
     Y_[1] = addTextBox(QStringLiteral("Y(1)"), QStringLiteral("3"), {1680, 1200, 490, 375}, PanelBold);
+    describe(X_[0], QStringLiteral("Abscissa do ponto A"));
+    describe(Y_[0], QStringLiteral("Ordenada do ponto A"));
+    describe(X_[1], QStringLiteral("Abscissa do ponto B"));
+    describe(Y_[1], QStringLiteral("Ordenada do ponto B"));
     CmdSolve_ = addButton(QStringLiteral("CmdSolve"), QStringLiteral("Resolver"), {3000, 600, 1935, 615});
     for (int i = 0; i < 2; ++i) {
         WX_[i] = addLabel(indexed("WX", i), QStringLiteral("Label4"), {3240, 600 + 360 * i});

@@ -22,6 +22,10 @@ LineSecondMethodForm::LineSecondMethodForm()
     addLabel(QStringLiteral("Label1(1)"), QStringLiteral("B = (       ,       )"), {3120, 480}, Pt135Bold);
     X_[1] = addTextBox(QStringLiteral("X(1)"), QStringLiteral("1"), {3840, 480, 490, 375}, PanelBold);
     Y_[1] = addTextBox(QStringLiteral("Y(1)"), QStringLiteral("3"), {4560, 480, 490, 375}, PanelBold);
+    describe(X_[0], QStringLiteral("Abscissa do ponto A"));
+    describe(Y_[0], QStringLiteral("Ordenada do ponto A"));
+    describe(X_[1], QStringLiteral("Abscissa do ponto B"));
+    describe(Y_[1], QStringLiteral("Ordenada do ponto B"));
     Cmd_Calculo_ = addButton(QStringLiteral("Cmd_Calculo"), QStringLiteral("Calcular"), {6720, 360, 1455, 855});
     buildPanel();
     buildBrackets();

@@ -40,6 +40,9 @@ Sistema::Sistema() : Form(QStringLiteral("Sistema"), QStringLiteral("Sistema"), 
     b2_ = addTextBox(QStringLiteral("b2"), QStringLiteral(" "), {1440, 720, 500, 420}, Pt12Bold);
     addLabel(name("Label1", 3), QStringLiteral("y ="), {2160, 720}, Pt135);
     c2_ = addTextBox(QStringLiteral("c2"), QString(), {2760, 720, 500, 420}, Pt12Bold);
+    for (auto [box, what] : {std::pair{a1_, "Coeficiente a1"}, {b1_, "Coeficiente b1"}, {c1_, "Termo c1"},
+                              {a2_, "Coeficiente a2"}, {b2_, "Coeficiente b2"}, {c2_, "Termo c2"}})
+        describe(box, QString::fromUtf8(what));
     addLine(QStringLiteral("Line1"), 120, 120, 120, 1080, 2);
     addLine(QStringLiteral("Line3"), 120, 120, 360, 0, 2);
     addLine(QStringLiteral("Line2"), 120, 1080, 360, 1320, 2);

@@ -29,6 +29,7 @@ SalaryForm::SalaryForm()
 {
     addLabel(QStringLiteral("Label1"), QStringLiteral("Digite salário do funcionário :"), {120, 120}, Pt12);
     Salario_ = addTextBox(QStringLiteral("Salário"), QString(), {3240, 120, 1215, 375});
+    describe(Salario_, QStringLiteral("Salário do funcionário"), label(QStringLiteral("Label1")));
     ValX_ = addValueLabel(QStringLiteral("ValX"), 360, 720, Pt12, DarkBlue);
     CmdSolve_ = addButton(QStringLiteral("CmdSolve"), QStringLiteral("Resolver"), {3600, 840, 975, 375});
     buildPanel();

@@ -21,6 +21,8 @@ SeriesSForm::SeriesSForm() : Form(QStringLiteral("Cálculo_de_S"), kTitle, 6210,
     addLabel(QStringLiteral("Label1(0)"), QStringLiteral("Digite valores para X e N :"), {120, 240});
     X_ = addTextBox(QStringLiteral("X"), QString(), {2760, 120, 615, 495});
     N_ = addTextBox(QStringLiteral("N"), QString(), {3600, 120, 615, 495});
+    describe(X_, QStringLiteral("Valor de X"), label(QStringLiteral("Label1(0)")));
+    describe(N_, QStringLiteral("Número de termos N"));
     addLabel(QStringLiteral("Label2"), QStringLiteral("X            N"), {3000, 600}, PanelBold);
     CmdCalc_ = addButton(QStringLiteral("CmdCalc"), QStringLiteral("Calcule"), {4800, 240, 735, 375});
     buildPanel();

@@ -34,6 +34,7 @@ StampsForm::StampsForm()
     addLabel(QStringLiteral("Label1"), QStringLiteral("Informe quantia em reais : "), {360, 360}, Pt12);
     addLabel(QStringLiteral("Label2(0)"), QStringLiteral("X"), {3720, 120}, PanelBold);
     X_ = addTextBox(QStringLiteral("X"), QString(), {3360, 360, 975, 495});
+    describe(X_, QStringLiteral("Quantia em reais"), label(QStringLiteral("Label1")));
     X_->setToolTip(QStringLiteral("Para representar centavos, use Ponto."));
     CmdResolver_ = addButton(QStringLiteral("CmdResolver"), QStringLiteral("Resolver"), {4800, 240, 1215, 615});
     Novo_Calculo_ = addButton(QStringLiteral("Novo_Calculo"), QStringLiteral("&Novo Cálculo"), {4560, 3960, 1455, 495});

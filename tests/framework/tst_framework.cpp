@@ -7,6 +7,7 @@
 #include "shell/main_window.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -83,6 +84,30 @@ private slots:
         // The window still answers.
         form.go->click();
         QCOMPARE(boxes.size(), size_t(2));
+    }
+
+    // A screen reader can follow every window: each box says what it holds, each button and
+    // window has a name.
+    void everyControlHasAnAccessibleName()
+    {
+        shell::Zarpa01 main;
+        main.menuItem(QStringLiteral("Mnu08"))->trigger();
+        main.menuItem(QStringLiteral("Mnu_Método2"))->trigger();
+        int windows = 0;
+        for (QMdiSubWindow* sub : main.workspace()->subWindowList()) {
+            auto form = qobject_cast<framework::Form*>(sub->widget());
+            QVERIFY(form);
+            ++windows;
+            QVERIFY2(!form->accessibleName().isEmpty(), qPrintable(form->objectName()));
+            for (QWidget* c : form->controls()) {
+                const QString where = form->objectName() + QLatin1Char('.') + c->objectName();
+                if (qobject_cast<QLineEdit*>(c))
+                    QVERIFY2(!c->accessibleName().startsWith(QStringLiteral("Caixa ")), qPrintable(where));
+                if (qobject_cast<QPushButton*>(c))
+                    QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(where));
+            }
+        }
+        QCOMPARE(windows, 14);
     }
 
     void closingTheMainWindowClosesEveryChildFirst()
