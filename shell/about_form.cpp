@@ -14,8 +14,10 @@ AboutForm::AboutForm() : Form(QStringLiteral("AboutForm"), QStringLiteral("Sobre
     setBackColor(this, ole::Blue);
     setWindowIcon(programIcon());
     addPainted(QStringLiteral("Image1"), {0, 0, 5610, 2490}, paintTitlePicture);
+    // The version line is designed to run past the window's right edge; here it ends at the
+    // edge, so that no letter of it is cut off.
     auto version = addLabel(QStringLiteral("Label1"), QStringLiteral("Versão 1.1 (2002)"),
-                            {4320, 1800, 1455, 735}, Pt135Bold, ole::ButtonText);
+                            {4200, 1800, 1530, 735}, Pt135Bold, ole::ButtonText);
     setBackColor(version, ole::Blue);
     auto ok = addButton(QStringLiteral("CmdSair"), QStringLiteral("Ok"), {2520, 2040, 1095, 375}, Pt12Bold);
     setBackColor(ok, ole::LightGreen);

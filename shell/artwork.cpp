@@ -68,10 +68,14 @@ void paintTitlePicture(QPainter& p, const QRect& area)
     const char* lines[] = {"Início", "  Leia ( N )", "  Faça enquanto ( N <> 0 )", "    Se ( N MOD 2 = 0 ) então",
                            "      Escreva ( N )", "    Fim_Se", "  Fim_Faça", "Fim"};
     double y = r.top() + r.height() * 0.10;
+    // The code stays in the left third, clear of the name.
+    p.save();
+    p.setClipRect(QRectF(r.left(), r.top(), r.width() * 0.36, r.height()));
     for (const char* line : lines) {
         p.drawText(QPointF(r.left() + r.width() * 0.03, y), QString::fromUtf8(line));
         y += r.height() / 14.0;
     }
+    p.restore();
 
     // The name, in gold with a shadow.
     QFont title(QStringLiteral("DejaVu Serif"));
