@@ -44,14 +44,14 @@ void fitToContent(QWidget* control)
 }
 }  // namespace
 
-QFont makeFont(const FontSpec& spec)
+QFont makeFont(const FontSpec& design)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    font.setUnderline(design.underline);
     // The design's face is narrower than any sans-serif face installed here; a light
     // condensation keeps the panel lines clear of the value labels beside them.
     font.setStretch(86);

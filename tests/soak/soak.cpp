@@ -40,8 +40,8 @@ QString quoted(const QString& s)
 
 class Soak {
 public:
-    Soak(quint64 seed, QTextStream& scenario, const QList<QRegularExpression>& known)
-        : rng_(seed), scenario_(scenario), runnerOut_(&runnerLog_), runner_(runnerOut_), known_(known)
+    Soak(quint64 runNumber, QTextStream& scenario, const QList<QRegularExpression>& known)
+        : rng_(runNumber), scenario_(scenario), runnerOut_(&runnerLog_), runner_(runnerOut_), known_(known)
     {
     }
 
@@ -209,14 +209,14 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    quint64 seed = quint64(std::chrono::steady_clock::now().time_since_epoch().count());
+    quint64 runNumber = quint64(std::chrono::steady_clock::now().time_since_epoch().count());
     int actions = 3000;
     QString out = QStringLiteral("soak.scn");
     QString messages;
     for (int i = 1; i + 1 < argc; i += 2) {
         const QByteArray opt = argv[i];
-        if (opt == "--seed")
-            seed = QByteArray(argv[i + 1]).toULongLong();
+        if (opt == "--run")
+            runNumber = QByteArray(argv[i + 1]).toULongLong();
         else if (opt == "--actions")
             actions = QByteArray(argv[i + 1]).toInt();
         else if (opt == "--out")
@@ -224,7 +224,7 @@ int main(int argc, char** argv)
         else if (opt == "--messages")
             messages = QString::fromLocal8Bit(argv[i + 1]);
         else {
-            std::fprintf(stderr, "usage: matravel-soak [--seed N] [--actions N] [--out FILE] --messages FILE\n");
+            std::fprintf(stderr, "usage: matravel-soak [--run N] [--actions N] [--out FILE] --messages FILE\n");
             return 2;
         }
     }
@@ -247,11 +247,11 @@ int main(int argc, char** argv)
         return 2;
     }
     QTextStream scenario(&file);
-    scenario << "# A random student, seed " << seed << ", " << actions << " actions\n";
-    std::fprintf(stderr, "matravel-soak: seed %llu, %d actions, scenario in %s\n", (unsigned long long)seed, actions,
+    scenario << "# A random student, run " << runNumber << ", " << actions << " actions\n";
+    std::fprintf(stderr, "matravel-soak: run %llu, %d actions, scenario in %s\n", (unsigned long long)runNumber, actions,
                  qPrintable(out));
 
-    Soak soak(seed, scenario, known);
+    Soak soak(runNumber, scenario, known);
     // A step that takes longer than this is a hang.
     std::atomic<bool> done{false};
     std::thread watchdog([&] {
@@ -263,8 +263,8 @@ int main(int argc, char** argv)
             still = now == last ? still + 1 : 0;
             last = now;
             if (still >= 60) {
-                std::fprintf(stderr, "matravel-soak: line %d has not finished after 60 s (seed %llu)\n", now,
-                             (unsigned long long)seed);
+                std::fprintf(stderr, "matravel-soak: line %d has not finished after 60 s (run %llu)\n", now,
+                             (unsigned long long)runNumber);
                 std::fflush(stderr);
                 std::_Exit(3);
             }
@@ -274,8 +274,8 @@ int main(int argc, char** argv)
     done.store(true);
     watchdog.join();
     scenario.flush();
-    std::printf("%s: %d lines played, seed %llu\n", ok ? "soak passed" : "soak FAILED", soak.line(),
-                (unsigned long long)seed);
+    std::printf("%s: %d lines played, run %llu\n", ok ? "soak passed" : "soak FAILED", soak.line(),
+                (unsigned long long)runNumber);
     std::printf("%d passed, %d failed\n", ok ? 1 : 0, ok ? 0 : 1);
     return ok ? 0 : 1;
 }
