@@ -174,6 +174,16 @@ void Form::addBracket(int first, int x, int openLeft, int openTop, int closeLeft
     addLine(name(first + 2), x, yBottom, closeLeft - 45, yBottom);
 }
 
+void Form::addBrackets(int first, std::initializer_list<BracketLines> brackets)
+{
+    int n = first;
+    for (const BracketLines& b : brackets) {
+        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.top, b.openLeft, b.top);
+        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.top, b.x, b.bottom);
+        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.bottom, b.closeLeft, b.bottom);
+    }
+}
+
 void Form::growToFit()
 {
     QRect used;

@@ -83,6 +83,14 @@ public:
     // the lines' tops and stop just before their left edges.
     void addBracket(int first, int x, int openLeft, int openTop, int closeLeft, int closeTop, int middle = 120);
 
+    // Brackets given by their own coordinates: for each, a tick at `top` from `x` to
+    // `openLeft`, the vertical stroke down to `bottom`, and a tick there to `closeLeft`, drawn
+    // as Line<first>, Line<first + 1>, ... in that order.
+    struct BracketLines {
+        int x, top, openLeft, bottom, closeLeft;
+    };
+    void addBrackets(int first, std::initializer_list<BracketLines> brackets);
+
     // A window whose lines are wider here than in its design grows its client area so that no
     // control is cut off at its edge (a window whose controls fit keeps its designed size).
     void growToFit();

@@ -18,7 +18,7 @@ namespace {
 constexpr FontSpec Pt18{18};
 constexpr FontSpec Pt18Bold{18, true};
 constexpr FontSpec Pt135Italic{13.5, false, true};
-constexpr OleColor DarkBlue = 0xC00000;
+constexpr OleColor DarkBlue = ole::DarkBlue;
 }  // namespace
 
 Soma_Digitos::Soma_Digitos()
@@ -45,11 +45,6 @@ Soma_Digitos::Soma_Digitos()
     Sol_ = addListBox(QStringLiteral("Sol"), {1920, 3720, 975, 1740}, Panel);
     Resto_ = addListBox(QStringLiteral("Resto"), {3120, 3720, 615, 1620});
     addLabel(QStringLiteral("Label1(4)"), QStringLiteral("Fim_faça "), {480, 5520}, Pt135Italic, ole::Red);
-    for (QListWidget* list : {R_, N_, Div_, Dez_, Som_, Sol_, Resto_}) {
-        // A list box clips a row wider than itself; it never scrolls sideways.
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setTextElideMode(Qt::ElideNone);
-    }
 
     // The bracket from "Faça enquanto" down to "Fim_faça ".
     addLine(QStringLiteral("Line1"), 120, 1440, 480, 1200);

@@ -93,11 +93,6 @@ Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intev
     a1_ = addListBox(QStringLiteral("a1"), {1800, 5880, 735, 645});
     cont3_ = addListBox(QStringLiteral("cont3"), {2760, 5880, 615, 645});
     int1_ = addListBox(QStringLiteral("int1"), {3600, 5880, 495, 645});
-    // A list box clips a row wider than itself; it never scrolls sideways.
-    for (QListWidget* list : {Xfinal_, fx_, Cont1_, Cont2_, X1_, a1_, cont3_, int1_}) {
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setTextElideMode(Qt::ElideNone);
-    }
 
     // Brackets: "Faça enquanto" to "Fim_Faça", the outer "Se" to its "Fim_se", the inner
     // "Se" to its "Fim_se".

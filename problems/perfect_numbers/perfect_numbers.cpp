@@ -46,32 +46,19 @@ void PerfectNumbersForm::buildPanel()
         {"Label1(15)", "Fim_Enquanto", 240, 6960, 0, 0, Panel},
     });
     // 120 twips right of the design, clear of the "=" in the wider face used here.
-    Wn_ = addValueLabel(QStringLiteral("Wn"), 1560 + 120, 1080, PanelBold, 0xC00000);
+    Wn_ = addValueLabel(QStringLiteral("Wn"), 1560 + 120, 1080, PanelBold, ole::DarkBlue);
     List2_ = addListBox(QStringLiteral("List2"), {1200, 3240, 615, 840});
     List3_ = addListBox(QStringLiteral("List3"), {2640, 3240, 615, 840});
-    // The narrow lists scroll down only: a sideways bar would hide a row of the three shown.
-    for (QListWidget* list : {List2_, List3_}) {
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setTextElideMode(Qt::ElideNone);
-    }
 
     // Brackets, each a vertical stroke with a tick at either end: "Enquanto" .. "Fim_Enquanto",
     // "Para" .. "Fim_Para", and the three "Se" lines to their "Fim_se".
-    const struct {
-        int x, top, openLeft, bottom, closeLeft;
-    } brackets[] = {
+    addBrackets(1, {
         {180, 840, 240, 7080, 240},
         {420, 2280, 480, 5640, 480},
         {780, 2640, 840, 5400, 840},
         {1260, 4320, 1320, 5040, 1440},
         {540, 6000, 720, 6720, 600},
-    };
-    int n = 1;
-    for (const auto& b : brackets) {
-        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.top, b.openLeft, b.top);
-        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.top, b.x, b.bottom);
-        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.bottom, b.closeLeft, b.bottom);
-    }
+    });
 }
 
 void PerfectNumbersForm::Cmd_Calc_Click()

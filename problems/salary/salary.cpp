@@ -15,7 +15,6 @@ namespace {
 // The panel rests in red and lights the line of the band that applied in blue.
 constexpr OleColor Resting = ole::Red;
 constexpr OleColor Lit = ole::Blue;
-constexpr OleColor DarkBlue = 0xC00000;
 
 // X times a band's factor: the product is worked in Double and rounded back to four decimals.
 num::Currency adjusted(num::Currency x, double factor)
@@ -30,7 +29,7 @@ SalaryForm::SalaryForm()
     addLabel(QStringLiteral("Label1"), QStringLiteral("Digite salário do funcionário :"), {120, 120}, Pt12);
     Salario_ = addTextBox(QStringLiteral("Salário"), QString(), {3240, 120, 1215, 375});
     describe(Salario_, QStringLiteral("Salário do funcionário"), label(QStringLiteral("Label1")));
-    ValX_ = addValueLabel(QStringLiteral("ValX"), 360, 720, Pt12, DarkBlue);
+    ValX_ = addValueLabel(QStringLiteral("ValX"), 360, 720, Pt12, ole::DarkBlue);
     CmdSolve_ = addButton(QStringLiteral("CmdSolve"), QStringLiteral("Resolver"), {3600, 840, 975, 375});
     buildPanel();
     addLabel(QStringLiteral("Label3"), QStringLiteral("Salário reajustado é :"), {240, 5040}, Pt12);

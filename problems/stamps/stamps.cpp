@@ -98,19 +98,11 @@ void StampsForm::buildPanel()
 
     // Brackets, each a vertical stroke with a tick at either end: "Faça enquanto" .. "Fim_Faça",
     // "Se ( Valor MOD 5 = 0 )" .. its "Fim_Se", "Se Cont3 > 6" .. its "Fim_Se".
-    const struct {
-        int x, top, openLeft, bottom, closeLeft;
-    } brackets[] = {
+    addBrackets(4, {
         {420, 2400, 480, 6720, 600},
         {540, 2760, 600, 6360, 720},
         {1000, 4920, 1080, 6000, 1080},
-    };
-    int n = 4;
-    for (const auto& b : brackets) {
-        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.top, b.openLeft, b.top);
-        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.top, b.x, b.bottom);
-        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.bottom, b.closeLeft, b.bottom);
-    }
+    });
 }
 
 void StampsForm::Form_Load() { Inicio = QStringLiteral("S"); }

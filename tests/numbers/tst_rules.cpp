@@ -2,6 +2,8 @@
 // rounding to whole numbers and the limits of arithmetic.
 #include "framework/numbers/rules.h"
 
+#include "tests/numbers/support.h"
+
 #include <QTest>
 
 #include <cfloat>
@@ -12,24 +14,8 @@ using namespace num;
 
 namespace {
 
-template <typename F>
-int errorOf(F&& f)
-{
-    try {
-        f();
-        return 0;
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-}
-
-void useLocale(const QString& name)
-{
-    if (name == QLatin1String("pt_BR"))
-        setLocale(',', '.');
-    else
-        setLocale('.', ',');
-}
+using testsupport::errorOf;
+using testsupport::useLocale;
 
 std::string_view view(const QByteArray& bytes) { return {bytes.constData(), size_t(bytes.size())}; }
 

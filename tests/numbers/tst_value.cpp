@@ -2,6 +2,8 @@
 // comparisons.
 #include "framework/numbers/value.h"
 
+#include "tests/numbers/support.h"
+
 #include <QTest>
 
 #include <cfloat>
@@ -12,24 +14,8 @@ Q_DECLARE_METATYPE(num::Value)
 
 namespace {
 
-template <typename F>
-int errorOf(F&& f)
-{
-    try {
-        f();
-        return 0;
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-}
-
-void useLocale(const QString& name)
-{
-    if (name == QLatin1String("pt_BR"))
-        setLocale(',', '.');
-    else
-        setLocale('.', ',');
-}
+using testsupport::errorOf;
+using testsupport::useLocale;
 
 Value E() { return Value(); }
 Value I(int v) { return Value::integer(int16_t(v)); }
