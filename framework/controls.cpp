@@ -5,6 +5,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QStyle>
 #include <QPainter>
 #include <QVariant>
 
@@ -16,15 +19,21 @@ const char* const kDesignedForeColor = "designedForeColor";
 const char* const kTopTwips = "topTwips";
 const char* const kAutoWidth = "autoWidth";
 const char* const kAutoHeight = "autoHeight";
+const char* const kLastWritten = "lastWritten";
+const char* const kDesignedWidth = "designedWidth";
+const char* const kWidestRow = "widestRow";
+std::uint64_t g_captionWrites = 0;
 
 // Palette roles that carry a control's text colour.
 void applyForeColor(QWidget* control, OleColor color)
 {
+    // Only the enabled groups: a disabled control keeps the style's disabled text colour, so
+    // that it looks disabled.
     QPalette pal = control->palette();
     const QColor c = toQColor(color);
-    pal.setColor(QPalette::WindowText, c);
-    pal.setColor(QPalette::ButtonText, c);
-    pal.setColor(QPalette::Text, c);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            pal.setColor(group, role, c);
     control->setPalette(pal);
 }
 
@@ -83,8 +92,52 @@ void setCaption(QWidget* control, const QString& text)
         box->setText(text);
     else if (control)
         control->setWindowTitle(text);
-    if (control)
+    if (control) {
+        control->setProperty(kLastWritten, QVariant::fromValue<qulonglong>(++g_captionWrites));
         fitToContent(control);
+    }
+}
+
+std::uint64_t captionWrites() { return g_captionWrites; }
+
+std::uint64_t lastWritten(const QWidget* control) { return control->property(kLastWritten).toULongLong(); }
+
+void followRows(QListWidget* list)
+{
+    // One height for every row: adding a row then costs the same at 5,000 rows as at 5.
+    list->setUniformItemSizes(true);
+    list->setProperty(kDesignedWidth, list->width());
+    auto fit = [list] {
+        const int rows = list->count();
+        if (rows == 0) {
+            list->setProperty(kWidestRow, 0);
+            list->resize(list->property(kDesignedWidth).toInt(), list->height());
+            return;
+        }
+        const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        const int frame = list->width() - list->viewport()->width() -
+                          (list->verticalScrollBar()->isVisible() ? list->verticalScrollBar()->width() : 0);
+        const int rowHeight = qMax(1, list->sizeHintForRow(0));
+        const int bar = rows * rowHeight > list->height() - frame
+                            ? list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list->verticalScrollBar())
+                            : 0;
+        const int widest = list->property(kWidestRow).toInt();
+        const int need = qMax(list->property(kDesignedWidth).toInt(), widest + 2 * margin + frame + bar);
+        if (need != list->width())
+            list->resize(need, list->height());
+        list->scrollToBottom();
+    };
+    QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list,
+                     [list, fit](const QModelIndex&, int first, int last) {
+                         const QFontMetrics fm(list->font());
+                         int widest = list->property(kWidestRow).toInt();
+                         for (int i = first; i <= last; ++i)
+                             widest = qMax(widest, fm.horizontalAdvance(list->item(i)->text()));
+                         list->setProperty(kWidestRow, widest);
+                         fit();
+                     });
+    QObject::connect(list->model(), &QAbstractItemModel::rowsRemoved, list, fit);
+    QObject::connect(list->model(), &QAbstractItemModel::modelReset, list, fit);
 }
 
 OleColor foreColor(const QWidget* control)

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 
 class QLabel;
@@ -48,6 +49,15 @@ QFont makeFont(const FontSpec& design);
 QString caption(const QWidget* control);
 // Writes it; a label that sizes itself to its text is resized at once.
 void setCaption(QWidget* control, const QString& text);
+// How many captions have been written so far, and the count when this control's was last
+// written (0 when never): what a handler reached.
+std::uint64_t captionWrites();
+std::uint64_t lastWritten(const QWidget* control);
+
+// A list box follows its rows: each new row is scrolled into view, and the list widens (to
+// the right) when a row, or the scroll bar that many rows bring, would cut a row's text; an
+// emptied list goes back to its designed width.
+void followRows(class QListWidget* list);
 
 // Fore colour (labels, frames, buttons, text boxes), in the design's notation.
 OleColor foreColor(const QWidget* control);
@@ -75,6 +85,8 @@ class LineControl : public QWidget {
 public:
     LineControl(QWidget* parent, int x1, int y1, int x2, int y2, int width, OleColor color);
     OleColor color() const { return color_; }
+    // The stroke, in this control's own pixels.
+    QLineF segment() const { return {from_, to_}; }
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -85,7 +85,9 @@ QListWidget* Form::addListBox(const QString& name, Geometry g, FontSpec font, QW
     list->setTextElideMode(Qt::ElideNone);
     list->setAccessibleName(QStringLiteral("Lista ") + name);
     setForeColor(list, ole::WindowText);
-    return adopt(list, name, g, font);
+    adopt(list, name, g, font);
+    followRows(list);
+    return list;
 }
 
 QGroupBox* Form::addFrame(const QString& name, const QString& text, Geometry g, FontSpec font,
@@ -139,7 +141,9 @@ void Form::addLabels(std::initializer_list<LabelSpec> labels, QWidget* in)
 
 QLabel* Form::addValueLabel(const QString& name, int left, int top, FontSpec font, OleColor fore, QWidget* in)
 {
-    return addLabel(name, QString(), {left, top, 0, 0}, font, fore, in);
+    QLabel* value = addLabel(name, QString(), {left, top, 0, 0}, font, fore, in);
+    value->setProperty("valueLabel", true);
+    return value;
 }
 
 QLabel* Form::label(const QString& name) const { return qobject_cast<QLabel*>(control(name)); }
@@ -226,9 +230,37 @@ void Form::unload() { setStatusText(creditLine()); }
 void Form::afterRuntimeError()
 {
     if (newCalculation_) {
+        if (calculate_ && endOfRun_ == EndOfRun::Hide)
+            calculate_->hide();
+        else if (calculate_)
+            calculate_->setEnabled(false);
         newCalculation_->setEnabled(true);
         newCalculation_->setVisible(true);
+        newCalculation_->setFocus(Qt::OtherFocusReason);
+        endedByError_ = true;
+        return;
     }
+    for (QWidget* control : controls_)
+        if (control->property("valueLabel").toBool() && lastWritten(control) <= handlerMark_)
+            setCaption(control, QString());
+}
+
+void Form::resetPanel()
+{
+    for (QWidget* control : controls_) {
+        if (auto label = qobject_cast<QLabel*>(control)) {
+            restoreForeColor(label);
+            if (label->property("valueLabel").toBool())
+                setCaption(label, QString());
+        } else if (auto list = qobject_cast<QListWidget*>(control)) {
+            list->clear();
+        }
+    }
+    for (QWidget* control : tabOrder_)
+        if (qobject_cast<QLineEdit*>(control) && control->isEnabled() && control->isVisible()) {
+            control->setFocus(Qt::OtherFocusReason);
+            break;
+        }
 }
 
 void Form::closeEvent(QCloseEvent* event)

@@ -7,6 +7,7 @@
 #include "framework/numbers/value.h"
 
 #include <QWidget>
+#include <cstdint>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -109,6 +110,7 @@ public:
     template <class F>
     void guarded(F&& handler)
     {
+        handlerMark_ = captionWrites();
         try {
             std::forward<F>(handler)();
         } catch (const num::RuntimeError& error) {
@@ -117,13 +119,29 @@ public:
         }
     }
 
-    // Connects a button's click to a handler of this window, through the guard.
+    // Connects a button's click to a handler of this window, through the guard. When a
+    // run-time error ended the run, the new-calculation command also puts the whole panel
+    // back at rest, whatever the error interrupted.
     template <class F>
     void onClick(QPushButton* button, F handler)
     {
-        connectClick(button, [this, handler]() mutable { guarded(handler); });
+        connectClick(button, [this, button, handler]() mutable {
+            guarded(handler);
+            if (button == newCalculation_ && endedByError_) {
+                endedByError_ = false;
+                resetPanel();
+            }
+        });
     }
 
+    // How a finished run takes the calculate command away: disabled, or hidden where the
+    // new-calculation command takes its place.
+    enum class EndOfRun { Disable, Hide };
+    void setCalculateCommand(QPushButton* command, EndOfRun end = EndOfRun::Disable)
+    {
+        calculate_ = command;
+        endOfRun_ = end;
+    }
     void setNewCalculationCommand(QPushButton* command) { newCalculation_ = command; }
 
     // A control of this window by its name (null when there is none).
@@ -138,8 +156,14 @@ public:
 protected:
     // The closing handler; for problem windows it writes the credit line.
     virtual void unload();
-    // After a reported run-time error.
+    // After a reported run-time error. A window with a new-calculation command ends the run
+    // under way there: the calculate command is taken away and the new calculation offered.
+    // A window without one empties the value labels that the interrupted click did not reach,
+    // so that it never shows two runs side by side.
     virtual void afterRuntimeError();
+    // Every panel line at rest, every value label and list empty, the cursor in the first
+    // input box.
+    void resetPanel();
 
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -152,6 +176,10 @@ private:
     std::vector<QWidget*> controls_;
     std::vector<QWidget*> tabOrder_;
     QPushButton* newCalculation_ = nullptr;
+    QPushButton* calculate_ = nullptr;
+    EndOfRun endOfRun_ = EndOfRun::Disable;
+    std::uint64_t handlerMark_ = 0;
+    bool endedByError_ = false;
     int widthTwips_, heightTwips_;
     bool shownBefore_ = false;
 };

@@ -259,7 +259,11 @@ void Zarpa01::showChild(QMdiSubWindow* window)
 void Zarpa01::fitChild(QMdiSubWindow* window)
 {
     // A window larger than the workspace makes the main window grow, as far as the screen
-    // allows; beyond that the workspace scrolls.
+    // allows; beyond that the workspace scrolls. Before the main window is first shown its
+    // workspace has not been laid out yet and measures nothing: it opens at its designed size,
+    // which holds the About window.
+    if (!isVisible())
+        return;
     const QSize view = mdi_->viewport()->size();
     const QRect need = window->geometry();
     const int dw = qMax(0, need.right() + 1 - view.width());

@@ -39,6 +39,7 @@ BouncingBallForm::BouncingBallForm() : Form(QStringLiteral("Altura_Bola"), kTitl
 
     setTabOrder({H_, Cmd_Calc_, Cmd_Novo_, SomaList_, SomList_, HList_});
     setNewCalculationCommand(Cmd_Novo_);
+    setCalculateCommand(Cmd_Calc_);
     onClick(Cmd_Calc_, [this] { Cmd_Calc_Click(); });
     onClick(Cmd_Novo_, [this] { Cmd_Novo_Click(); });
     guarded([this] { Form_Load(); });

@@ -67,7 +67,6 @@ void XMod123Form::afterRuntimeError()
         break;
     }
     running_ = Stage::None;
-    Form::afterRuntimeError();
 }
 
 framework::Form* createCongruencesSteps() { return new XMod123Form(); }

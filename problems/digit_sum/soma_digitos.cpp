@@ -61,6 +61,7 @@ Soma_Digitos::Soma_Digitos()
 
     setTabOrder({Num_, Resposta_, Command1_});
     setNewCalculationCommand(Command1_);
+    setCalculateCommand(Resposta_);
     onClick(Resposta_, [this] { Resposta_Click(); });
     onClick(Command1_, [this] { Command1_Click(); });
     Form_Load();

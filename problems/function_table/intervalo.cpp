@@ -124,6 +124,7 @@ Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intev
 
     setTabOrder({a_, b_, n_, Command1_, CmdNovo_});
     setNewCalculationCommand(CmdNovo_);
+    setCalculateCommand(Command1_);
     onClick(Command1_, [this] { Command1_Click(); });
     onClick(CmdNovo_, [this] { CmdNovo_Click(); });
     Form_Load();

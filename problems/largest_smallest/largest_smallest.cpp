@@ -75,6 +75,9 @@ Maior_Menor_3::Maior_Menor_3()
     Menor_ = addValueLabel(QStringLiteral("Menor"), 240, 1200, Pt12Bold, ole::DarkBlue, frame);
 
     setTabOrder({N1_, n2_, n3_, Command1_, Command2_});
+    // Exactly one of the two commands is shown: "Próximo_Calc" takes the place of "Calcular".
+    setCalculateCommand(Command1_, EndOfRun::Hide);
+    setNewCalculationCommand(Command2_);
     onClick(Command1_, [this] { Command1_Click(); });
     onClick(Command2_, [this] { Command2_Click(); });
 }

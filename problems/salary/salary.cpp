@@ -40,6 +40,7 @@ SalaryForm::SalaryForm()
 
     setTabOrder({Salario_, CmdSolve_, Command1_});
     setNewCalculationCommand(Command1_);
+    setCalculateCommand(CmdSolve_);
     onClick(CmdSolve_, [this] { CmdSolve_Click(); });
     onClick(Command1_, [this] { Command1_Click(); });
 }

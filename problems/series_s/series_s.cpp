@@ -33,6 +33,7 @@ SeriesSForm::SeriesSForm() : Form(QStringLiteral("Cálculo_de_S"), kTitle, 6210,
 
     setTabOrder({X_, N_, CmdCalc_, CmdNovo_});
     setNewCalculationCommand(CmdNovo_);
+    setCalculateCommand(CmdCalc_);
     onClick(CmdCalc_, [this] { CmdCalc_Click(); });
     onClick(CmdNovo_, [this] { CmdNovo_Click(); });
     guarded([this] { Form_Load(); });

@@ -58,6 +58,7 @@ StampsForm::StampsForm()
     onClick(CmdResolver_, [this] { CmdResolver_Click(); });
     onClick(Novo_Calculo_, [this] { Novo_Calculo_Click(); });
     setNewCalculationCommand(Novo_Calculo_);
+    setCalculateCommand(CmdResolver_);
     Form_Load();
 }
 

@@ -1,0 +1,352 @@
+#include "tests/runner/drawn.h"
+
+#include "framework/controls.h"
+
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
+#include <QRegularExpression>
+#include <vector>
+
+namespace scenario {
+
+namespace {
+
+// One text as drawn: where its letters stand (in the form's pixels) and the area that must
+// hold them (the control's own drawing area, also in the form's pixels).
+struct Text {
+    QWidget* control;
+    QString what;   // "" for the control's caption, else a row or the title
+    QRect ink;      // the letters, from the top of the capitals to the bottom of the descenders
+    QRect room;     // where the control can draw them
+    bool opaque;    // a box, a list or a button hides what lies under its whole rectangle
+    QRect body;     // the rectangle it covers when opaque
+    bool rowOnly = false;  // a list row: measured against its list, never against other texts
+};
+
+QString nameOf(const QWidget* w) { return w->objectName().isEmpty() ? QStringLiteral("(unnamed)") : w->objectName(); }
+
+// A text laid out at `origin` in a control's coordinates: its letters' rectangle.
+QRect inkRect(const QFontMetrics& fm, const QRect& layout)
+{
+    const int capTop = qMax(0, fm.ascent() - fm.capHeight());
+    return QRect(layout.left(), layout.top() + capTop, layout.width(), qMax(1, layout.height() - capTop));
+}
+
+QRect toForm(const QWidget* control, const QWidget* form, const QRect& r)
+{
+    return QRect(control->mapTo(form, r.topLeft()), r.size());
+}
+
+QString withoutMnemonic(QString text)
+{
+    for (int i = 0; i < text.size(); ++i)
+        if (text[i] == QLatin1Char('&'))
+            text.remove(i, 1);  // "&&" leaves one '&', which the loop then steps over
+    return text;
+}
+
+// The words of a text that cannot stand on one line of `width` pixels.
+QStringList brokenWords(const QFontMetrics& fm, const QString& text, int width)
+{
+    QStringList broken;
+    for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        if (fm.horizontalAdvance(word) > width)
+            broken << word;
+    return broken;
+}
+
+void measureLabel(QLabel* label, QWidget* form, std::vector<Text>& texts, QStringList& problems)
+{
+    const QString text = label->text();
+    if (text.isEmpty())
+        return;
+    const QFontMetrics fm(label->font());
+    const QRect cr = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    QRect layout;
+    if (label->wordWrap()) {
+        const QStringList broken = brokenWords(fm, text, cr.width());
+        for (const QString& word : broken)
+            problems << QStringLiteral("%1: \"%2\" is broken over two lines (%3 px too narrow)")
+                            .arg(nameOf(label), word)
+                            .arg(fm.horizontalAdvance(word) - cr.width());
+        layout = fm.boundingRect(cr, int(label->alignment()) | Qt::TextWordWrap, text);
+    } else {
+        layout = QStyle::alignedRect(label->layoutDirection(), label->alignment(), fm.size(0, text), cr);
+    }
+    const QRect ink = inkRect(fm, layout);
+    texts.push_back({label, QString(), toForm(label, form, ink), toForm(label, form, label->rect()), false, {}});
+}
+
+void measureButton(QPushButton* button, QWidget* form, std::vector<Text>& texts)
+{
+    QStyleOptionButton opt;
+    opt.initFrom(button);
+    opt.text = button->text();
+    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
+    const QString text = withoutMnemonic(button->text());
+    const QRect body = toForm(button, form, button->rect());
+    if (text.isEmpty()) {
+        texts.push_back({button, QString(), QRect(), QRect(), true, body});
+        return;
+    }
+    const QFontMetrics fm(button->font());
+    const QRect layout = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, fm.size(Qt::TextShowMnemonic, text), contents);
+    texts.push_back({button, QString(), toForm(button, form, inkRect(fm, layout)), toForm(button, form, contents), true, body});
+}
+
+void measureFrame(QGroupBox* frame, QWidget* form, std::vector<Text>& texts)
+{
+    if (frame->title().isEmpty())
+        return;
+    QStyleOptionGroupBox opt;
+    opt.initFrom(frame);
+    opt.text = frame->title();
+    opt.lineWidth = 1;
+    opt.midLineWidth = 0;
+    opt.textAlignment = frame->alignment();
+    opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    opt.features = frame->isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
+    const QRect label = frame->style()->subControlRect(QStyle::CC_GroupBox, &opt,
+                                                       QStyle::SC_GroupBoxLabel, frame);
+    const QFontMetrics fm(frame->font());
+    const QRect layout(label.left(), label.top(), fm.horizontalAdvance(withoutMnemonic(frame->title())), label.height());
+    texts.push_back({frame, QStringLiteral("title"), toForm(frame, form, inkRect(fm, layout)),
+                     toForm(frame, form, frame->rect().adjusted(2, 0, -2, 0)), false, {}});
+}
+
+void measureTextBox(QLineEdit* box, QWidget* form, std::vector<Text>& texts)
+{
+    QStyleOptionFrame opt;
+    opt.initFrom(box);
+    opt.rect = box->rect();
+    opt.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box) : 0;
+    opt.midLineWidth = 0;
+    opt.state |= QStyle::State_Sunken;
+    // The area the box scrolls its text in: its contents less the two pixels it keeps free on
+    // each side and one above and below.
+    const QMargins m = box->textMargins();
+    const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box)
+                           .adjusted(m.left() + 2, m.top() + 1, -m.right() - 2, -m.bottom() - 1);
+    const QRect body = toForm(box, form, box->rect());
+    const QString text = box->displayText();
+    if (text.isEmpty()) {
+        texts.push_back({box, QString(), QRect(), QRect(), true, body});
+        return;
+    }
+    const QFontMetrics fm(box->font());
+    const QRect layout = QStyle::alignedRect(Qt::LeftToRight, box->alignment(), fm.size(0, text), room);
+    texts.push_back({box, QString(), toForm(box, form, inkRect(fm, layout)), toForm(box, form, room), true, body});
+}
+
+void measureList(QListWidget* list, QWidget* form, std::vector<Text>& texts)
+{
+    const QRect body = toForm(list, form, list->rect());
+    texts.push_back({list, QString(), QRect(), QRect(), true, body});
+    const QWidget* view = list->viewport();
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const QFontMetrics fm(list->font());
+    const QRect room = QRect(view->mapTo(form, QPoint(0, 0)), view->size());
+    for (int i = 0; i < list->count(); ++i) {
+        const QString text = list->item(i)->text();
+        const QRect item = list->visualItemRect(list->item(i));
+        // Rows are measured side to side only: rows below the viewport are reached by scrolling.
+        const int left = view->mapTo(form, QPoint(item.left() + margin, 0)).x();
+        const QRect ink(left, room.top(), fm.horizontalAdvance(text), qMin(item.height(), room.height()));
+        texts.push_back({list, QStringLiteral("row %1 \"%2\"").arg(i + 1).arg(text), ink,
+                         room.adjusted(0, 0, -margin, 0), false, {}, true});
+    }
+}
+
+QString sides(const QRect& text, const QRect& room)
+{
+    QStringList out;
+    if (text.right() > room.right())
+        out << QStringLiteral("%1 px at the right").arg(text.right() - room.right());
+    if (text.left() < room.left())
+        out << QStringLiteral("%1 px at the left").arg(room.left() - text.left());
+    if (text.bottom() > room.bottom())
+        out << QStringLiteral("%1 px at the bottom").arg(text.bottom() - room.bottom());
+    if (text.top() < room.top())
+        out << QStringLiteral("%1 px at the top").arg(room.top() - text.top());
+    return out.join(QStringLiteral(", "));
+}
+
+// The area each container lets its children draw in, in the form's pixels.
+QRect clipOf(const QWidget* container, const QWidget* form)
+{
+    QRect r = container->rect();
+    if (qobject_cast<const QGroupBox*>(container))
+        r.adjust(2, 0, -2, -2);
+    else if (auto frame = qobject_cast<const QFrame*>(container))
+        r = frame->contentsRect();
+    return toForm(container, form, r);
+}
+
+bool crosses(const QLineF& line, const QRectF& r)
+{
+    // Liang-Barsky clipping of the segment against the rectangle.
+    double t0 = 0, t1 = 1;
+    const double dx = line.dx(), dy = line.dy();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {line.x1() - r.left(), r.right() - line.x1(), line.y1() - r.top(), r.bottom() - line.y1()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = qMax(t0, t);
+        else
+            t1 = qMin(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    return true;
+}
+
+QString describe(const Text& t)
+{
+    return t.what.isEmpty() ? nameOf(t.control) : QStringLiteral("%1 %2").arg(nameOf(t.control), t.what);
+}
+
+}  // namespace
+
+QStringList fitProblems(QWidget* form, QWidget* workspace, QWidget* only)
+{
+    QStringList problems;
+    std::vector<Text> texts;
+    std::vector<framework::LineControl*> lines;
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if (!w->property("matravelControl").toBool() || !w->isVisibleTo(form))
+            continue;
+        if (auto label = qobject_cast<QLabel*>(w))
+            measureLabel(label, form, texts, problems);
+        else if (auto button = qobject_cast<QPushButton*>(w))
+            measureButton(button, form, texts);
+        else if (auto frame = qobject_cast<QGroupBox*>(w))
+            measureFrame(frame, form, texts);
+        else if (auto box = qobject_cast<QLineEdit*>(w))
+            measureTextBox(box, form, texts);
+        else if (auto list = qobject_cast<QListWidget*>(w))
+            measureList(list, form, texts);
+        else if (auto line = dynamic_cast<framework::LineControl*>(w))
+            lines.push_back(line);
+    }
+    if (only) {
+        problems = problems.filter(QRegularExpression(QStringLiteral("^%1:").arg(QRegularExpression::escape(nameOf(only)))));
+    }
+    auto concerns = [only](const Text& t) { return !only || t.control == only; };
+
+    for (const Text& t : texts) {
+        if (t.ink.isNull() || !concerns(t))
+            continue;
+        // Its own drawing area, then every container up to the window.
+        if (!t.room.contains(t.ink)) {
+            problems << QStringLiteral("%1: cut by its own edge (%2)").arg(describe(t), sides(t.ink, t.room));
+            continue;
+        }
+        for (QWidget* up = t.control->parentWidget(); up; up = up->parentWidget()) {
+            const QRect clip = clipOf(up, form);
+            if (!clip.contains(t.ink)) {
+                problems << QStringLiteral("%1: cut by %2 (%3)").arg(describe(t), up == form ? QStringLiteral("the window") : nameOf(up), sides(t.ink, clip));
+                break;
+            }
+            if (up == form)
+                break;
+        }
+    }
+
+    // Texts over texts, and opaque controls over texts.
+    for (size_t i = 0; i < texts.size(); ++i) {
+        for (size_t j = 0; j < texts.size(); ++j) {
+            const Text& a = texts[i];
+            const Text& b = texts[j];
+            if (i == j || a.control == b.control || !(concerns(a) || concerns(b)))
+                continue;
+            if (a.ink.isNull() || a.rowOnly || b.rowOnly)
+                continue;
+            // Letters that touch side by side read as one word: one pixel of air at least.
+            const QRect aInk = a.ink.adjusted(-1, 0, 1, 0);
+            const bool overText = i < j && !b.ink.isNull() && aInk.intersects(b.ink);
+            const bool underBody = b.opaque && !b.control->isAncestorOf(a.control) && b.body.intersects(a.ink) && !overText;
+            if (overText)
+                problems << QStringLiteral("%1 overlaps %2").arg(describe(a), describe(b));
+            else if (underBody && !(a.opaque && i > j))
+                problems << QStringLiteral("%1 runs under %2").arg(describe(a), describe(b));
+        }
+    }
+
+    for (framework::LineControl* line : lines) {
+        const QLineF seg = line->segment().translated(line->mapTo(form, QPoint(0, 0)));
+        for (const Text& t : texts) {
+            if (t.ink.isNull() || t.rowOnly || !(concerns(t) || only == line))
+                continue;
+            if (crosses(seg, QRectF(t.ink).adjusted(-1, -1, 1, 1)))
+                problems << QStringLiteral("%1 is crossed by %2").arg(describe(t), nameOf(line));
+        }
+    }
+
+    if (!only) {
+        if (auto sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) {
+            const QRect inSub(form->mapTo(sub, QPoint(0, 0)), form->size());
+            if (!sub->rect().contains(inSub))
+                problems << QStringLiteral("%1: the window is cut by its own frame (%2)").arg(nameOf(form), sides(inSub, sub->rect()));
+            if (workspace && !workspace->rect().contains(sub->geometry()))
+                problems << QStringLiteral("%1: the window runs out of the workspace (%2)")
+                                .arg(nameOf(form), sides(sub->geometry(), workspace->rect()));
+        }
+    }
+    problems.removeDuplicates();
+    return problems;
+}
+
+bool lastRowShown(const QListWidget* list)
+{
+    if (list->count() == 0)
+        return false;
+    const QRect row = list->visualItemRect(list->item(list->count() - 1));
+    return !row.isEmpty() && list->viewport()->rect().contains(row);
+}
+
+bool drawnDisabled(QWidget* control)
+{
+    // The colour an enabled control writes its text in: a control whose letters show it is
+    // drawn enabled, whatever its flag says.
+    QPalette::ColorRole role = QPalette::WindowText;
+    QString text = framework::caption(control);
+    if (qobject_cast<QPushButton*>(control))
+        role = QPalette::ButtonText;
+    else if (auto box = qobject_cast<QLineEdit*>(control)) {
+        role = QPalette::Text;
+        text = box->displayText();
+    }
+    const QImage image = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (text.trimmed().isEmpty()) {
+        // No letters to look at: compare with the same control under the other flag.
+        const bool enabled = control->isEnabled();
+        control->setEnabled(!enabled);
+        const QImage other = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        control->setEnabled(enabled);
+        return !enabled && image != other;
+    }
+    const QRgb lit = control->palette().color(QPalette::Active, role).rgb();
+    const QRect inner = image.rect().adjusted(3, 3, -3, -3);
+    int count = 0;
+    for (int y = inner.top(); y <= inner.bottom(); ++y)
+        for (int x = inner.left(); x <= inner.right(); ++x)
+            count += (image.pixel(x, y) & 0xFFFFFF) == (lit & 0xFFFFFF);
+    return count == 0;
+}
+
+}  // namespace scenario

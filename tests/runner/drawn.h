@@ -1,0 +1,27 @@
+#pragma once
+// What a window draws, measured from the widgets as they stand: whether every text is whole on
+// screen, whether a list shows its newest row, whether a control is drawn disabled. The
+// measures here are the runner's own, so that a layout mistake of the program cannot hide
+// itself behind the same arithmetic.
+#include <QStringList>
+
+class QListWidget;
+class QWidget;
+
+namespace scenario {
+
+// Everything that keeps `control` (or, when null, any control of `form`) from showing its
+// whole text: clipped by its own rectangle, its frame or its window, a word broken over two
+// lines, two texts over each other, a line across a text, the window outside the workspace.
+// Empty when all is readable.
+QStringList fitProblems(QWidget* form, QWidget* workspace, QWidget* control = nullptr);
+
+// Whether the newest row of the list is wholly inside its viewport.
+bool lastRowShown(const QListWidget* list);
+
+// Whether the control, as rendered now, looks different from the same control with the
+// opposite enabled flag; a disabled control that looks exactly like an enabled one is drawn
+// enabled.
+bool drawnDisabled(QWidget* control);
+
+}  // namespace scenario
