@@ -15,41 +15,8 @@ bool isExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 
 
 struct Parsed {
     bool ok = false;
-    bool isRadix = false;  // '&H' / '&O'
-    bool radixTooLarge = false;
-    int64_t radixValue = 0;
     Decimal decimal;
 };
-
-bool readRadix(std::string_view s, bool negative, Parsed& out)
-{
-    int radix = (s[0] == 'H' || s[0] == 'h') ? 16 : 8;
-    s.remove_prefix(1);
-    if (s.empty())
-        return false;
-    uint64_t value = 0;
-    for (char c : s) {
-        int v = -1;
-        if (isDigit(c))
-            v = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            v = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            v = c - 'A' + 10;
-        if (v < 0 || v >= radix)
-            return false;
-        if (!out.radixTooLarge) {
-            value = value * uint64_t(radix) + uint64_t(v);
-            if (value > 0xFFFFFFFFu)
-                out.radixTooLarge = true;
-        }
-    }
-    out.isRadix = true;
-    out.radixValue = detail::radixWhole(value);
-    if (negative)
-        out.radixValue = -out.radixValue;
-    return true;
-}
 
 // A thousands separator at 'pos' stands before exactly three digits that are
 // followed by the end of the digits, the decimal separator, another
@@ -81,10 +48,7 @@ Parsed parse(std::string_view s)
         while (!s.empty() && isBlank(s.front()))
             s.remove_prefix(1);
     }
-    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
-        out.ok = readRadix(s.substr(1), negative, out);
-        return out;
-    }
+    // Only decimal digits: '&H' and '&O' belong to the Val rule, not to this conversion.
 
     const char decimalSep = decimalSeparator();
     const char thousandsSep = thousandsSeparator();
@@ -136,22 +100,12 @@ Parsed parseOrThrow(std::string_view text)
     Parsed p = parse(text);
     if (!p.ok)
         throw RuntimeError(TypeMismatch);
-    if (p.radixTooLarge)
-        throw RuntimeError(Overflow);
     return p;
 }
 
 int64_t toWhole(std::string_view text, int scale, int64_t min, int64_t max)
 {
     Parsed p = parseOrThrow(text);
-    if (p.isRadix) {
-        int64_t value = p.radixValue;
-        if (scale == 4)
-            value = Currency::fromWhole(value).ticks;
-        if (value < min || value > max)
-            throw RuntimeError(Overflow);
-        return value;
-    }
     uint64_t magnitude = 0;
     int64_t value = 0;
     if (!detail::toScaledMagnitude(p.decimal, scale, magnitude)
@@ -165,8 +119,6 @@ int64_t toWhole(std::string_view text, int scale, int64_t min, int64_t max)
 double textToDouble(std::string_view text)
 {
     Parsed p = parseOrThrow(text);
-    if (p.isRadix)
-        return static_cast<double>(p.radixValue);
     bool overflow = false;
     double value = detail::toDouble(p.decimal, overflow);
     if (overflow)
@@ -177,8 +129,6 @@ double textToDouble(std::string_view text)
 float textToSingle(std::string_view text)
 {
     Parsed p = parseOrThrow(text);
-    if (p.isRadix)
-        return static_cast<float>(p.radixValue);
     bool overflow = false;
     float value = detail::toFloat(p.decimal, overflow);
     if (overflow)

@@ -96,8 +96,8 @@ int16_t toInteger(Currency value);
 int32_t toLong(Currency value);
 
 // Text-to-number conversion: blanks around, a sign, the locale's decimal and
-// thousands separators, an exponent (E or D) and '&H'/'&O' whole numbers.
-// Anything else (the empty text included) throws 13; out of range throws 6.
+// thousands separators and an exponent (E or D). Anything else ('&H' and '&O'
+// texts and the empty text included) throws 13; out of range throws 6.
 // Whole kinds and Currency are rounded half to even from the exact decimal
 // digits of the text.
 double textToDouble(std::string_view text);

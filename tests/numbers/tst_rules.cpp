@@ -191,7 +191,9 @@ private slots:
         QTest::newRow("C comma decimal") << "C" << QByteArray("2,5") << 0.0 << 13;
         QTest::newRow("C group after point") << "C" << QByteArray("1.5,000") << 0.0 << 13;
         QTest::newRow("point first") << "C" << QByteArray(".5") << 0.5 << 0;
-        QTest::newRow("hex") << "C" << QByteArray("&H10") << 16.0 << 0;
+        QTest::newRow("hex is not a number") << "C" << QByteArray("&H10") << 0.0 << 13;
+        QTest::newRow("octal is not a number") << "C" << QByteArray("&O10") << 0.0 << 13;
+        QTest::newRow("signed hex is not a number") << "C" << QByteArray("-&H7FFF") << 0.0 << 13;
         QTest::newRow("empty") << "C" << QByteArray("") << 0.0 << 13;
         QTest::newRow("blanks only") << "C" << QByteArray("   ") << 0.0 << 13;
         QTest::newRow("sign only") << "C" << QByteArray("-") << 0.0 << 13;
@@ -249,13 +251,13 @@ private slots:
         QTest::newRow("I top") << "C" << "I" << QByteArray("32767.49") << qint64(32767) << 0;
         QTest::newRow("I bottom") << "C" << "I" << QByteArray("-32768.5") << qint64(-32768) << 0;
         QTest::newRow("I below bottom") << "C" << "I" << QByteArray("-32768.51") << qint64(0) << 6;
-        QTest::newRow("I hex") << "C" << "I" << QByteArray("&HFFFF") << qint64(-1) << 0;
+        QTest::newRow("I hex") << "C" << "I" << QByteArray("&HFFFF") << qint64(0) << 13;
         QTest::newRow("I pt_BR group") << "pt_BR" << "I" << QByteArray("1.234") << qint64(1234) << 0;
         QTest::newRow("I not a number") << "C" << "I" << QByteArray("x") << qint64(0) << 13;
         QTest::newRow("L top rounds over") << "C" << "L" << QByteArray("2147483647.5") << qint64(0) << 6;
         QTest::newRow("L even below top") << "C" << "L" << QByteArray("2147483646.5") << qint64(2147483646) << 0;
         QTest::newRow("L bottom") << "C" << "L" << QByteArray("-2147483648.5") << qint64(INT32_MIN) << 0;
-        QTest::newRow("L hex beyond 32 bits") << "C" << "L" << QByteArray("&H100000000") << qint64(0) << 6;
+        QTest::newRow("L hex") << "C" << "L" << QByteArray("&H100000000") << qint64(0) << 13;
         QTest::newRow("L 10000 digits") << "C" << "L" << repeated("1", 10000) << qint64(0) << 6;
         QTest::newRow("C largest") << "C" << "C" << QByteArray("922337203685477.5807") << qint64(INT64_MAX) << 0;
         QTest::newRow("C over largest") << "C" << "C" << QByteArray("922337203685477.5808") << qint64(0) << 6;
