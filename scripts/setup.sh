@@ -20,17 +20,25 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+      echo "setup: these packages are missing: ${missing[*]}" >&2
+      echo "setup: installing them needs root; run this script as root, or install sudo" >&2
+      exit 1
+    fi
+    sudo=sudo
+  fi
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
-
 if [ "$mode" = run ]; then
+  # The program alone: the test tools are built by the test command.
+  cmake --build build --target matravel
   exec ./build/matravel
 fi
+cmake --build build
 
 # The Debian packages: built, installed, started and checked, then removed (skipped, with a
 # message, without root or sudo).
