@@ -4,6 +4,7 @@
 #include "framework/numbers/value.h"
 
 #include <QLocale>
+#include <QPixmapCache>
 
 namespace framework {
 
@@ -12,6 +13,11 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("matravel"));
     setApplicationDisplayName(applicationTitle());
     setApplicationVersion(QStringLiteral("1.1"));
+    // The style keeps the faces it has drawn (button bevels, scroll bars) per palette, and a
+    // coloured button has a palette of its own in every window opened: without a bound of
+    // our own the cache took up to 10 MiB over a long lesson. One window on screen needs far
+    // less than this.
+    QPixmapCache::setCacheLimit(1024);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

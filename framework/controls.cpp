@@ -1,6 +1,7 @@
 #include "framework/controls.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,15 +25,40 @@ const char* const kDesignedWidth = "designedWidth";
 const char* const kWidestRow = "widestRow";
 std::uint64_t g_captionWrites = 0;
 
+const QPalette::ColorRole kTextRoles[] = {QPalette::WindowText, QPalette::ButtonText, QPalette::Text};
+
+// Whether a button or a list would draw its text in this colour with no palette of its own.
+// Each palette a control is given is a palette apart, and the style caches the faces it draws
+// (button bevels, scroll bars) per palette: a window's worth of such entries was added for
+// every window opened, until the cache was full. Buttons and lists in the colour they would
+// inherit share their container's palette instead.
+bool inheritsSameText(const QWidget* control, const QColor& c)
+{
+    if (!qobject_cast<const QAbstractButton*>(control) && !qobject_cast<const QAbstractScrollArea*>(control))
+        return false;
+    if (control->property("backColor").isValid() || !control->parentWidget())
+        return false;
+    const QPalette inherited = control->parentWidget()->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole role : kTextRoles)
+            if (inherited.color(group, role) != c)
+                return false;
+    return true;
+}
+
 // Palette roles that carry a control's text colour.
 void applyForeColor(QWidget* control, OleColor color)
 {
+    const QColor c = toQColor(color);
+    if (inheritsSameText(control, c)) {
+        control->setPalette(QPalette());
+        return;
+    }
     // Only the enabled groups: a disabled control keeps the style's disabled text colour, so
     // that it looks disabled.
     QPalette pal = control->palette();
-    const QColor c = toQColor(color);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        for (QPalette::ColorRole role : kTextRoles)
             pal.setColor(group, role, c);
     control->setPalette(pal);
 }
