@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -266,8 +267,14 @@ void Runner::step(int number, const QString& text)
         framework::useLocale(QStringLiteral("C"));
     first_ = false;
     ensureStarted();
+    QElapsedTimer clock;
+    clock.start();
     execute(number, trimmed, words);
     settle();
+    // A benchmark aid: MATRAVEL_SLOW_MS=N names every command that took longer than N ms.
+    static const int slowMs = qEnvironmentVariableIntValue("MATRAVEL_SLOW_MS");
+    if (slowMs > 0 && clock.elapsed() > slowMs)
+        out_ << "slow " << number << ": " << trimmed << ": " << clock.elapsed() << " ms" << Qt::endl;
 }
 
 void Runner::execute(int number, const QString& line, const QStringList& w)
