@@ -264,6 +264,10 @@ void Zarpa01::fitChild(QMdiSubWindow* window)
     // which holds the About window.
     if (!isVisible())
         return;
+    // The workspace centres a window wider than itself, which puts its left edge (and its
+    // title) out of reach: it stands at the top left corner instead.
+    if (window->x() < 0 || window->y() < 0)
+        window->move(qMax(0, window->x()), qMax(0, window->y()));
     const QSize view = mdi_->viewport()->size();
     const QRect need = window->geometry();
     const int dw = qMax(0, need.right() + 1 - view.width());

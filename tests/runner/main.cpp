@@ -8,8 +8,7 @@
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    scenario::useClassroomScreen();
     if (argc != 2) {
         std::fprintf(stderr, "usage: matravel-scenario FILE\n");
         return 2;

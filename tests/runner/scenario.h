@@ -14,6 +14,10 @@ namespace shell { class Zarpa01; }
 
 namespace scenario {
 
+// Before the application starts: headless by default, on a screen the size of a classroom
+// laptop's (1366 x 768), so that the largest windows and the main window that holds them fit.
+void useClassroomScreen();
+
 struct Message {
     QString text;
     int buttons;

@@ -207,8 +207,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    scenario::useClassroomScreen();
     quint64 runNumber = quint64(std::chrono::steady_clock::now().time_since_epoch().count());
     int actions = 3000;
     QString out = QStringLiteral("soak.scn");
