@@ -392,10 +392,16 @@ void Runner::execute(int number, const QString& line, const QStringList& w)
     }
     if (cmd == QLatin1String("screenshot")) {
         // Not a check: saves a picture of the main window, to look at the layout.
+        // Written only where MATRAVEL_SCREENSHOTS names a folder, under the file's own name: a
+        // test run writes nothing outside its build tree.
         if (w.size() != 2)
             return usage("screenshot FILE.png");
-        if (!main_->grab().save(w[1]))
-            return fail(number, line, QStringLiteral("cannot write %1").arg(w[1]));
+        const QString folder = qEnvironmentVariable("MATRAVEL_SCREENSHOTS");
+        if (folder.isEmpty())
+            return;
+        const QString file = folder + QLatin1Char('/') + QFileInfo(w[1]).fileName();
+        if (!main_->grab().save(file))
+            return fail(number, line, QStringLiteral("cannot write %1").arg(file));
         return;
     }
     if (cmd == QLatin1String("help") || (cmd == QLatin1String("expect") && w.size() >= 2 && w[1] == QLatin1String("help")))
