@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -392,14 +393,14 @@ void Runner::execute(int number, const QString& line, const QStringList& w)
     }
     if (cmd == QLatin1String("screenshot")) {
         // Not a check: saves a picture of the main window, to look at the layout.
-        // Written only where MATRAVEL_SCREENSHOTS names a folder, under the file's own name: a
-        // test run writes nothing outside its build tree.
+        // Where MATRAVEL_SCREENSHOTS names a folder (the test suite names one in its build
+        // tree), the picture goes there under the file's own name.
         if (w.size() != 2)
             return usage("screenshot FILE.png");
         const QString folder = qEnvironmentVariable("MATRAVEL_SCREENSHOTS");
-        if (folder.isEmpty())
-            return;
-        const QString file = folder + QLatin1Char('/') + QFileInfo(w[1]).fileName();
+        if (!folder.isEmpty())
+            QDir().mkpath(folder);
+        const QString file = folder.isEmpty() ? w[1] : folder + QLatin1Char('/') + QFileInfo(w[1]).fileName();
         if (!main_->grab().save(file))
             return fail(number, line, QStringLiteral("cannot write %1").arg(file));
         return;
