@@ -3,9 +3,11 @@
 #include "framework/text.h"
 #include "problems/problems.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 
 namespace problems {
@@ -17,6 +19,23 @@ namespace {
 
 const QString kMaior = QStringLiteral("Maior = ");
 const QString kMenor = QStringLiteral("Menor = ");
+
+// The widest number a box is made to show whole.
+const QString WidestNumber = QStringLiteral("-1234567,25");
+
+// The style draws a frame's title flush with the frame's left edge; here it stands a little in,
+// on the frame's line, clear of the edge.
+class IndentedFrameTitle : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        QRect r = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control == CC_GroupBox && part == SC_GroupBoxLabel)
+            r.translate(4, 0);
+        return r;
+    }
+};
 
 }  // namespace
 
@@ -54,6 +73,15 @@ Maior_Menor_3::Maior_Menor_3()
     describe(N1_, QStringLiteral("Primeiro número, N1"));
     describe(n2_, QStringLiteral("Segundo número, N2"));
     describe(n3_, QStringLiteral("Terceiro número, N3"));
+    // Each box is wide enough for the widest number, and the next one follows on from it.
+    const int boxWidth = QFontMetrics(N1_->font()).horizontalAdvance(WidestNumber) + 14;
+    QLineEdit* previous = nullptr;
+    for (QLineEdit* box : {N1_, n2_, n3_}) {
+        box->resize(qMax(box->width(), boxWidth), box->height());
+        if (previous)
+            box->move(qMax(box->x(), previous->geometry().right() + 1 + px(90)), box->y());
+        previous = box;
+    }
 
     // "Início" to "Fim", and each "Se" to its "Fim_Se"; each "Senão", and "Escreva" at the top of
     // the block, hangs on its bracket.
@@ -70,9 +98,13 @@ Maior_Menor_3::Maior_Menor_3()
                           Pt12Bold);
     Command2_->setVisible(false);
 
-    auto frame = addFrame(QStringLiteral("Frame1"), QStringLiteral("Solução"), {6240, 5400, 2535, 1695}, PanelBold);
-    Maior_ = addValueLabel(QStringLiteral("Maior"), 240, 480, Pt12Bold, ole::DarkBlue, frame);
-    Menor_ = addValueLabel(QStringLiteral("Menor"), 240, 1200, Pt12Bold, ole::DarkBlue, frame);
+    Frame1_ = addFrame(QStringLiteral("Frame1"), QStringLiteral("Solução"), {6240, 5400, 2535, 1695}, PanelBold);
+    auto titleStyle = new IndentedFrameTitle;
+    titleStyle->setParent(Frame1_);
+    Frame1_->setStyle(titleStyle);
+    frameWidth_ = Frame1_->width();
+    Maior_ = addValueLabel(QStringLiteral("Maior"), 240, 480, Pt12Bold, ole::DarkBlue, Frame1_);
+    Menor_ = addValueLabel(QStringLiteral("Menor"), 240, 1200, Pt12Bold, ole::DarkBlue, Frame1_);
 
     setTabOrder({N1_, n2_, n3_, Command1_, Command2_});
     // Exactly one of the two commands is shown: "Próximo_Calc" takes the place of "Calcular".
@@ -80,6 +112,21 @@ Maior_Menor_3::Maior_Menor_3()
     setNewCalculationCommand(Command2_);
     onClick(Command1_, [this] { Command1_Click(); });
     onClick(Command2_, [this] { Command2_Click(); });
+    // Also after a run-time error stopped the click half-way.
+    onClick(Command1_, [this] { fitAnswer(); });
+    onClick(Command2_, [this] { fitAnswer(); });
+}
+
+void Maior_Menor_3::fitAnswer()
+{
+    // The frame widens to the right for a long answer, keeping the answer's margin on its right,
+    // and the window grows with it; emptied, it takes its own width again.
+    int widest = 0;
+    for (QLabel* answer : {Maior_, Menor_})
+        if (!caption(answer).isEmpty())
+            widest = qMax(widest, answer->geometry().right() + 1 + Maior_->x());
+    Frame1_->resize(qMax(frameWidth_, widest), Frame1_->height());
+    growToFit();
 }
 
 void Maior_Menor_3::Command1_Click()

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,9 +19,13 @@ public:
 private:
     void Command1_Click();
     void Command2_Click();
+    // The "Solução" frame wide enough for its answer.
+    void fitAnswer();
 
     QLineEdit *N1_, *n2_, *n3_;
     QPushButton *Command1_, *Command2_;
+    QGroupBox* Frame1_;
+    int frameWidth_;  // its own width, in pixels
     QLabel *Maior_, *Menor_;
     QLabel* Label1_[20];
 

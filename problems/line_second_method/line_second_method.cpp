@@ -3,6 +3,7 @@
 #include "framework/text.h"
 #include "problems/problems.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,21 +13,40 @@ namespace problems {
 using namespace framework;
 using num::Value;
 
+namespace {
+// The widest coordinate a box is made to show whole: six significant digits, two of them
+// decimals, and a sign.
+const QString WidestCoordinate = QStringLiteral("-0000,00");
+// The widest answer two such points give: both coefficients of nine characters and the constant
+// with fifteen significant digits and an exponent, as a sum that is nearly 0 leaves it. The
+// window holds it from the start.
+const QString WidestAnswer = QStringLiteral("-19999,98Y = -19999,98X -1,42108547152020E-14");
+// The place of the answer, and how far left it may go for a long one: under the start
+// of its "Escreva" line, clear of the brackets that run below that line's column.
+constexpr int AnswerLeft = 7200, AnswerLeftmost = 6120;
+}  // namespace
 
 LineSecondMethodForm::LineSecondMethodForm()
     : Form(QStringLiteral("EquaçãoReta"), QStringLiteral("Equação Da reta ( versão 2 )"), 7710, 7110)
 {
-    addLabel(QStringLiteral("Label1(0)"), QStringLiteral("A = (       ,       )"), {360, 480}, Pt135Bold);
+    // Each point reads "A = ( x , y )", the boxes between the parentheses: the words around
+    // them are labels of their own, so that a wide box never hides one.
+    addLabel(QStringLiteral("Label1(0)"), QStringLiteral("A = ("), {360, 480}, Pt135Bold);
     X_[0] = addTextBox(QStringLiteral("X(0)"), QStringLiteral("-1"), {1080, 510, 490, 375}, PanelBold);
+    addLabel(QStringLiteral("Vírgula(0)"), QStringLiteral(","), {1560, 480}, Pt135Bold);
     Y_[0] = addTextBox(QStringLiteral("Y(0)"), QStringLiteral("2"), {1800, 510, 490, 375}, PanelBold);
-    addLabel(QStringLiteral("Label1(1)"), QStringLiteral("B = (       ,       )"), {3120, 480}, Pt135Bold);
+    addLabel(QStringLiteral("Parêntese(0)"), QStringLiteral(")"), {2280, 480}, Pt135Bold);
+    addLabel(QStringLiteral("Label1(1)"), QStringLiteral("B = ("), {3120, 480}, Pt135Bold);
     X_[1] = addTextBox(QStringLiteral("X(1)"), QStringLiteral("1"), {3840, 480, 490, 375}, PanelBold);
+    addLabel(QStringLiteral("Vírgula(1)"), QStringLiteral(","), {4320, 480}, Pt135Bold);
     Y_[1] = addTextBox(QStringLiteral("Y(1)"), QStringLiteral("3"), {4560, 480, 490, 375}, PanelBold);
+    addLabel(QStringLiteral("Parêntese(1)"), QStringLiteral(")"), {5040, 480}, Pt135Bold);
     describe(X_[0], QStringLiteral("Abscissa do ponto A"));
     describe(Y_[0], QStringLiteral("Ordenada do ponto A"));
     describe(X_[1], QStringLiteral("Abscissa do ponto B"));
     describe(Y_[1], QStringLiteral("Ordenada do ponto B"));
     Cmd_Calculo_ = addButton(QStringLiteral("Cmd_Calculo"), QStringLiteral("Calcular"), {6720, 360, 1455, 855});
+    layOutPoints();
     buildPanel();
     buildBrackets();
     Wa_ = addValueLabel(QStringLiteral("Wa"), 2640, 3600);
@@ -37,9 +57,43 @@ LineSecondMethodForm::LineSecondMethodForm()
     keepClearOf(Wb_, label(QStringLiteral("Label2(4)")), px(30));
     keepClearOf(Wc_, label(QStringLiteral("Label2(5)")), px(30));
     growToFit();
+    const int widestAnswer = px(AnswerLeftmost) + QFontMetrics(Resp_->font()).horizontalAdvance(WidestAnswer) + px(120);
+    if (widestAnswer > width())
+        setFixedSize(widestAnswer, height());
 
     setTabOrder({Cmd_Calculo_, Y_[1], Y_[0], X_[1], X_[0]});
     onClick(Cmd_Calculo_, [this] { Cmd_Calculo_Click(); });
+    // Also after a run-time error stopped the click half-way.
+    onClick(Cmd_Calculo_, [this] { placeAnswer(); });
+}
+
+void LineSecondMethodForm::layOutPoints()
+{
+    // Each box is wide enough for the widest coordinate; what follows it on the row follows on
+    // from it, never nearer than its place above.
+    const int boxWidth = QFontMetrics(X_[0]->font()).horizontalAdvance(WidestCoordinate) + 14;
+    const int gap = 3;
+    int end = 0;
+    for (int i = 0; i < 2; ++i) {
+        QWidget* row[5] = {label(QStringLiteral("Label1(%1)").arg(i)), X_[i], label(QStringLiteral("Vírgula(%1)").arg(i)),
+                           Y_[i], label(QStringLiteral("Parêntese(%1)").arg(i))};
+        row[0]->move(qMax(row[0]->x(), end + (i ? px(360) : 0)), row[0]->y());
+        X_[i]->resize(qMax(X_[i]->width(), boxWidth), X_[i]->height());
+        Y_[i]->resize(qMax(Y_[i]->width(), boxWidth), Y_[i]->height());
+        for (int k = 1; k < 5; ++k)
+            row[k]->move(qMax(row[k]->x(), row[k - 1]->geometry().right() + 1 + gap), row[k]->y());
+        end = row[4]->geometry().right() + 1;
+    }
+    Cmd_Calculo_->move(qMax(Cmd_Calculo_->x(), end + px(240)), Cmd_Calculo_->y());
+}
+
+void LineSecondMethodForm::placeAnswer()
+{
+    // The answer stands in its place while it fits the window; a longer one moves
+    // left, as far as the start of its "Escreva" line, and beyond that the window grows.
+    const int room = width() - px(120) - Resp_->width();
+    Resp_->move(qBound(px(AnswerLeftmost), room, px(AnswerLeft)), Resp_->y());
+    growToFit();
 }
 
 void LineSecondMethodForm::buildPanel()

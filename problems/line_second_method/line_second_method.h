@@ -19,6 +19,10 @@ private:
     void buildPanel();
     void buildBrackets();
     void Cmd_Calculo_Click();
+    // The boxes of the two points wide enough for their coordinates, and what follows them.
+    void layOutPoints();
+    // The answer clear of the window's edge.
+    void placeAnswer();
 
     std::array<QLineEdit*, 2> X_{};
     std::array<QLineEdit*, 2> Y_{};

@@ -3,6 +3,7 @@
 #include "framework/text.h"
 #include "problems/problems.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +25,11 @@ QString worked(const char* title, const Value& p, const Value& q, const Value& r
         + QStringLiteral(" )  -  (") + shown(r) + QStringLiteral(" * ") + shown(s) + QStringLiteral(" ) = ")
         + shown(result);
 }
+
+// The widest coefficient a box is made to show whole: six significant digits, two of them
+// decimals, and a sign.
+const QString WidestCoefficient = QStringLiteral("-0000,00");
+
 
 }  // namespace
 
@@ -47,6 +53,7 @@ Sistema::Sistema() : Form(QStringLiteral("Sistema"), QStringLiteral("Sistema"), 
     addLine(QStringLiteral("Line3"), 120, 120, 360, 0, 2);
     addLine(QStringLiteral("Line2"), 120, 1080, 360, 1320, 2);
     Cmdcalc_ = addButton(QStringLiteral("Cmdcalc"), QStringLiteral("Cálcule"), {3720, 240, 1215, 735});
+    layOutEquations();
 
     // The determinants, worked out.
     addLabel(QStringLiteral("Label4"), QStringLiteral("Cálculo dos determinantes :"), {360, 1440}, Pt12Bold,
@@ -73,6 +80,10 @@ Sistema::Sistema() : Form(QStringLiteral("Sistema"), QStringLiteral("Sistema"), 
     for (int i = 0; i < 12; ++i)
         Label3_[i] = label(name("Label3", i));
 
+    // x and y stand after their lines' text, which this face makes wider than their places allow.
+    keepClearOf(Label3_[9], Label3_[7], 4);
+    keepClearOf(Label3_[10], Label3_[8], 4);
+
     // Brackets: "Se ( Det = 0 )" to the last "Fim_Se", the inner "Se" to its "Fim_Se".
     addLine(QStringLiteral("Line4"), 120, 3240, 120, 6240);
     addLine(QStringLiteral("Line5"), 120, 3240, 360, 3000);
@@ -81,8 +92,35 @@ Sistema::Sistema() : Form(QStringLiteral("Sistema"), QStringLiteral("Sistema"), 
     addLine(QStringLiteral("Line8"), 960, 3480, 1080, 3360);
     addLine(QStringLiteral("Line9"), 960, 4800, 1080, 5040);
 
+    growToFit();
+
     setTabOrder({a1_, b1_, a2_, b2_, c1_, c2_, Cmdcalc_});
     onClick(Cmdcalc_, [this] { CmdCalc_Click(); });
+    // The worked determinants and the answers may be wider than the window: it grows to show
+    // them (also after a run-time error stopped the click half-way).
+    onClick(Cmdcalc_, [this] { growToFit(); });
+}
+
+void Sistema::layOutEquations()
+{
+    // Each box is wide enough for the widest coefficient; the words between the boxes, the
+    // next box and "Cálcule" follow on from it, never nearer than their places above.
+    const int boxWidth = QFontMetrics(a1_->font()).horizontalAdvance(WidestCoefficient) + 14;
+    const int gap = px(60);
+    for (QLineEdit* box : {a1_, b1_, c1_, a2_, b2_, c2_})
+        box->resize(qMax(box->width(), boxWidth), box->height());
+    int end = 0;
+    for (int row = 0; row < 2; ++row) {
+        QLineEdit* boxes[3] = {row == 0 ? a1_ : a2_, row == 0 ? b1_ : b2_, row == 0 ? c1_ : c2_};
+        QLabel* words[2] = {label(name("Label1", row)), label(name("Label1", row + 2))};
+        for (int i = 0; i < 2; ++i) {
+            words[i]->move(qMax(words[i]->x(), boxes[i]->geometry().right() + 1 + gap), words[i]->y());
+            const int wordsEnd = words[i]->x() + QFontMetrics(words[i]->font()).horizontalAdvance(caption(words[i]));
+            boxes[i + 1]->move(qMax(boxes[i + 1]->x(), wordsEnd + gap), boxes[i + 1]->y());
+        }
+        end = qMax(end, boxes[2]->geometry().right() + 1);
+    }
+    Cmdcalc_->move(qMax(Cmdcalc_->x(), end + px(240)), Cmdcalc_->y());
 }
 
 void Sistema::CmdCalc_Click()

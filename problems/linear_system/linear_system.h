@@ -15,6 +15,8 @@ public:
 
 private:
     void CmdCalc_Click();
+    // The boxes of the system wide enough for their coefficients, and what follows them.
+    void layOutEquations();
 
     QLineEdit *a1_, *b1_, *c1_, *a2_, *b2_, *c2_;
     QPushButton* Cmdcalc_;

@@ -3,6 +3,7 @@
 #include "framework/text.h"
 #include "problems/problems.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +22,9 @@ num::Currency adjusted(num::Currency x, double factor)
 {
     return num::Currency::fromDouble(num::checked(x.toDouble() * factor));
 }
+
+// The widest salary the window takes: below it, the 40 % band leaves the Currency range.
+const QString WidestSalary = QStringLiteral("-658812288346769");
 }  // namespace
 
 SalaryForm::SalaryForm()
@@ -29,11 +33,18 @@ SalaryForm::SalaryForm()
     addLabel(QStringLiteral("Label1"), QStringLiteral("Digite salário do funcionário :"), {120, 120}, Pt12);
     Salario_ = addTextBox(QStringLiteral("Salário"), QString(), {3240, 120, 1215, 375});
     describe(Salario_, QStringLiteral("Salário do funcionário"), label(QStringLiteral("Label1")));
+    // The prompt is wider in this face than its place allows: the box stands after its colon, and
+    // it is wide enough for the widest salary.
+    keepClearOf(Salario_, label(QStringLiteral("Label1")), 4);
+    const int salaryWidth = QFontMetrics(Salario_->font()).horizontalAdvance(WidestSalary) + 14;
+    Salario_->resize(qMax(Salario_->width(), salaryWidth), Salario_->height());
     ValX_ = addValueLabel(QStringLiteral("ValX"), 360, 720, Pt12, ole::DarkBlue);
     CmdSolve_ = addButton(QStringLiteral("CmdSolve"), QStringLiteral("Resolver"), {3600, 840, 975, 375});
+    solveLeft_ = CmdSolve_->x();
     buildPanel();
     addLabel(QStringLiteral("Label3"), QStringLiteral("Salário reajustado é :"), {240, 5040}, Pt12);
     Resp_ = addValueLabel(QStringLiteral("Resp"), 2640, 5040, Pt135Bold, ole::Blue);
+    keepClearOf(Resp_, label(QStringLiteral("Label3")), 4);
     Command1_ = addButton(QStringLiteral("Command1"), QStringLiteral("Novo cálculo"), {720, 5640, 2415, 375}, Pt135);
 
     growToFit();
@@ -43,6 +54,18 @@ SalaryForm::SalaryForm()
     setCalculateCommand(CmdSolve_);
     onClick(CmdSolve_, [this] { CmdSolve_Click(); });
     onClick(Command1_, [this] { Command1_Click(); });
+    // Also after a run-time error stopped the click half-way.
+    onClick(CmdSolve_, [this] { fitAnswer(); });
+    onClick(Command1_, [this] { fitAnswer(); });
+}
+
+void SalaryForm::fitAnswer()
+{
+    // A long echo pushes "Resolver" to its right (it stands on the echo's row); the window
+    // grows for the echo and the adjusted salary.
+    const int afterEcho = caption(ValX_).isEmpty() ? 0 : ValX_->geometry().right() + 1 + px(120);
+    CmdSolve_->move(qMax(solveLeft_, afterEcho), CmdSolve_->y());
+    growToFit();
 }
 
 void SalaryForm::buildPanel()
@@ -63,13 +86,14 @@ void SalaryForm::buildPanel()
     Sal3_ = label(QStringLiteral("Sal3"));
 
     // Brackets: the outer "Se" to the outer "Fim_Se", the inner "Se" to the inner "Fim_Se";
-    // each a vertical stroke with a slant towards the line it opens and the line it closes.
+    // each a vertical stroke with a slant towards the line it opens and the line it closes. The
+    // inner slants stop 45 twips short of their lines' text.
     addLine(QStringLiteral("Line1(0)"), 120, 1680, 120, 4320);
     addLine(QStringLiteral("Line2(0)"), 120, 1680, 360, 1440);
     addLine(QStringLiteral("Line3(0)"), 120, 4320, 360, 4680);
     addLine(QStringLiteral("Line1(1)"), 960, 2640, 960, 3960);
-    addLine(QStringLiteral("Line2(1)"), 960, 2640, 1080, 2400);
-    addLine(QStringLiteral("Line3(1)"), 960, 3960, 1080, 4200);
+    addLine(QStringLiteral("Line2(1)"), 960, 2640, 1080 - 45, 2400);
+    addLine(QStringLiteral("Line3(1)"), 960, 3960, 1080 - 45, 4200);
 }
 
 void SalaryForm::CmdSolve_Click()

@@ -16,10 +16,13 @@ private:
     void buildPanel();
     void CmdSolve_Click();
     void Command1_Click();
+    // "Resolver" clear of the echo, and the window wide enough for the echo and the answer.
+    void fitAnswer();
 
     QLineEdit* Salario_;
     QLabel* ValX_;
     QPushButton* CmdSolve_;
+    int solveLeft_;  // the place of "Resolver", in pixels
     QLabel* Resp_;
     QPushButton* Command1_;
     // The three assignment lines of the panel, lit blue when their band applies.
