@@ -389,6 +389,13 @@ bool Zarpa01::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
     }
+    // A child window that grows after it was shown (a long answer) makes the main window
+    // grow with it, as it does when the window opens.
+    if (event->type() == QEvent::Resize) {
+        auto window = qobject_cast<QMdiSubWindow*>(watched);
+        if (window && window->mdiArea() == mdi_ && window->isVisible())
+            fitChild(window);
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
