@@ -14,8 +14,7 @@ AboutForm::AboutForm() : Form(QStringLiteral("AboutForm"), QStringLiteral("Sobre
     setBackColor(this, ole::Blue);
     setWindowIcon(programIcon());
     addPainted(QStringLiteral("Image1"), {0, 0, 5610, 2490}, paintTitlePicture);
-    // The version line is designed to run past the window's right edge; here it ends at the
-    // edge, so that no letter of it is cut off.
+    // The version line ends at the window's right edge, so that no letter of it is cut off.
     auto version = addLabel(QStringLiteral("Label1"), QStringLiteral("Versão 1.1 (2002)"),
                             {4200, 1800, 1530, 735}, Pt135Bold, ole::ButtonText);
     setBackColor(version, ole::Blue);

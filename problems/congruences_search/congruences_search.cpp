@@ -3,44 +3,13 @@
 #include "framework/text.h"
 #include "problems/problems.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 
 namespace problems {
 
 using namespace framework;
 using num::Value;
-
-namespace {
-
-// A command button whose caption is longer than the button is wide breaks it over several
-// lines, centred, instead of cutting it off.
-class WrappedCaption : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto button = qobject_cast<QPushButton*>(watched);
-        if (!button || event->type() != QEvent::Paint)
-            return false;
-        QStylePainter painter(button);
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.state |= button->isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
-        painter.drawControl(QStyle::CE_PushButton, option);  // the face, without its text
-        const QRect area = button->rect().adjusted(4, 2, -4, -2);
-        painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, button->palette(), button->isEnabled(),
-                             button->text(), QPalette::ButtonText);
-        return true;
-    }
-};
-
-}  // namespace
 
 XMOD123::XMOD123()
     : Form(QStringLiteral("XMOD123"), QStringLiteral("Inteiro dividido por 2,3 & 4 ( Versão 2 )"), 8235, 7575)
@@ -82,7 +51,8 @@ XMOD123::XMOD123()
 
     Cmd_Calcular_ = addButton(QStringLiteral("Cmd_Calcular"), QStringLiteral("   Calcular Passo-a-passo"),
                               {5280, 840, 1455, 615});
-    Cmd_Calcular_->installEventFilter(new WrappedCaption(Cmd_Calcular_));
+    // Its caption, leading blanks and all, stands on one line: the button is as wide as that needs.
+    Cmd_Calcular_->resize(qMax(Cmd_Calcular_->width(), Cmd_Calcular_->sizeHint().width()), Cmd_Calcular_->height());
     Cmd_Calculo_ = addButton(QStringLiteral("Cmd_Calculo"), QStringLiteral("Calcular"), {5280, 1920, 1455, 615});
 
     setTabOrder({Cmd_Calcular_, Cmd_Calculo_});

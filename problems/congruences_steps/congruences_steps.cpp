@@ -33,6 +33,7 @@ XMod123Form::XMod123Form()
     onClick(Cmd_Next_, stage(Stage::None, &XMod123Form::Cmd_Next_Click));
     onClick(Cmd_Final_, stage(Stage::Final, &XMod123Form::Cmd_Final_Click));
     guarded([this] { Form_Load(); });
+    layOut();
 }
 
 void XMod123Form::Form_Load()
@@ -67,6 +68,8 @@ void XMod123Form::afterRuntimeError()
         break;
     }
     running_ = Stage::None;
+    // Whatever the interrupted click wrote stands clear of its neighbours.
+    layOut();
 }
 
 framework::Form* createCongruencesSteps() { return new XMod123Form(); }

@@ -9,6 +9,8 @@
 // The controls are laid out in layout.cpp.
 #include "framework/form.h"
 
+#include <QRect>
+
 #include <array>
 #include <cstdint>
 
@@ -35,9 +37,21 @@ private:
     void buildMdcFrame();
     void buildModFrame();
     void setUpTabOrder();
-    // The three drawn strokes of a congruence sign (Line1(i), Line2(i), Line3(i)).
-    void addCongruenceSign(int index, int left, int labelTop, framework::OleColor color);
+    // The three drawn strokes of a congruence sign (Line1(i), Line2(i), Line3(i)), in `in`.
+    void addCongruenceSign(int index, QWidget* in, framework::OleColor color);
     void showCongruenceSigns(int from, int to);
+    // Places sign `index` in the run of blanks of the congruence `label` (after its first
+    // word group, "X" or "35 X1"), so that it stands clear of the letters on either side.
+    void placeCongruenceSign(int index, const QLabel* label);
+
+    // Lays out what depends on the texts shown: the input strip for its boxes, the row of
+    // congruences of stage (i) and the rows of the congruences of stage (ii), each text
+    // pushing what stands to its right; the window grows when the strip has to move.
+    void layOut();
+    void layOutStrip(int shift);
+    void layOutModRows();
+    void layOutSummaryRows();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     void Form_Load();
 
@@ -62,8 +76,13 @@ private:
     bool restartMdc_ = false;
 
     // Input strip.
+    QWidget* Picture1_ = nullptr;
+    QRect panel_;                      // the picture behind the boxes, in Picture1's pixels
     std::array<QLineEdit*, 3> Mod_{};  // Mod1 .. Mod3: the remainders r1 .. r3
     std::array<QLineEdit*, 3> R_{};    // R1 .. R3: the moduli m1 .. m3
+    std::array<QLabel*, 3> DivCaption_{};  // Label4(3) .. Label4(5)
+    std::array<QLabel*, 3> ModCaption_{};  // Label4(0) .. Label4(2)
+    int boxWidth_ = 0;                 // pixels
 
     // Buttons.
     QPushButton* Cmd_Calc_MDC_ = nullptr;
@@ -96,7 +115,10 @@ private:
     std::array<QLabel*, 3> Label8_{};
     std::array<QLabel*, 2> X_{};
 
-    // Summary page.
+    // Summary page. Its part below the input strip lies under the two frames and shows only
+    // when neither of them does.
+    QWidget* lowerSummary_ = nullptr;
+    std::array<std::array<QWidget*, 3>, 3> Arrow_{};  // Line14(k), Line15(k), Line16(k)
     std::array<QLabel*, 4> Label3_{};
     std::array<QLabel*, 3> Label1_{};
     std::array<QLabel*, 3> Calc_Mod_{};

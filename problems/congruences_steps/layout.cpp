@@ -1,14 +1,22 @@
 // The controls of X_Mod123: the input strip, the three buttons of the stages, the summary page
-// on the form, and the frames of stages (i) and (ii) that lie over it.
+// on the form, and the frames of stages (i) and (ii) that lie over it; and the layout of what
+// depends on the texts shown.
 #include "problems/congruences_steps/congruences_steps.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 namespace problems {
 
@@ -26,19 +34,73 @@ constexpr OleColor LightCyanFace = 0xFFFFC0;
 constexpr int FormWidth = 10425;
 constexpr int FrameLeft = 120;
 constexpr int FrameWidth = FormWidth - FrameLeft;
+// The frames start here; the summary page below this line lies under them.
+constexpr int SummaryTop = 2160;
+
+// The input strip, in twips: the picture behind the boxes, the two columns of boxes with the
+// words between them, and the column of the stage buttons beside it.
+constexpr int PanelLeft = 6360;
+constexpr int PanelRightMargin = 225;  // from the moduli boxes to the picture's right edge
+constexpr int RemainderLeft = 6480;
+constexpr int WordsLeft = 6960;
+constexpr int ModulusLeft = 8280;
+constexpr int BoxSize = 375;
+constexpr int ColumnGap = 105;
+constexpr int ButtonLeft = 9000;
+constexpr int ButtonGap = 120;  // from the picture to the buttons
+constexpr int ButtonWidth = 1215;
+constexpr int ButtonRightMargin = 210;
+
+// The widest numbers a box is made for: eight characters, as in six digits with two decimals
+// and a sign, or eight digits.
+const char* const WidestInputs[] = {"-1234.56", "-1234,56", "99999999"};
+
+// Pixels between a text and what follows it on its row, and between the texts on the strip's
+// left and its picture.
+constexpr int Gap = 8;
+constexpr int StripGap = 4;
+// The strokes of the drawn sign are 120 twips long and stand 120 twips apart.
+constexpr int StrokeLength = 120;
 
 QString name(const char* base, int index) { return QString::fromUtf8(base) + QStringLiteral("(%1)").arg(index); }
 
-// The picture behind the six input boxes.
-void paintInputPicture(QPainter& p, const QRect&)
+int textWidth(const QWidget* control, const QString& text) { return QFontMetrics(control->font()).horizontalAdvance(text); }
+int captionEnd(const QLabel* label) { return label->x() + textWidth(label, label->text()); }
+
+// How many pixels a text box keeps around the text it shows: its frame, the two pixels it
+// leaves free on each side, and one for the cursor.
+int textBoxPadding(const QLineEdit* box)
 {
-    const QRectF panel(px(6360), px(0) + 2, px(2520), px(2100) - 4);
-    QLinearGradient fill(panel.topLeft(), panel.bottomRight());
-    fill.setColorAt(0, QColor(0xFF, 0xF4, 0xD6));
-    fill.setColorAt(1, QColor(0xE8, 0xD4, 0xA8));
-    p.setPen(QPen(QColor(0xA0, 0x80, 0x50), 1));
-    p.setBrush(fill);
-    p.drawRoundedRect(panel, 6, 6);
+    QStyleOptionFrame opt;
+    opt.initFrom(box);
+    opt.rect = box->rect();
+    opt.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box) : 0;
+    opt.midLineWidth = 0;
+    opt.state |= QStyle::State_Sunken;
+    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box);
+    const QMargins m = box->textMargins();
+    return box->width() - contents.width() + m.left() + m.right() + 2 * 2 + 1;
+}
+
+// The style draws a frame's title flush with the frame's left edge; here it stands a little in,
+// clear of the edge.
+class IndentedFrameTitle : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        QRect r = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control == CC_GroupBox && part == SC_GroupBoxLabel)
+            r.translate(4, 0);
+        return r;
+    }
+};
+
+void indentTitle(QGroupBox* frame)
+{
+    auto style = new IndentedFrameTitle;
+    style->setParent(frame);
+    frame->setStyle(style);
 }
 
 // The small mark shown beside the congruences by the MOD click.
@@ -64,47 +126,65 @@ void paintMark(QPainter& p, const QRect& r)
 void XMod123Form::buildInputStrip()
 {
     // Picture1 leaves the summary titles on its left uncovered; its picture sits behind the boxes.
-    QWidget* strip = addPainted(QStringLiteral("Picture1"), {0, 0, FormWidth, 2160}, paintInputPicture);
+    Picture1_ = addPainted(QStringLiteral("Picture1"), {0, 0, FormWidth, SummaryTop}, [this](QPainter& p, const QRect&) {
+        QLinearGradient fill(panel_.topLeft(), panel_.bottomRight());
+        fill.setColorAt(0, QColor(0xFF, 0xF4, 0xD6));
+        fill.setColorAt(1, QColor(0xE8, 0xD4, 0xA8));
+        p.setPen(QPen(QColor(0xA0, 0x80, 0x50), 1));
+        p.setBrush(fill);
+        p.drawRoundedRect(QRectF(panel_), 6, 6);
+    });
+    QWidget* strip = Picture1_;
 
     static const char* const remainders[] = {"2", "3", "4"};
     static const char* const moduli[] = {"3", "5", "7"};
     for (int i = 0; i < 3; ++i) {
         const int top = 720 * i;
-        Mod_[i] = addTextBox(QStringLiteral("Mod%1").arg(i + 1), QString::fromUtf8(remainders[i]), {6480, top, 375, 375},
-                             Default, strip);
-        R_[i] = addTextBox(QStringLiteral("R%1").arg(i + 1), QString::fromUtf8(moduli[i]), {8280, top, 375, 375},
-                           Default, strip);
+        Mod_[i] = addTextBox(QStringLiteral("Mod%1").arg(i + 1), QString::fromUtf8(remainders[i]),
+                             {RemainderLeft, top, BoxSize, BoxSize}, Default, strip);
+        R_[i] = addTextBox(QStringLiteral("R%1").arg(i + 1), QString::fromUtf8(moduli[i]),
+                           {ModulusLeft, top, BoxSize, BoxSize}, Default, strip);
         describe(Mod_[i], QStringLiteral("Resto da congruência %1").arg(i + 1));
         describe(R_[i], QStringLiteral("Módulo da congruência %1").arg(i + 1));
-        addLabel(name("Label4", i + 3), QStringLiteral("Div%1").arg(i + 1), {6480, top + 360}, Default, ole::Red, strip);
-        addLabel(name("Label4", i), QStringLiteral("Mod%1").arg(i + 1), {8280, top + 360}, Default, ole::Red, strip);
-        Label2_[i + 1] = addLabel(name("Label2", i + 1), QStringLiteral("deixa resto"), {6960, top + 60}, Default,
+        DivCaption_[i] = addLabel(name("Label4", i + 3), QStringLiteral("Div%1").arg(i + 1), {RemainderLeft, top + 360},
+                                  Default, ole::Red, strip);
+        ModCaption_[i] = addLabel(name("Label4", i), QStringLiteral("Mod%1").arg(i + 1), {ModulusLeft, top + 360},
+                                  Default, ole::Red, strip);
+        Label2_[i + 1] = addLabel(name("Label2", i + 1), QStringLiteral("deixa resto"), {WordsLeft, top + 60}, Default,
                                   ole::ButtonText, strip);
     }
     Label2_[0] = addLabel(QStringLiteral("Label2(0)"),
                           QStringLiteral("Descobrir um número inteiro, positivo que, dividido por"), {120, 600},
                           Panel, ole::ButtonText, strip);
+
+    // The boxes are as wide as the widest number a student is likely to type.
+    boxWidth_ = Mod_[0]->width();
+    for (const char* sample : WidestInputs)
+        boxWidth_ = qMax(boxWidth_, textWidth(Mod_[0], QString::fromUtf8(sample)) + textBoxPadding(Mod_[0]));
 }
 
 void XMod123Form::buildButtons()
 {
-    Cmd_Calc_MDC_ = addButton(QStringLiteral("Cmd_Calc_MDC"), QStringLiteral("Calculo_MDC"), {9000, 360, 1215, 495});
+    Cmd_Calc_MDC_ = addButton(QStringLiteral("Cmd_Calc_MDC"), QStringLiteral("Calculo_MDC"),
+                              {ButtonLeft, 360, ButtonWidth, 495});
     setBackColor(Cmd_Calc_MDC_, LightGreenFace);
-    Cmd_Calc_MOD_ = addButton(QStringLiteral("Cmd_Calc_MOD"), QStringLiteral("Calculo_MOD"), {9000, 360, 1215, 495});
+    Cmd_Calc_MOD_ = addButton(QStringLiteral("Cmd_Calc_MOD"), QStringLiteral("Calculo_MOD"),
+                              {ButtonLeft, 360, ButtonWidth, 495});
     setBackColor(Cmd_Calc_MOD_, LightOrangeFace);
-    Cmd_Final_ = addButton(QStringLiteral("Cmd_Final"), QStringLiteral("Cálculo &Final"), {9000, 360, 1215, 495});
+    Cmd_Final_ = addButton(QStringLiteral("Cmd_Final"), QStringLiteral("Cálculo &Final"), {ButtonLeft, 360, ButtonWidth, 495});
     setBackColor(Cmd_Final_, LightCyanFace);
     Cmd_Calc_MOD_->hide();
     Cmd_Final_->hide();
 }
 
-void XMod123Form::addCongruenceSign(int index, int left, int labelTop, OleColor color)
+void XMod123Form::addCongruenceSign(int index, QWidget* in, OleColor color)
 {
-    // Three strokes, 120 twips long and 120 twips apart, centred on the middle of the text.
+    // Three strokes, each drawn by a control of its own; placeCongruenceSign puts them in place.
     static const char* const names[] = {"Line1", "Line2", "Line3"};
     for (int k = 0; k < 3; ++k) {
-        const int y = labelTop - 15 + 120 * k;
-        QWidget* stroke = addLine(name(names[k], index), left, y, left + 120, y, 2, color);
+        QWidget* stroke = addPainted(name(names[k], index), {0, 0, StrokeLength, 30},
+                                     [color](QPainter& p, const QRect& r) { p.fillRect(r, toQColor(color)); }, in);
+        stroke->setProperty("foreColor", uint(color));
         stroke->hide();
         Sign_[index][k] = stroke;
     }
@@ -115,6 +195,20 @@ void XMod123Form::showCongruenceSigns(int from, int to)
     for (int i = from; i <= to; ++i)
         for (QWidget* stroke : Sign_[i])
             stroke->show();
+}
+
+void XMod123Form::placeCongruenceSign(int index, const QLabel* label)
+{
+    const QString text = label->text();
+    static const QRegularExpression blanks(QStringLiteral("\\s{2,}"));
+    const QRegularExpressionMatch run = blanks.match(text);
+    const int head = textWidth(label, run.hasMatch() ? text.left(run.capturedStart()) : text);
+    const int room = run.hasMatch() ? textWidth(label, run.captured()) : 0;
+    const int x = label->x() + head + (room - px(StrokeLength)) / 2;
+    // The middle stroke stands level with the middle of the letters, the others a line above
+    // and below.
+    for (int k = 0; k < 3; ++k)
+        Sign_[index][k]->move(x, label->y() - 2 + px(StrokeLength) * k);
 }
 
 void XMod123Form::buildSummaryPage()
@@ -128,45 +222,59 @@ void XMod123Form::buildSummaryPage()
         Label1_[i] = addLabel(name("Label1", i), QString::fromUtf8(congruenceCaption[i]), {congruenceLeft[i], 1320},
                               Default, Grey);
     Label3_[1] = addLabel(QStringLiteral("Label3(1)"), QString(), {600, 1680}, Pt825Bold, ole::DarkGrey);
-    Label3_[2] = addLabel(QStringLiteral("Label3(2)"), QStringLiteral("( i i ) Cálculo do MÓDULO :"), {240, 2160},
-                          Default, ole::DarkGrey);
+    for (int i = 0; i < 3; ++i)
+        addCongruenceSign(i, this, ole::DarkGrey);
+
+    // Below the strip, positions are given from the frames' top.
+    lowerSummary_ = new QWidget(this);
+    lowerSummary_->setGeometry(0, px(SummaryTop), width(), height() - px(SummaryTop));
+    QWidget* low = lowerSummary_;
+    const auto at = [](int top) { return top - SummaryTop; };
+    Label3_[2] = addLabel(QStringLiteral("Label3(2)"), QStringLiteral("( i i ) Cálculo do MÓDULO :"), {240, at(2160)},
+                          Default, ole::DarkGrey, low);
     for (int k = 0; k < 3; ++k) {
-        const int top = 2520 + 480 * k;
-        Calc_Mod_[k] = addLabel(name("Cálc_Mod", k), QString(), {360, top}, Default, Grey);
+        const int top = at(2520 + 480 * k);
+        Calc_Mod_[k] = addLabel(name("Cálc_Mod", k), QString(), {360, top}, Default, Grey, low);
         // The arrow from each congruence to its reduced form.
         const int y = top + 120;
-        addLine(name("Line14", k), 2280, y, 2640, y, 1, ole::DarkGrey);
-        addLine(name("Line15", k), 2520, y - 60, 2640, y, 1, ole::DarkGrey);
-        addLine(name("Line16", k), 2520, y + 60, 2640, y, 1, ole::DarkGrey);
+        Arrow_[k][0] = addLine(name("Line14", k), 2280, y, 2640, y, 1, ole::DarkGrey, low);
+        Arrow_[k][1] = addLine(name("Line15", k), 2520, y - 60, 2640, y, 1, ole::DarkGrey, low);
+        Arrow_[k][2] = addLine(name("Line16", k), 2520, y + 60, 2640, y, 1, ole::DarkGrey, low);
     }
     static const char* const reduced[] = {"Mod_X1(1)", "Mod_X2(1)", "Mod_X3(1)"};
     for (int i = 0; i < 3; ++i)
-        ModX_[i][1] = addLabel(QString::fromUtf8(reduced[i]), QString(), {2760, 2520 + 480 * i});
-    Valor_X_ = addLabel(QStringLiteral("Valor_X"), QString(), {600, 4080}, Pt825Bold);
-    Label3_[3] = addLabel(QStringLiteral("Label3(3)"), QStringLiteral("( i i i ) Cálculo FINAL:"), {240, 4680},
-                          Default, ole::DarkGrey);
+        ModX_[i][1] = addLabel(QString::fromUtf8(reduced[i]), QString(), {2760, at(2520 + 480 * i)}, Default,
+                               ole::ButtonText, low);
+    Valor_X_ = addLabel(QStringLiteral("Valor_X"), QString(), {600, at(4080)}, Pt825Bold, ole::ButtonText, low);
+    Label3_[3] = addLabel(QStringLiteral("Label3(3)"), QStringLiteral("( i i i ) Cálculo FINAL:"), {240, at(4680)},
+                          Default, ole::DarkGrey, low);
     static const int finalTop[] = {5160, 5640, 6120, 6600, 7320};
     for (int i = 5; i <= 9; ++i)
-        Label10_[i] = addLabel(name("Label10", i), QString(), {600, finalTop[i - 5]}, i == 9 ? Pt825Bold : Default,
-                               ole::DarkGrey);
+        Label10_[i] = addLabel(name("Label10", i), QString(), {600, at(finalTop[i - 5])},
+                               i == 9 ? Pt825Bold : Default, ole::DarkGrey, low);
 
-    // The drawn congruence signs: beside the three congruences of stage (i), beside
-    // Cálc_Mod(0), (1), (2) (signs 5, 4, 3) and beside the reduced ones (signs 6, 7, 8).
-    for (int i = 0; i < 3; ++i)
-        addCongruenceSign(i, congruenceLeft[i] + 240, 1320, ole::DarkGrey);
+    // The drawn congruence signs beside Cálc_Mod(0), (1), (2) (signs 5, 4, 3) and beside the
+    // reduced ones (signs 6, 7, 8).
     for (int k = 0; k < 3; ++k)
-        addCongruenceSign(5 - k, 960, 2520 + 480 * k, Grey);
+        addCongruenceSign(5 - k, low, Grey);
     for (int k = 0; k < 3; ++k)
-        addCongruenceSign(6 + k, 3240, 2520 + 480 * k, Grey);
+        addCongruenceSign(6 + k, low, Grey);
+    // The page shows with the window once no frame covers it; until then its controls keep
+    // their own visibility.
+    for (QWidget* control : low->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!control->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            control->show();
 }
 
 void XMod123Form::buildMdcFrame()
 {
     Frame_MDC_ = addFrame(QStringLiteral("Frame_MDC"),
                           QStringLiteral("*  Cálculo do MDC(R1,R2)   e   MDC ( MDC (R1,R2) , R3) *"),
-                          {FrameLeft, 2160, FrameWidth, 5295}, Pt825Bold);
+                          {FrameLeft, SummaryTop, FrameWidth, 5295}, Pt825Bold);
+    indentTitle(Frame_MDC_);
     // A frame hides the part of the summary page that lies under it.
     Frame_MDC_->setAutoFillBackground(true);
+    Frame_MDC_->installEventFilter(this);
     QGroupBox* f = Frame_MDC_;
     struct Line { int index; const char* text; int left, top; };
     static const Line panel[] = {
@@ -208,24 +316,26 @@ void XMod123Form::buildMdcFrame()
     ListResto_ = addListBox(QStringLiteral("ListResto"), {6720, 2280, 1215, 450}, Default, f);
 
     // Brackets: the outer loop runs down the left column and closes at the right column's
-    // "Fim_Faça"; the choice; the remainder loop.
-    addLine(QStringLiteral("Line4"), 240, 840, 360, 840, 1, ole::Black, f);
+    // "Fim_Faça"; the choice; the remainder loop. The ticks stop 45 twips short of their lines.
+    addLine(QStringLiteral("Line4"), 240, 840, 360 - 45, 840, 1, ole::Black, f);
     addLine(QStringLiteral("Line5"), 240, 840, 240, 4560, 1, ole::Black, f);
     addLine(QStringLiteral("Line6"), 240, 4560, 5400, 4560, 1, ole::Black, f);
     addLine(QStringLiteral("Line7"), 5400, 4560, 5400, 4080, 1, ole::Black, f);
-    addLine(QStringLiteral("Line8"), 360, 1560, 480, 1560, 1, ole::Black, f);
+    addLine(QStringLiteral("Line8"), 360, 1560, 480 - 45, 1560, 1, ole::Black, f);
     addLine(QStringLiteral("Line9"), 360, 1560, 360, 3720, 1, ole::Black, f);
-    addLine(QStringLiteral("Line10"), 360, 3720, 480, 3720, 1, ole::Black, f);
-    addLine(QStringLiteral("Line11"), 5520, 600, 5640, 600, 1, ole::Black, f);
+    addLine(QStringLiteral("Line10"), 360, 3720, 480 - 45, 3720, 1, ole::Black, f);
+    addLine(QStringLiteral("Line11"), 5520, 600, 5640 - 45, 600, 1, ole::Black, f);
     addLine(QStringLiteral("Line12"), 5520, 600, 5520, 3000, 1, ole::Black, f);
-    addLine(QStringLiteral("Line13"), 5520, 3000, 5640, 3000, 1, ole::Black, f);
+    addLine(QStringLiteral("Line13"), 5520, 3000, 5640 - 45, 3000, 1, ole::Black, f);
 }
 
 void XMod123Form::buildModFrame()
 {
     Frame_MOD_ = addFrame(QStringLiteral("Frame_MOD"), QStringLiteral("* Cálculo do Módulo"),
-                          {FrameLeft, 2160, FrameWidth, 6135}, Pt825Bold);
+                          {FrameLeft, SummaryTop, FrameWidth, 6135}, Pt825Bold);
+    indentTitle(Frame_MOD_);
     Frame_MOD_->setAutoFillBackground(true);
+    Frame_MOD_->installEventFilter(this);
     QGroupBox* f = Frame_MOD_;
     addLabel(QStringLiteral("Label5(0)"), QStringLiteral("Mod =  Mod1  *  Mod2  *  Mod3  ="), {360, 360}, Default,
              ole::ButtonText, f);
@@ -249,9 +359,9 @@ void XMod123Form::buildModFrame()
         Image1_[i] = addPainted(name("Image1", i), {left, 2040 + 480 * (i % 3), 240, 210}, paintMark, f);
         Image1_[i]->hide();
     }
-    Bracket_[0] = addLine(QStringLiteral("Line18"), 7920, 1440, 8040, 1440, 1, ole::Black, f);
+    Bracket_[0] = addLine(QStringLiteral("Line18"), 7920, 1440, 8040 - 45, 1440, 1, ole::Black, f);
     Bracket_[1] = addLine(QStringLiteral("Line19"), 7920, 1440, 7920, 2760, 1, ole::Black, f);
-    Bracket_[2] = addLine(QStringLiteral("Line20"), 7920, 2760, 8040, 2760, 1, ole::Black, f);
+    Bracket_[2] = addLine(QStringLiteral("Line20"), 7920, 2760, 8040 - 45, 2760, 1, ole::Black, f);
     for (QWidget* line : Bracket_)
         line->hide();
 
@@ -278,7 +388,7 @@ void XMod123Form::buildModFrame()
         addLabel(name("Label7", i), QStringLiteral("X ="), {240, 4680 + 480 * i}, Default, ole::ButtonText, f);
         X_[i] = addValueLabel(name("X", i), 720, 4680 + 480 * i, Pt825Bold, ole::Red, f);
     }
-    // A little wider than designed (1335), so that the caption fits on the button.
+    // 1455 twips wide, so that the caption fits on the button.
     Cmd_Next_ = addButton(QStringLiteral("Cmd_Next"), QStringLiteral(" Próximo  Cálculo"), {8280, 4200, 1455, 735},
                           Default, f);
     setBackColor(Cmd_Next_, ole::Yellow);
@@ -288,6 +398,116 @@ void XMod123Form::buildModFrame()
 void XMod123Form::setUpTabOrder()
 {
     setTabOrder({Mod_[0], R_[0], Mod_[1], R_[1], Mod_[2], R_[2], Cmd_Calc_MDC_, Cmd_Calc_MOD_, Cmd_Next_, Cmd_Final_});
+}
+
+bool XMod123Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == Frame_MDC_ || watched == Frame_MOD_) &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        lowerSummary_->setVisible(Frame_MDC_->isHidden() && Frame_MOD_->isHidden());
+    return Form::eventFilter(watched, event);
+}
+
+void XMod123Form::layOut()
+{
+    // The congruences of stage (i) on one row, each clear of the one before it; when long ones
+    // would run into the strip at their places, they close up.
+    static const int congruenceLeft[] = {360, 2520, 4440};
+    int next = 0;
+    for (bool closeUp : {false, true}) {
+        next = 0;
+        for (int i = 0; i < 3; ++i) {
+            QLabel* congruence = Label1_[i];
+            const int left = closeUp && i > 0 ? next : qMax(px(congruenceLeft[i]), next);
+            congruence->move(left, congruence->y());
+            next = captionEnd(congruence) + Gap;
+        }
+        if (next - Gap + StripGap <= px(PanelLeft))
+            break;
+    }
+    for (int i = 0; i < 3; ++i)
+        placeCongruenceSign(i, Label1_[i]);
+    // The strip moves right when the row, the statement or the conclusion would run into it.
+    const int reach = std::max({next - Gap, captionEnd(Label2_[0]), captionEnd(Label3_[1])}) + StripGap;
+    layOutStrip(qMax(0, reach - px(PanelLeft)));
+    layOutModRows();
+    layOutSummaryRows();
+}
+
+void XMod123Form::layOutStrip(int shift)
+{
+    const int boxHeight = Mod_[0]->height();
+    const int remainderLeft = px(RemainderLeft) + shift;
+    int wordsLeft = qMax(px(WordsLeft) + shift, remainderLeft + boxWidth_ + px(ColumnGap));
+    int wordsEnd = 0;
+    for (int i = 0; i < 3; ++i)
+        wordsEnd = qMax(wordsEnd, wordsLeft + textWidth(Label2_[i + 1], Label2_[i + 1]->text()));
+    const int modulusLeft = qMax(px(ModulusLeft) + shift, wordsEnd + px(ColumnGap));
+    for (int i = 0; i < 3; ++i) {
+        const int top = px(720 * i);
+        Mod_[i]->setGeometry(remainderLeft, top, boxWidth_, boxHeight);
+        DivCaption_[i]->move(remainderLeft, DivCaption_[i]->y());
+        Label2_[i + 1]->move(wordsLeft, Label2_[i + 1]->y());
+        R_[i]->setGeometry(modulusLeft, top, boxWidth_, boxHeight);
+        ModCaption_[i]->move(modulusLeft, ModCaption_[i]->y());
+    }
+    const int panelLeft = px(PanelLeft) + shift;
+    const int panelRight = modulusLeft + boxWidth_ + px(PanelRightMargin);
+    panel_ = QRect(panelLeft, 2, panelRight - panelLeft, px(2100) - 4);
+
+    const int buttonLeft = qMax(px(ButtonLeft), panelRight + px(ButtonGap));
+    for (QPushButton* button : {Cmd_Calc_MDC_, Cmd_Calc_MOD_, Cmd_Final_})
+        button->move(buttonLeft, button->y());
+
+    // The window grows when the buttons would pass its right edge; the strip, the frames and
+    // the summary page grow with it.
+    const int need = buttonLeft + Cmd_Calc_MDC_->width() + px(ButtonRightMargin);
+    if (need > width()) {
+        setFixedSize(need, height());
+        if (QWidget* frame = parentWidget())
+            frame->adjustSize();
+        for (QWidget* frame : {static_cast<QWidget*>(Frame_MDC_), static_cast<QWidget*>(Frame_MOD_)})
+            frame->resize(need - px(FrameLeft), frame->height());
+        lowerSummary_->resize(need, lowerSummary_->height());
+    }
+    Picture1_->resize(width(), Picture1_->height());
+    Picture1_->update();
+}
+
+void XMod123Form::layOutModRows()
+{
+    // Three rows in columns: the congruence, the link on the way to its reduced form, the
+    // reduced form, the mark; a long text pushes the columns after it, in every row alike.
+    int linkShift = 0;
+    for (int i = 0; i < 3; ++i)
+        linkShift = qMax(linkShift, captionEnd(ModX_[i][2]) + Gap / 2 - px(1920));
+    const int reducedLeft = qMax(px(2640), px(2520) + linkShift + Gap);
+    int markLeft = px(4800);
+    for (int i = 0; i < 3; ++i) {
+        Line17_[i]->move(px(1920) - 1 + linkShift, Line17_[i]->y());
+        ModX_[i][0]->move(reducedLeft, ModX_[i][0]->y());
+        markLeft = qMax(markLeft, captionEnd(ModX_[i][0]) + Gap);
+    }
+    for (int i = 0; i < 3; ++i)
+        Image1_[i]->move(markLeft, Image1_[i]->y());
+}
+
+void XMod123Form::layOutSummaryRows()
+{
+    // Three rows in columns: the congruence and its sign, the arrow, the reduced congruence and
+    // its sign.
+    static const int arrowLeft[] = {2280, 2520, 2520};
+    int shift = 0;
+    for (int k = 0; k < 3; ++k)
+        shift = qMax(shift, captionEnd(Calc_Mod_[k]) + Gap / 2 - px(2280));
+    for (int k = 0; k < 3; ++k) {
+        placeCongruenceSign(5 - k, Calc_Mod_[k]);
+        for (int j = 0; j < 3; ++j)
+            Arrow_[k][j]->move(px(arrowLeft[j]) - 1 + shift, Arrow_[k][j]->y());
+        QLabel* reduced = ModX_[k][1];
+        reduced->move(qMax(px(2760), px(2640) + shift + Gap), reduced->y());
+        placeCongruenceSign(6 + k, reduced);
+    }
 }
 
 }  // namespace problems

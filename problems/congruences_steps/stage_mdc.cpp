@@ -44,6 +44,7 @@ void XMod123Form::Primeira_Vez()
         setCaption(Label1_[i], QStringLiteral("X         ") + shownDouble(valOf(Mod_[i]->text())) +
                                    QStringLiteral(" ( mod ") + shownDouble(valOf(R_[i]->text())) +
                                    QStringLiteral(" )"));
+    layOut();
     showCongruenceSigns(0, 2);
     Termina = false;
     firstTime_ = false;
@@ -124,6 +125,7 @@ void XMod123Form::Conclusao()
         Cmd_Calc_MOD_->show();
         Frame_MOD_->show();
         setCaption(Label3_[1], QStringLiteral("Conclusão (i): ") + mdc);
+        layOut();
     } else {
         messageBox(QStringLiteral("Impossível calcular !!!"));
     }

@@ -93,6 +93,7 @@ void XMod123Form::Cmd_Calc_MOD_Click()
     setCaption(ModX_[0][2], congruence(N1, 1, m1));
     setCaption(ModX_[1][2], congruence(N2, 2, m2));
     setCaption(ModX_[2][2], congruence(N3, 3, m3));
+    layOut();
     showCongruenceSigns(3, 8);
     for (QWidget* line : Bracket_)
         line->show();

@@ -45,19 +45,20 @@ void PerfectNumbersForm::buildPanel()
         {"Label1(14)", "Fim_se", 600, 6600, 0, 0, Panel},
         {"Label1(15)", "Fim_Enquanto", 240, 6960, 0, 0, Panel},
     });
-    // 120 twips right of the design, clear of the "=" in the wider face used here.
+    // 120 twips further right, clear of the "=" that ends its line in the face used here.
     Wn_ = addValueLabel(QStringLiteral("Wn"), 1560 + 120, 1080, PanelBold, ole::DarkBlue);
     List2_ = addListBox(QStringLiteral("List2"), {1200, 3240, 615, 840});
     List3_ = addListBox(QStringLiteral("List3"), {2640, 3240, 615, 840});
 
     // Brackets, each a vertical stroke with a tick at either end: "Enquanto" .. "Fim_Enquanto",
     // "Para" .. "Fim_Para", and the three "Se" lines to their "Fim_se".
+    // The ticks stop 45 twips short of their lines' text.
     addBrackets(1, {
-        {180, 840, 240, 7080, 240},
-        {420, 2280, 480, 5640, 480},
-        {780, 2640, 840, 5400, 840},
-        {1260, 4320, 1320, 5040, 1440},
-        {540, 6000, 720, 6720, 600},
+        {135, 840, 240 - 45, 7080, 240 - 45},
+        {375, 2280, 480 - 45, 5640, 480 - 45},
+        {735, 2640, 840 - 45, 5400, 840 - 45},
+        {1215, 4320, 1320 - 45, 5040, 1440 - 45},
+        {495, 6000, 720 - 45, 6720, 600 - 45},
     });
 }
 

@@ -3,9 +3,11 @@
 #include "framework/text.h"
 #include "problems/problems.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 
 namespace problems {
@@ -26,6 +28,23 @@ bool noExactChange(num::Currency amount)
     return cents == 1 || cents == 2 || cents == 4 || cents == 7;
 }
 
+// The style draws a frame's title flush with the frame's left edge; here it stands a little in,
+// clear of the edge.
+class IndentedFrameTitle : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        QRect r = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control == CC_GroupBox && part == SC_GroupBoxLabel)
+            r.translate(4, 0);
+        return r;
+    }
+};
+
+// The widest count of stamps a run can show: more than 32767 5-cent stamps overflow.
+const QString WidestCount = QStringLiteral("32767");
+
 }  // namespace
 
 StampsForm::StampsForm()
@@ -41,10 +60,22 @@ StampsForm::StampsForm()
     Novo_Calculo_->setEnabled(false);
 
     QGroupBox* frame = addFrame(QStringLiteral("Frame1"), QStringLiteral("Solução"), {3720, 5040, 2895, 1455});
+    auto titleStyle = new IndentedFrameTitle;
+    titleStyle->setParent(frame);
+    frame->setStyle(titleStyle);
     Selo3_ = addLabel(QStringLiteral("Selo3"), QString(), {120, 480, 705, 300}, Pt12Bold, ole::Red, frame);
-    addLabel(QStringLiteral("Sol(0)"), QStringLiteral("Selos de 3 Centavos"), {840, 480}, Default, ole::ButtonText, frame);
+    QLabel* sol3 = addLabel(QStringLiteral("Sol(0)"), QStringLiteral("Selos de 3 Centavos"), {840, 480}, Default,
+                            ole::ButtonText, frame);
     Selo5_ = addLabel(QStringLiteral("Selo5"), QString(), {120, 960, 705, 300}, Pt12Bold, ole::Red, frame);
-    addLabel(QStringLiteral("Sol(1)"), QStringLiteral("Selos de 5 Centavos"), {840, 960}, Default, ole::ButtonText, frame);
+    QLabel* sol5 = addLabel(QStringLiteral("Sol(1)"), QStringLiteral("Selos de 5 Centavos"), {840, 960}, Default,
+                            ole::ButtonText, frame);
+    // The counts are wider than their labels in this face: each label takes the widest count,
+    // and the words after it stand clear of it (both rows alike).
+    const int countWidth = QFontMetrics(Selo5_->font()).horizontalAdvance(WidestCount) + 2;
+    for (QLabel* count : {Selo3_, Selo5_})
+        count->resize(qMax(count->width(), countWidth), count->height());
+    for (QLabel* words : {sol3, sol5})
+        words->move(qMax(words->x(), Selo5_->geometry().right() + 1 + 4), words->y());
 
     addLabel(QStringLiteral("Label4"), QStringLiteral("RESPOSTA"), {480, 7080}, Pt135Bold, ole::Red);
     // The arrow from "RESPOSTA" towards the answer.
@@ -88,8 +119,8 @@ void StampsForm::buildPanel()
     Label2_8_ = label(QStringLiteral("Label2(8)"));
     Cont3_Maior_ = label(QStringLiteral("Cont3_Maior"));
 
-    // Cont51 and Cont3Mais stand 180 twips right of the design: the face used here is wider
-    // than the design's and would put them over the "=" that ends their lines.
+    // Cont51 and Cont3Mais stand 180 twips further right, clear of the "=" that ends their
+    // lines in the face used here.
     ValorX_ = addValueLabel(QStringLiteral("ValorX"), 2160, 1200);
     Cont51_ = addValueLabel(QStringLiteral("Cont51"), 3480 + 180, 3000);
     Cont31_ = addValueLabel(QStringLiteral("Cont31"), 3000, 4080);
@@ -99,10 +130,11 @@ void StampsForm::buildPanel()
 
     // Brackets, each a vertical stroke with a tick at either end: "Faça enquanto" .. "Fim_Faça",
     // "Se ( Valor MOD 5 = 0 )" .. its "Fim_Se", "Se Cont3 > 6" .. its "Fim_Se".
+    // The ticks stop 45 twips short of their lines' text.
     addBrackets(4, {
-        {420, 2400, 480, 6720, 600},
-        {540, 2760, 600, 6360, 720},
-        {1000, 4920, 1080, 6000, 1080},
+        {375, 2400, 480 - 45, 6720, 600 - 45},
+        {495, 2760, 600 - 45, 6360, 720 - 45},
+        {955, 4920, 1080 - 45, 6000, 1080 - 45},
     });
 }
 
