@@ -14,6 +14,8 @@
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QRegularExpression>
+#include <climits>
+#include <utility>
 #include <vector>
 
 namespace scenario {
@@ -30,7 +32,43 @@ struct Text {
     bool opaque;    // a box, a list or a button hides what lies under its whole rectangle
     QRect body;     // the rectangle it covers when opaque
     bool rowOnly = false;  // a list row: measured against its list, never against other texts
+    std::vector<QRect> words;  // the runs of letters between blanks, where known (else the ink)
+    const std::vector<QRect>& letters() const
+    {
+        if (words.empty())
+            const_cast<Text*>(this)->words.push_back(ink);
+        return words;
+    }
 };
+
+// The runs of non-blank characters of a one-line text laid out at `layout`: blanks are air,
+// and a stroke or another text may stand in them.
+std::vector<QRect> wordRects(const QFontMetrics& fm, const QString& text, const QRect& ink)
+{
+    std::vector<QRect> words;
+    int i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && text[i].isSpace())
+            ++i;
+        const int start = i;
+        while (i < text.size() && !text[i].isSpace())
+            ++i;
+        if (i > start) {
+            const int left = ink.left() + fm.horizontalAdvance(text.left(start));
+            words.emplace_back(left, ink.top(), fm.horizontalAdvance(text.mid(start, i - start)), ink.height());
+        }
+    }
+    return words;
+}
+
+bool anyIntersects(const std::vector<QRect>& a, const std::vector<QRect>& b, int air = 0)
+{
+    for (const QRect& x : a)
+        for (const QRect& y : b)
+            if (x.adjusted(-air, 0, air, 0).intersects(y))
+                return true;
+    return false;
+}
 
 QString nameOf(const QWidget* w) { return w->objectName().isEmpty() ? QStringLiteral("(unnamed)") : w->objectName(); }
 
@@ -82,8 +120,10 @@ void measureLabel(QLabel* label, QWidget* form, std::vector<Text>& texts, QStrin
     } else {
         layout = QStyle::alignedRect(label->layoutDirection(), label->alignment(), fm.size(0, text), cr);
     }
-    const QRect ink = inkRect(fm, layout);
-    texts.push_back({label, QString(), toForm(label, form, ink), toForm(label, form, label->rect()), false, {}});
+    const QRect ink = toForm(label, form, inkRect(fm, layout));
+    texts.push_back({label, QString(), ink, toForm(label, form, label->rect()), false, {}});
+    if (!label->wordWrap() && !text.contains(QLatin1Char('\n')))
+        texts.back().words = wordRects(fm, text, ink);
 }
 
 void measureButton(QPushButton* button, QWidget* form, std::vector<Text>& texts)
@@ -226,7 +266,9 @@ QStringList fitProblems(QWidget* form, QWidget* workspace, QWidget* only)
 {
     QStringList problems;
     std::vector<Text> texts;
-    std::vector<framework::LineControl*> lines;
+    // Strokes in the form's pixels: line controls, and painted controls no thicker than a line
+    // (signs drawn stroke by stroke).
+    std::vector<std::pair<QWidget*, QLineF>> lines;
     for (QWidget* w : form->findChildren<QWidget*>()) {
         if (!w->property("matravelControl").toBool() || !w->isVisibleTo(form))
             continue;
@@ -241,7 +283,12 @@ QStringList fitProblems(QWidget* form, QWidget* workspace, QWidget* only)
         else if (auto list = qobject_cast<QListWidget*>(w))
             measureList(list, form, texts);
         else if (auto line = dynamic_cast<framework::LineControl*>(w))
-            lines.push_back(line);
+            lines.emplace_back(line, line->segment().translated(line->mapTo(form, QPoint(0, 0))));
+        else if (dynamic_cast<framework::PaintedControl*>(w) && qMin(w->width(), w->height()) <= 3) {
+            const QRectF r(w->mapTo(form, QPoint(0, 0)), w->size());
+            lines.emplace_back(w, w->width() >= w->height() ? QLineF(r.left(), r.center().y(), r.right(), r.center().y())
+                                                            : QLineF(r.center().x(), r.top(), r.center().x(), r.bottom()));
+        }
     }
     if (only) {
         problems = problems.filter(QRegularExpression(QStringLiteral("^%1:").arg(QRegularExpression::escape(nameOf(only)))));
@@ -277,9 +324,8 @@ QStringList fitProblems(QWidget* form, QWidget* workspace, QWidget* only)
             if (a.ink.isNull() || a.rowOnly || b.rowOnly)
                 continue;
             // Letters that touch side by side read as one word: one pixel of air at least.
-            const QRect aInk = a.ink.adjusted(-1, 0, 1, 0);
-            const bool overText = i < j && !b.ink.isNull() && aInk.intersects(b.ink);
-            const bool underBody = b.opaque && !b.control->isAncestorOf(a.control) && b.body.intersects(a.ink) && !overText;
+            const bool overText = i < j && !b.ink.isNull() && anyIntersects(a.letters(), b.letters(), 1);
+            const bool underBody = b.opaque && !b.control->isAncestorOf(a.control) && anyIntersects(a.letters(), {b.body}) && !overText;
             if (overText)
                 problems << QStringLiteral("%1 overlaps %2").arg(describe(a), describe(b));
             else if (underBody && !(a.opaque && i > j))
@@ -287,13 +333,15 @@ QStringList fitProblems(QWidget* form, QWidget* workspace, QWidget* only)
         }
     }
 
-    for (framework::LineControl* line : lines) {
-        const QLineF seg = line->segment().translated(line->mapTo(form, QPoint(0, 0)));
+    for (const auto& [stroke, seg] : lines) {
         for (const Text& t : texts) {
-            if (t.ink.isNull() || t.rowOnly || !(concerns(t) || only == line))
+            if (t.ink.isNull() || t.rowOnly || !(concerns(t) || only == stroke))
                 continue;
-            if (crosses(seg, QRectF(t.ink).adjusted(-1, -1, 1, 1)))
-                problems << QStringLiteral("%1 is crossed by %2").arg(describe(t), nameOf(line));
+            for (const QRect& word : t.letters())
+                if (crosses(seg, QRectF(word).adjusted(-1, -1, 1, 1))) {
+                    problems << QStringLiteral("%1 is crossed by %2").arg(describe(t), nameOf(stroke));
+                    break;
+                }
         }
     }
 
@@ -340,13 +388,22 @@ bool drawnDisabled(QWidget* control)
         control->setEnabled(enabled);
         return !enabled && image != other;
     }
-    const QRgb lit = control->palette().color(QPalette::Active, role).rgb();
+    // Smoothed letters rarely reach their colour exactly: the text is drawn enabled when some
+    // pixel comes much nearer the enabled colour than the disabled one stands from it.
+    const QColor lit = control->palette().color(QPalette::Active, role);
+    const QColor off = control->palette().color(QPalette::Disabled, role);
+    auto distance = [](QRgb a, const QColor& b) {
+        return qAbs(qRed(a) - b.red()) + qAbs(qGreen(a) - b.green()) + qAbs(qBlue(a) - b.blue());
+    };
+    const int apart = distance(off.rgb(), lit);
+    if (apart == 0)
+        return false;  // the disabled colour is the enabled one: it cannot look disabled
     const QRect inner = image.rect().adjusted(3, 3, -3, -3);
-    int count = 0;
+    int nearest = INT_MAX;
     for (int y = inner.top(); y <= inner.bottom(); ++y)
         for (int x = inner.left(); x <= inner.right(); ++x)
-            count += (image.pixel(x, y) & 0xFFFFFF) == (lit & 0xFFFFFF);
-    return count == 0;
+            nearest = qMin(nearest, distance(image.pixel(x, y), lit));
+    return nearest * 3 > apart;
 }
 
 }  // namespace scenario
