@@ -1,17 +1,45 @@
 #include "framework/form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 
 namespace framework {
 
 namespace {
 bool g_ending = false;
+
+// The style draws a frame's title flush with the frame's left edge; here it stands a little in,
+// on the frame's line, clear of the edge.
+class IndentedFrameTitle : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        QRect r = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control == CC_GroupBox && part == SC_GroupBoxLabel)
+            r.translate(4, 0);
+        return r;
+    }
+};
+
+// One for every frame of the program, gone with the application.
+QStyle* frameStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new IndentedFrameTitle;
+        style->setParent(qApp);
+    }
+    return style;
 }
+}  // namespace
 
 void setEnding(bool ending) { g_ending = ending; }
 bool isEnding() { return g_ending; }
@@ -94,6 +122,7 @@ QGroupBox* Form::addFrame(const QString& name, const QString& text, Geometry g, 
                           OleColor fore, QWidget* in)
 {
     auto frame = new QGroupBox(text, in ? in : this);
+    frame->setStyle(frameStyle());
     setForeColor(frame, fore);
     return adopt(frame, name, g, font);
 }

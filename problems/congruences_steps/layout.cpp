@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyleOptionFrame>
@@ -80,27 +79,6 @@ int textBoxPadding(const QLineEdit* box)
     const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box);
     const QMargins m = box->textMargins();
     return box->width() - contents.width() + m.left() + m.right() + 2 * 2 + 1;
-}
-
-// The style draws a frame's title flush with the frame's left edge; here it stands a little in,
-// clear of the edge.
-class IndentedFrameTitle : public QProxyStyle {
-public:
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
-                         const QWidget* widget) const override
-    {
-        QRect r = QProxyStyle::subControlRect(control, option, part, widget);
-        if (control == CC_GroupBox && part == SC_GroupBoxLabel)
-            r.translate(4, 0);
-        return r;
-    }
-};
-
-void indentTitle(QGroupBox* frame)
-{
-    auto style = new IndentedFrameTitle;
-    style->setParent(frame);
-    frame->setStyle(style);
 }
 
 // The small mark shown beside the congruences by the MOD click.
@@ -271,7 +249,6 @@ void XMod123Form::buildMdcFrame()
     Frame_MDC_ = addFrame(QStringLiteral("Frame_MDC"),
                           QStringLiteral("*  Cálculo do MDC(R1,R2)   e   MDC ( MDC (R1,R2) , R3) *"),
                           {FrameLeft, SummaryTop, FrameWidth, 5295}, Pt825Bold);
-    indentTitle(Frame_MDC_);
     // A frame hides the part of the summary page that lies under it.
     Frame_MDC_->setAutoFillBackground(true);
     Frame_MDC_->installEventFilter(this);
@@ -333,7 +310,6 @@ void XMod123Form::buildModFrame()
 {
     Frame_MOD_ = addFrame(QStringLiteral("Frame_MOD"), QStringLiteral("* Cálculo do Módulo"),
                           {FrameLeft, SummaryTop, FrameWidth, 6135}, Pt825Bold);
-    indentTitle(Frame_MOD_);
     Frame_MOD_->setAutoFillBackground(true);
     Frame_MOD_->installEventFilter(this);
     QGroupBox* f = Frame_MOD_;

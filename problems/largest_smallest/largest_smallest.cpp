@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProxyStyle>
 #include <QPushButton>
 
 namespace problems {
@@ -23,19 +22,6 @@ const QString kMenor = QStringLiteral("Menor = ");
 // The widest number a box is made to show whole.
 const QString WidestNumber = QStringLiteral("-1234567,25");
 
-// The style draws a frame's title flush with the frame's left edge; here it stands a little in,
-// on the frame's line, clear of the edge.
-class IndentedFrameTitle : public QProxyStyle {
-public:
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
-                         const QWidget* widget) const override
-    {
-        QRect r = QProxyStyle::subControlRect(control, option, part, widget);
-        if (control == CC_GroupBox && part == SC_GroupBoxLabel)
-            r.translate(4, 0);
-        return r;
-    }
-};
 
 }  // namespace
 
@@ -99,9 +85,6 @@ Maior_Menor_3::Maior_Menor_3()
     Command2_->setVisible(false);
 
     Frame1_ = addFrame(QStringLiteral("Frame1"), QStringLiteral("Solução"), {6240, 5400, 2535, 1695}, PanelBold);
-    auto titleStyle = new IndentedFrameTitle;
-    titleStyle->setParent(Frame1_);
-    Frame1_->setStyle(titleStyle);
     frameWidth_ = Frame1_->width();
     Maior_ = addValueLabel(QStringLiteral("Maior"), 240, 480, Pt12Bold, ole::DarkBlue, Frame1_);
     Menor_ = addValueLabel(QStringLiteral("Menor"), 240, 1200, Pt12Bold, ole::DarkBlue, Frame1_);

@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProxyStyle>
 #include <QPushButton>
 
 namespace problems {
@@ -28,19 +27,6 @@ bool noExactChange(num::Currency amount)
     return cents == 1 || cents == 2 || cents == 4 || cents == 7;
 }
 
-// The style draws a frame's title flush with the frame's left edge; here it stands a little in,
-// clear of the edge.
-class IndentedFrameTitle : public QProxyStyle {
-public:
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
-                         const QWidget* widget) const override
-    {
-        QRect r = QProxyStyle::subControlRect(control, option, part, widget);
-        if (control == CC_GroupBox && part == SC_GroupBoxLabel)
-            r.translate(4, 0);
-        return r;
-    }
-};
 
 // The widest count of stamps a run can show: more than 32767 5-cent stamps overflow.
 const QString WidestCount = QStringLiteral("32767");
@@ -60,9 +46,6 @@ StampsForm::StampsForm()
     Novo_Calculo_->setEnabled(false);
 
     QGroupBox* frame = addFrame(QStringLiteral("Frame1"), QStringLiteral("Solução"), {3720, 5040, 2895, 1455});
-    auto titleStyle = new IndentedFrameTitle;
-    titleStyle->setParent(frame);
-    frame->setStyle(titleStyle);
     Selo3_ = addLabel(QStringLiteral("Selo3"), QString(), {120, 480, 705, 300}, Pt12Bold, ole::Red, frame);
     QLabel* sol3 = addLabel(QStringLiteral("Sol(0)"), QStringLiteral("Selos de 3 Centavos"), {840, 480}, Default,
                             ole::ButtonText, frame);
