@@ -115,6 +115,10 @@ Zarpa01::Zarpa01()
     statusLabel_->setTextFormat(Qt::PlainText);
     statusLabel_->setFont(framework::makeFont(framework::Panel));
     statusLabel_->setMinimumWidth(1);
+    // The longest statements are wider than the designed window: they go on a second line,
+    // which the bar's height holds, rather than losing their end at the edge.
+    statusLabel_->setWordWrap(true);
+    statusLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     statusBar_->addWidget(statusLabel_, 1);
     setStatusBar(statusBar_);
 
