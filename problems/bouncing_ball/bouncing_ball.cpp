@@ -3,11 +3,16 @@
 #include "framework/text.h"
 #include "problems/problems.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionFrame>
 
 namespace problems {
 
@@ -21,6 +26,82 @@ constexpr float kDropTop = 2280;
 constexpr float kFloorTop = 4520;
 // The ball's top when its height above the floor is 0.
 constexpr double kGroundTop = 4570;
+// Where the ball stands, and the least room kept between the panel and the drawing, between
+// the lists, and between a frame's text and its right edge.
+constexpr int kBallLeft = 4080;
+constexpr int kGap = 120;
+
+// The style draws a frame's caption from the frame's very edge; here it starts clear of the
+// border.
+class CaptionInset : public QProxyStyle {
+public:
+    explicit CaptionInset(QObject* owner) : QProxyStyle(QApplication::style()->name()) { setParent(owner); }
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override
+    {
+        QRect r = QProxyStyle::subControlRect(control, option, sub, widget);
+        if (control == CC_GroupBox && sub == SC_GroupBoxLabel)
+            r.translate(4, 0);
+        return r;
+    }
+};
+
+// The style belongs to the window, made after the frame, so that it outlives the frame.
+void insetCaption(QGroupBox* frame, QObject* window) { frame->setStyle(new CaptionInset(window)); }
+
+// The width a text box needs to show its whole text: never less than its designed width, nor
+// more than the screen's (a longer text scrolls in it).
+int widthForText(const QLineEdit* box, int designed)
+{
+    const int most = qMax(designed, box->screen() ? box->screen()->availableGeometry().width() : designed);
+    // No letter is narrower than two pixels: a text that long is wider than the screen.
+    if (box->text().size() * 2 > most)
+        return most;
+    QStyleOptionFrame opt;
+    opt.initFrom(box);
+    opt.rect = QRect(0, 0, designed, box->height());
+    opt.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
+    const QMargins m = box->textMargins();
+    const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box).width() - m.left() -
+                     m.right() - 4;
+    const int text = QFontMetrics(box->font()).size(0, box->text()).width();
+    return qBound(designed, designed - room + text + 2, most);
+}
+
+int rightOf(const QWidget* w) { return w->x() + w->width(); }
+
+// The window holds what it shows (the controls it holds directly, and a margin): no larger
+// than its design when all fits there, never larger than the screen (beyond it a value is
+// cut, as it would be at the screen's edge).
+void fitWindow(Form* form)
+{
+    QRect used;
+    for (const QWidget* control : form->controls())
+        if (!control->isHidden() && control->parentWidget() == form)
+            used |= control->geometry();
+    const int margin = px(120);
+    QSize size(qMax(px(form->designWidth()), used.right() + 1 + margin),
+               qMax(px(form->designHeight()), used.bottom() + 1 + margin));
+    if (const QScreen* screen = form->screen())
+        size = size.boundedTo(screen->availableGeometry().size().expandedTo(
+            QSize(px(form->designWidth()), px(form->designHeight()))));
+    if (size == form->size())
+        return;
+    form->setFixedSize(size);
+    if (QWidget* frame = form->parentWidget())
+        frame->adjustSize();
+}
+
+// A list widens for its rows by their whole-pixel advance, which can fall a pixel short of the
+// row the list draws; this gives it that pixel, so that the newest row is wholly in view.
+void holdWholeRows(QListWidget* list)
+{
+    if (list->count() == 0)
+        return;
+    const int over = list->visualItemRect(list->item(list->count() - 1)).right() - list->viewport()->rect().right();
+    if (over > 0)
+        list->resize(list->width() + over, list->height());
+}
 }  // namespace
 
 BouncingBallForm::BouncingBallForm() : Form(QStringLiteral("Altura_Bola"), kTitle, 7260, 7260)
@@ -29,6 +110,7 @@ BouncingBallForm::BouncingBallForm() : Form(QStringLiteral("Altura_Bola"), kTitl
              {240, 240});
     H_ = addTextBox(QStringLiteral("H"), QString(), {5040, 240, 975, 375});
     describe(H_, QStringLiteral("Altura inicial da bola, em metros"), label(QStringLiteral("Label1(0)")));
+    connect(H_, &QLineEdit::textChanged, this, [this] { arrange(); });
     Cmd_Calc_ = addButton(QStringLiteral("Cmd_Calc"), QStringLiteral("Calcular"), {4320, 1080, 1575, 495}, Pt12Bold);
     buildPanel();
     buildDrawing();
@@ -43,6 +125,66 @@ BouncingBallForm::BouncingBallForm() : Form(QStringLiteral("Altura_Bola"), kTitl
     onClick(Cmd_Calc_, [this] { Cmd_Calc_Click(); });
     onClick(Cmd_Novo_, [this] { Cmd_Novo_Click(); });
     guarded([this] { Form_Load(); });
+
+    // Whatever writes a value or a row (a click, the end of a run by an error, the reset of
+    // the panel), the window makes room for it at once.
+    for (QWidget* w : std::initializer_list<QWidget*>{Hinicial_, HCont_, Cont_, H_Grafico_, Resp_Percurso_,
+                                                      Resp_Tocou_, SomaList_, SomList_, HList_, RespostaFrame_})
+        w->installEventFilter(this);
+    arrange();
+}
+
+bool BouncingBallForm::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide)
+        arrange();
+    return Form::eventFilter(watched, event);
+}
+
+void BouncingBallForm::arrange()
+{
+    if (arranging_)
+        return;
+    arranging_ = true;
+    const int gap = px(kGap);
+    H_->resize(widthForText(H_, px(975)), H_->height());
+
+    for (QListWidget* list : {SomaList_, SomList_, HList_})
+        holdWholeRows(list);
+    // Each list stands where it was designed, or just right of the one before when that one
+    // has widened for its rows.
+    SomList_->move(qMax(px(1440), rightOf(SomaList_) + gap), SomList_->y());
+    HList_->move(qMax(px(2520), rightOf(SomList_) + gap), HList_->y());
+
+    // The drawing stands right of the lists and of the values beside the lines it faces.
+    int panel = rightOf(HList_);
+    for (const QLabel* value : {HCont_, Cont_})
+        if (!value->text().isEmpty())
+            panel = qMax(panel, rightOf(value));
+    const int shift = qMax(0, panel + gap - px(kBallLeft));
+    for (const auto& [w, designed] : drawing_)
+        w->move(designed.x() + shift, w == Bola_ ? w->y() : designed.y());
+    Frame1_->resize(qMax(px(1215), rightOf(H_Grafico_) + px(150)), Frame1_->height());
+
+    // The answer frame holds the whole path; "Novo_Calculo" stands clear of it.
+    RespostaFrame_->resize(qMax(px(3975), rightOf(Resp_Percurso_) + gap), RespostaFrame_->height());
+    // The count stands where it was designed in the blanks of its sentence, or further left
+    // when a wide count would touch the word after them.
+    const QLabel* tocou = label(QStringLiteral("Label2(1)"));
+    const QString sentence = tocou->text();
+    const int blanks = sentence.indexOf(QStringLiteral("  "));
+    int words = blanks;
+    while (words < sentence.size() && sentence.at(words) == QLatin1Char(' '))
+        ++words;
+    const QFontMetrics fm(tocou->font());
+    const int first = tocou->x() + fm.horizontalAdvance(sentence.left(blanks)) + 2;
+    const int last = tocou->x() + fm.horizontalAdvance(sentence.left(words)) - 2;
+    Resp_Tocou_->move(qMax(first, qMin(px(1200), last - Resp_Tocou_->width())), Resp_Tocou_->y());
+    Cmd_Novo_->move(qMax(px(4560), rightOf(RespostaFrame_) + gap), Cmd_Novo_->y());
+
+    fitWindow(this);
+    arranging_ = false;
 }
 
 void BouncingBallForm::buildPanel()
@@ -68,41 +210,57 @@ void BouncingBallForm::buildPanel()
     SomList_ = addListBox(QStringLiteral("SomList"), {1440, 2880, 855, 1230});
     HList_ = addListBox(QStringLiteral("HList"), {2520, 2880, 975, 1230});
 
-    // Bracket of the loop, from "Faça enquanto" down to "Fim_Faça".
-    addLine(QStringLiteral("Line1"), 120, 1680, 360, 1680);
-    addLine(QStringLiteral("Line2"), 120, 1680, 120, 4920);
-    addLine(QStringLiteral("Line3"), 120, 4920, 360, 4920);
+    // Bracket of the loop, from "Faça enquanto" down to "Fim_Faça"; the ticks stop just short
+    // of the two lines.
+    addBrackets(1, {{120, 1680, 315, 4920, 315}});
 }
 
 void BouncingBallForm::buildDrawing()
 {
-    // The lines lie under the frame, which hides the part of the drop mark behind it.
+    // The drop mark stops at the frame's top (the frame would hide the rest) and goes on
+    // below it.
     addLine(QStringLiteral("Line5"), 3480, 4920, 5760, 4920, 8);
     addLine(QStringLiteral("Line4"), 4320, 2280, 5160, 2280, 3);
-    addLine(QStringLiteral("Line6"), 5160, 2280, 5160, 3000, 3);
+    addLine(QStringLiteral("Line6"), 5160, 2280, 5160, 2880, 3);
     addLine(QStringLiteral("Line7"), 5160, 3600, 5160, 4920, 3);
-    Bola_ = addShape(QStringLiteral("Bola"), ShapeControl::Oval, {4080, 2280, 360, 360}, ole::Yellow, ole::DarkGrey);
-    auto frame = addFrame(QStringLiteral("Frame1"), QStringLiteral("   Altura"), {4680, 2880, 1215, 735});
-    setBackColor(frame, ole::ButtonFace);
-    H_Grafico_ = addLabel(QStringLiteral("H_Gráfico"), QString(), {120, 240, 945, 375}, Pt825Bold, ole::Blue, frame);
+    Bola_ = addShape(QStringLiteral("Bola"), ShapeControl::Oval, {kBallLeft, 2280, 360, 360}, ole::Yellow,
+                     ole::DarkGrey);
+    Frame1_ = addFrame(QStringLiteral("Frame1"), QStringLiteral("   Altura"), {4680, 2880, 1215, 735});
+    setBackColor(Frame1_, ole::ButtonFace);
+    insetCaption(Frame1_, this);
+    // Designed 945 twips wide; it takes the width of the sum it shows, on one line, and the
+    // frame widens with it.
+    H_Grafico_ = addValueLabel(QStringLiteral("H_Gráfico"), 120, 240, Pt825Bold, ole::Blue, Frame1_);
+    for (const char* name : {"Line5", "Line4", "Line6", "Line7", "Bola", "Frame1"}) {
+        QWidget* w = control(QString::fromUtf8(name));
+        drawing_.emplace_back(w, w->pos());
+    }
 }
 
 void BouncingBallForm::buildAnswer()
 {
-    // 240 twips wider than designed, so that the path stays inside it once its label has
-    // made room for the wider face.
-    RespostaFrame_ = addFrame(QStringLiteral("RespostaFrame"), QStringLiteral("Resposta"), {240, 5400, 4215, 1455},
+    // It widens to the whole path (arrange()).
+    RespostaFrame_ = addFrame(QStringLiteral("RespostaFrame"), QStringLiteral("Resposta"), {240, 5400, 3975, 1455},
                               PanelBold, ole::Red);
-    addLabel(QStringLiteral("Label2(0)"), QStringLiteral("O percurso total feito pela bola foi "),
-             {240, 360, 3495, 375}, Default, ole::ButtonText, RespostaFrame_);
+    insetCaption(RespostaFrame_, this);
+    QLabel* percurso = addLabel(QStringLiteral("Label2(0)"), QStringLiteral("O percurso total feito pela bola foi "),
+                                {240, 360, 3495, 375}, Default, ole::ButtonText, RespostaFrame_);
     Resp_Percurso_ = addValueLabel(QStringLiteral("Resp_Percurso"), 2760, 360, Pt825Bold, ole::Red, RespostaFrame_);
-    keepClearOf(Resp_Percurso_, label(QStringLiteral("Label2(0)")), 0);
-    addLabel(QStringLiteral("Label2(1)"), QStringLiteral("A bola tocou          vez (es)  no chão."),
-             {240, 720, 3495, 375}, Default, ole::ButtonText, RespostaFrame_);
+    keepClearOf(Resp_Percurso_, percurso);
+    // The count stands in the blanks the sentence leaves for it (room for four digits; a run
+    // has at most 1034 bounces).
+    QLabel* tocou = addLabel(QStringLiteral("Label2(1)"), QStringLiteral("A bola tocou          vez (es)  no chão."),
+                             {240, 720, 3495, 375}, Default, ole::ButtonText, RespostaFrame_);
     Resp_Tocou_ = addValueLabel(QStringLiteral("Resp_Tocou"), 1200, 720, Pt825Bold, ole::Red, RespostaFrame_);
-    // The frame is display only: shown at the end of a run, never enabled.
+    // The frame is display only: shown at the end of a run, never enabled. Its caption looks
+    // disabled, but the answer inside keeps its colours, as the student must read it.
     RespostaFrame_->setEnabled(false);
     RespostaFrame_->setVisible(false);
+    for (QLabel* text : {percurso, tocou, Resp_Percurso_, Resp_Tocou_}) {
+        QPalette pal = text->palette();
+        pal.setColor(QPalette::Disabled, QPalette::WindowText, pal.color(QPalette::Active, QPalette::WindowText));
+        text->setPalette(pal);
+    }
 }
 
 void BouncingBallForm::Form_Load() { Inicio = QStringLiteral("S"); }

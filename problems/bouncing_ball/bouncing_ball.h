@@ -3,6 +3,10 @@
 // one bounce per click, until the height is no more than 0.001.
 #include "framework/form.h"
 
+#include <QPoint>
+#include <utility>
+#include <vector>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -16,6 +20,9 @@ class BouncingBallForm : public framework::Form {
 public:
     BouncingBallForm();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildPanel();
     void buildDrawing();
@@ -25,6 +32,9 @@ private:
     void Cmd_Novo_Click();
     // Clears what a run wrote: the height typed, the value labels, the lists, the answer.
     void Limpa_Campo();
+    // Makes room for what the values and lists hold now: the lists side by side, the
+    // drawing right of the panel, the frames as wide as their texts, the window around all.
+    void arrange();
 
     QLineEdit* H_;
     QPushButton* Cmd_Calc_;
@@ -33,6 +43,7 @@ private:
     QListWidget* SomList_;
     QListWidget* HList_;
     QWidget* Bola_;
+    QGroupBox* Frame1_;
     QLabel* H_Grafico_;
     QGroupBox* RespostaFrame_;
     QLabel* Resp_Percurso_;
@@ -40,6 +51,9 @@ private:
     QLabel* Hinicial_;
     QLabel* HCont_;
     QLabel* Cont_;
+    // The ball, the floor, the drop mark and the height box, each with its designed place.
+    std::vector<std::pair<QWidget*, QPoint>> drawing_;
+    bool arranging_ = false;
 
     // Working values, named as the panel names them.
     num::Value H;       // the current height, a Double

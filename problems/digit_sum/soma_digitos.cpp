@@ -3,11 +3,16 @@
 #include "framework/text.h"
 #include "problems/problems.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionFrame>
 
 namespace problems {
 
@@ -19,6 +24,77 @@ constexpr FontSpec Pt18{18};
 constexpr FontSpec Pt18Bold{18, true};
 constexpr FontSpec Pt135Italic{13.5, false, true};
 constexpr OleColor DarkBlue = ole::DarkBlue;
+// The least room kept between two columns when one has widened for its rows.
+constexpr int kGap = 120;
+
+// The style draws a frame's caption from the frame's very edge; here it starts clear of the
+// border.
+class CaptionInset : public QProxyStyle {
+public:
+    explicit CaptionInset(QObject* owner) : QProxyStyle(QApplication::style()->name()) { setParent(owner); }
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override
+    {
+        QRect r = QProxyStyle::subControlRect(control, option, sub, widget);
+        if (control == CC_GroupBox && sub == SC_GroupBoxLabel)
+            r.translate(4, 0);
+        return r;
+    }
+};
+
+// The width a text box needs to show its whole text: never less than its designed width, nor
+// more than the screen's (a longer text scrolls in it).
+int widthForText(const QLineEdit* box, int designed)
+{
+    const int most = qMax(designed, box->screen() ? box->screen()->availableGeometry().width() : designed);
+    // No letter is narrower than two pixels: a text that long is wider than the screen.
+    if (box->text().size() * 2 > most)
+        return most;
+    QStyleOptionFrame opt;
+    opt.initFrom(box);
+    opt.rect = QRect(0, 0, designed, box->height());
+    opt.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
+    const QMargins m = box->textMargins();
+    const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box).width() - m.left() -
+                     m.right() - 4;
+    const int text = QFontMetrics(box->font()).size(0, box->text()).width();
+    return qBound(designed, designed - room + text + 2, most);
+}
+
+int rightOf(const QWidget* w) { return w->x() + w->width(); }
+
+// The window holds what it shows (the controls it holds directly, and a margin): no larger
+// than its design when all fits there, never larger than the screen (beyond it a value is
+// cut, as it would be at the screen's edge).
+void fitWindow(Form* form)
+{
+    QRect used;
+    for (const QWidget* control : form->controls())
+        if (!control->isHidden() && control->parentWidget() == form)
+            used |= control->geometry();
+    const int margin = px(120);
+    QSize size(qMax(px(form->designWidth()), used.right() + 1 + margin),
+               qMax(px(form->designHeight()), used.bottom() + 1 + margin));
+    if (const QScreen* screen = form->screen())
+        size = size.boundedTo(screen->availableGeometry().size().expandedTo(
+            QSize(px(form->designWidth()), px(form->designHeight()))));
+    if (size == form->size())
+        return;
+    form->setFixedSize(size);
+    if (QWidget* frame = form->parentWidget())
+        frame->adjustSize();
+}
+
+// A list widens for its rows by their whole-pixel advance, which can fall a pixel short of the
+// row the list draws; this gives it that pixel, so that the newest row is wholly in view.
+void holdWholeRows(QListWidget* list)
+{
+    if (list->count() == 0)
+        return;
+    const int over = list->visualItemRect(list->item(list->count() - 1)).right() - list->viewport()->rect().right();
+    if (over > 0)
+        list->resize(list->width() + over, list->height());
+}
 }  // namespace
 
 Soma_Digitos::Soma_Digitos()
@@ -28,30 +104,36 @@ Soma_Digitos::Soma_Digitos()
     Num_ = addTextBox(QStringLiteral("Num"), QString(), {3240, 0, 1575, 555}, Pt18Bold);
     describe(Num_, QStringLiteral("Número inteiro"), label(QStringLiteral("Label1(0)")));
     setForeColor(Num_, DarkBlue);
+    connect(Num_, &QLineEdit::textChanged, this, [this] { arrange(); });
     Resposta_ = addButton(QStringLiteral("Resposta"), QStringLiteral(" Leia     N"), {3240, 480, 1575, 375}, Pt12Bold);
 
-    // The pseudo-code panel and the columns under its two assignments.
+    // The pseudo-code panel and the columns under its two assignments. The face here is
+    // taller than the design's: the line over the first columns stands 60 twips higher, and
+    // the columns under "Soma = Soma + R" 60 twips lower, so that neither line runs into them.
     addLabels({
         {"Label2", "Soma = 0", 480, 600, 0, 0, Pt12},
         {"Label1(1)", "Faça enquanto  ( N <> 0)", 480, 960, 0, 0, Pt135Italic, ole::Red},
-        {"Label1(2)", "R   =   N     -   (N\\10) * 10", 720, 1320, 0, 0, Pt18},
+        {"Label1(2)", "R   =   N     -   (N\\10) * 10", 720, 1260, 0, 0, Pt18},
     });
     R_ = addListBox(QStringLiteral("R"), {480, 1680, 855, 1740}, Panel);
     N_ = addListBox(QStringLiteral("N"), {1560, 1680, 855, 1740}, Panel);
     Div_ = addListBox(QStringLiteral("Div"), {2880, 1680, 975, 1740}, Panel);
     Dez_ = addListBox(QStringLiteral("Dez"), {3960, 1680, 735, 1815});
     addLabel(QStringLiteral("Label1(3)"), QStringLiteral("Soma = Soma + R"), {600, 3360}, Pt18);
-    Som_ = addListBox(QStringLiteral("Som"), {600, 3720, 1095, 1740}, Panel);
-    Sol_ = addListBox(QStringLiteral("Sol"), {1920, 3720, 975, 1740}, Panel);
-    Resto_ = addListBox(QStringLiteral("Resto"), {3120, 3720, 615, 1620});
+    Som_ = addListBox(QStringLiteral("Som"), {600, 3780, 1095, 1740}, Panel);
+    Sol_ = addListBox(QStringLiteral("Sol"), {1920, 3780, 975, 1740}, Panel);
+    Resto_ = addListBox(QStringLiteral("Resto"), {3120, 3780, 615, 1620});
     addLabel(QStringLiteral("Label1(4)"), QStringLiteral("Fim_faça "), {480, 5520}, Pt135Italic, ole::Red);
 
-    // The bracket from "Faça enquanto" down to "Fim_faça ".
-    addLine(QStringLiteral("Line1"), 120, 1440, 480, 1200);
+    // The bracket from "Faça enquanto" down to "Fim_faça "; its upper stroke stops just short
+    // of the line.
+    addLine(QStringLiteral("Line1"), 120, 1440, 435, 1230);
     addLine(QStringLiteral("Line2"), 120, 1440, 120, 5400);
     addLine(QStringLiteral("Line3"), 120, 5400, 360, 5640);
 
     QGroupBox* frame = addFrame(QStringLiteral("Frame1"), QStringLiteral("RESPOSTA"), {120, 5880, 2655, 735}, PanelBold);
+    // The style belongs to the window, made after the frame, so that it outlives the frame.
+    frame->setStyle(new CaptionInset(this));
     // Designed at 120 twips from the frame's top; the frame's border is drawn lower here than
     // in the design (under its caption, not through it), so the answer stands eight pixels
     // lower to stay inside it.
@@ -65,6 +147,39 @@ Soma_Digitos::Soma_Digitos()
     onClick(Resposta_, [this] { Resposta_Click(); });
     onClick(Command1_, [this] { Command1_Click(); });
     Form_Load();
+
+    // Whatever adds or clears rows (a click, the end of a run by an error, the reset of the
+    // panel), the columns make room for each other at once.
+    for (QListWidget* list : {R_, N_, Div_, Dez_, Som_, Sol_, Resto_})
+        list->installEventFilter(this);
+    arrange();
+}
+
+bool Soma_Digitos::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize)
+        arrange();
+    return Form::eventFilter(watched, event);
+}
+
+void Soma_Digitos::arrange()
+{
+    if (arranging_)
+        return;
+    arranging_ = true;
+    Num_->resize(widthForText(Num_, px(1575)), Num_->height());
+    for (QListWidget* list : {R_, N_, Div_, Dez_, Som_, Sol_, Resto_})
+        holdWholeRows(list);
+    // Each column stands where it was designed, or just right of the one before when that one
+    // has widened for its rows.
+    const int gap = px(kGap);
+    N_->move(qMax(px(1560), rightOf(R_) + gap), N_->y());
+    Div_->move(qMax(px(2880), rightOf(N_) + gap), Div_->y());
+    Dez_->move(qMax(px(3960), rightOf(Div_) + gap), Dez_->y());
+    Sol_->move(qMax(px(1920), rightOf(Som_) + gap), Sol_->y());
+    Resto_->move(qMax(px(3120), rightOf(Sol_) + gap), Resto_->y());
+    fitWindow(this);
+    arranging_ = false;
 }
 
 void Soma_Digitos::Form_Load() { inicio = QStringLiteral("S"); }
@@ -104,8 +219,9 @@ void Soma_Digitos::Resposta_Click()
         N = num::intDiv(N, dez);
     } else {
         setCaption(Answer_, shownWhole(Soma));
-        Resposta_->setEnabled(false);
+        // "Próximo" first, so that the focus leaving " Leia     N" goes to it.
         Command1_->setEnabled(true);
+        Resposta_->setEnabled(false);
     }
 }
 

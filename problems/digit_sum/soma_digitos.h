@@ -18,10 +18,16 @@ class Soma_Digitos : public framework::Form {
 public:
     Soma_Digitos();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Form_Load();
     void Resposta_Click();
     void Command1_Click();
+    // Makes room for what the number box and the columns hold now: the columns side by side,
+    // the window around them.
+    void arrange();
 
     QLineEdit* Num_;
     QPushButton *Resposta_, *Command1_;
@@ -35,6 +41,7 @@ private:
     num::Value quociente; // N \ 10 of the pass
     int16_t Soma = 0;
     QString inicio;  // the start flag: "S" while the next click must read a new number
+    bool arranging_ = false;
 };
 
 }  // namespace problems

@@ -3,10 +3,15 @@
 #include "framework/text.h"
 #include "problems/problems.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 namespace problems {
 
@@ -23,7 +28,83 @@ double asShown(double value) { return num::val(num::strDouble(value)); }
 
 QString shownCurrency(Currency value) { return qs(num::displayCurrency(value)); }
 
+// The width a text box needs to show its whole text: never less than its designed width, nor
+// more than the screen's (a longer text scrolls in it).
+int widthForText(const QLineEdit* box, int designed)
+{
+    const int most = qMax(designed, box->screen() ? box->screen()->availableGeometry().width() : designed);
+    // No letter is narrower than two pixels: a text that long is wider than the screen.
+    if (box->text().size() * 2 > most)
+        return most;
+    QStyleOptionFrame opt;
+    opt.initFrom(box);
+    opt.rect = QRect(0, 0, designed, box->height());
+    opt.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
+    const QMargins m = box->textMargins();
+    const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box).width() - m.left() -
+                     m.right() - 4;
+    const int text = QFontMetrics(box->font()).size(0, box->text()).width();
+    return qBound(designed, designed - room + text + 2, most);
+}
+
+int rightOf(const QWidget* w) { return w->x() + w->width(); }
+
+// The window holds what it shows (the controls it holds directly, and a margin): no larger
+// than its design when all fits there, never larger than the screen (beyond it a value is
+// cut, as it would be at the screen's edge).
+void fitWindow(Form* form)
+{
+    QRect used;
+    for (const QWidget* control : form->controls())
+        if (!control->isHidden() && control->parentWidget() == form)
+            used |= control->geometry();
+    const int margin = px(120);
+    QSize size(qMax(px(form->designWidth()), used.right() + 1 + margin),
+               qMax(px(form->designHeight()), used.bottom() + 1 + margin));
+    if (const QScreen* screen = form->screen())
+        size = size.boundedTo(screen->availableGeometry().size().expandedTo(
+            QSize(px(form->designWidth()), px(form->designHeight()))));
+    if (size == form->size())
+        return;
+    form->setFixedSize(size);
+    if (QWidget* frame = form->parentWidget())
+        frame->adjustSize();
+}
+
+// A list widens for its rows by their whole-pixel advance, which can fall a pixel short of the
+// row the list draws; this gives it that pixel, so that the newest row is wholly in view.
+void holdWholeRows(QListWidget* list)
+{
+    if (list->count() == 0)
+        return;
+    const int over = list->visualItemRect(list->item(list->count() - 1)).right() - list->viewport()->rect().right();
+    if (over > 0)
+        list->resize(list->width() + over, list->height());
+}
+
+// The least room between a value and what it pushes along its row, and between two lists.
+constexpr int kGap = 120;
+constexpr int kListGap = 105;
+
 }  // namespace
+
+void Intervalo::Rule::reach(QWidget* form, int right)
+{
+    // A table wider than designed: the rule goes on from its designed end to the new one.
+    const int end = right * TwipsPerPixel;
+    if (rest && (right <= px(x2) || end != restEnd)) {
+        delete rest;
+        rest = nullptr;
+    }
+    if (rest || right <= px(x2))
+        return;
+    rest = new LineControl(form, x2, y, end, y, width, color);
+    rest->setObjectName(line->objectName());
+    rest->setProperty("matravelControl", true);
+    rest->setProperty("foreColor", uint(color));
+    rest->show();
+    restEnd = end;
+}
 
 Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intevalo_Fechado"), 6720, 7125)
 {
@@ -39,6 +120,8 @@ Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intev
     describe(a_, QStringLiteral("Início do intervalo, a"), label(QStringLiteral("Label1(0)")));
     describe(b_, QStringLiteral("Fim do intervalo, b"));
     describe(n_, QStringLiteral("Quantidade de partes, n"), label(QStringLiteral("Label1(1)")));
+    for (QLineEdit* box : {a_, b_, n_})
+        connect(box, &QLineEdit::textChanged, this, [this] { arrange(); });
     Command1_ = addButton(QStringLiteral("Command1"), QStringLiteral("Calcule"), {4200, 1560, 1935, 495}, Pt135);
     CmdNovo_ = addButton(QStringLiteral("CmdNovo"), QStringLiteral("Novo Cálculo"), {4800, 5880, 1335, 495});
     CmdNovo_->setEnabled(false);
@@ -57,8 +140,10 @@ Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intev
         {"Xintervalo", "Senão", 1560, 3840, 0, 0, Panel},
         {"Label1(12)", "Fx = (- X ^ 2 ) /3", 1800, 4080, 0, 0, Panel},
         {"Label1(13)", "Fim_se", 1320, 4320, 0, 0, Panel},
-        {"Label1(15)", "Cont   =   Cont + 1", 1080, 4680, 0, 0, Panel},
-        {"Label1(16)", " X    =       a        +     cont    *  intervalo", 1320, 5640, 0, 0, Panel},
+        // These two stand 30 twips higher than designed, clear of the rule over their lists
+        // in the taller face used here.
+        {"Label1(15)", "Cont   =   Cont + 1", 1080, 4650, 0, 0, Panel},
+        {"Label1(16)", " X    =       a        +     cont    *  intervalo", 1320, 5610, 0, 0, Panel},
         {"Label1(14)", "Fim_se", 960, 6600, 0, 0, Panel},
         {"Label1(17)", "Fim_Faça", 600, 6840, 0, 0, Panel},
     });
@@ -81,10 +166,9 @@ Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intev
     for (QLabel* heading : {addLabel(QStringLiteral("Label2(0)"), QStringLiteral("x"), {4470, 2880}, Pt12Bold),
                             addLabel(QStringLiteral("Label2(1)"), QStringLiteral("f(x)"), {5415, 2880}, Pt12Bold)})
         heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    // The answer columns are designed 975 twips wide; five pixels more keep a row such as
-    // "-2,0833" whole in the wider face used here, still inside the blue box.
-    Xfinal_ = addListBox(QStringLiteral("Xfinal"), {3960, 3360, 1050, 1260}, Pt12Bold);
-    fx_ = addListBox(QStringLiteral("fx"), {5400, 3360, 1050, 1260}, Pt12Bold);
+    // The answer columns widen for their rows; the box around them follows (arrange()).
+    Xfinal_ = addListBox(QStringLiteral("Xfinal"), {3960, 3360, 975, 1260}, Pt12Bold);
+    fx_ = addListBox(QStringLiteral("fx"), {5400, 3360, 975, 1260}, Pt12Bold);
 
     // The loop's bookkeeping, under the lines that compute it.
     Cont1_ = addListBox(QStringLiteral("Cont1"), {1080, 4920, 495, 645});
@@ -95,32 +179,41 @@ Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intev
     int1_ = addListBox(QStringLiteral("int1"), {3600, 5880, 495, 645});
 
     // Brackets: "Faça enquanto" to "Fim_Faça", the outer "Se" to its "Fim_se", the inner
-    // "Se" to its "Fim_se".
-    addLine(QStringLiteral("Line1"), 480, 2520, 600, 2520);
+    // "Se" to its "Fim_se"; each tick stops just short of its line.
+    addLine(QStringLiteral("Line1"), 480, 2520, 555, 2520);
     addLine(QStringLiteral("Line2"), 480, 2520, 480, 6960);
-    addLine(QStringLiteral("Line3"), 480, 6960, 600, 6960);
-    addLine(QStringLiteral("Line4(0)"), 840, 2760, 960, 2760);
+    addLine(QStringLiteral("Line3"), 480, 6960, 555, 6960);
+    addLine(QStringLiteral("Line4(0)"), 840, 2760, 915, 2760);
     addLine(QStringLiteral("Line4(1)"), 840, 2760, 840, 6720);
-    addLine(QStringLiteral("Line4(2)"), 840, 6720, 960, 6720);
-    addLine(QStringLiteral("Line5(0)"), 1080, 3480, 1200, 3480);
+    addLine(QStringLiteral("Line4(2)"), 840, 6720, 915, 6720);
+    addLine(QStringLiteral("Line5(0)"), 1080, 3480, 1155, 3480);
     addLine(QStringLiteral("Line5(1)"), 1080, 3480, 1080, 4440);
-    addLine(QStringLiteral("Line5(2)"), 1080, 4440, 1320, 4440);
-    // Rules under the two groups of lists, and dividers between their columns.
-    addLine(QStringLiteral("Line7"), 1020, 4920, 2475, 4920);
-    addLine(QStringLiteral("Line8"), 1020, 5595, 2475, 5595);
-    addLine(QStringLiteral("Line9"), 900, 5880, 4155, 5880);
-    addLine(QStringLiteral("Line10"), 900, 6555, 4155, 6555);
-    addLine(QStringLiteral("Line13"), 1688, 4920, 1688, 5595);
-    addLine(QStringLiteral("Line14"), 1748, 5880, 1748, 6555);
-    addLine(QStringLiteral("Line15"), 2648, 5880, 2648, 6555);
-    addLine(QStringLiteral("Line16"), 3488, 5880, 3488, 6555);
+    addLine(QStringLiteral("Line5(2)"), 1080, 4440, 1275, 4440);
+    // Rules over and under the two groups of lists, and dividers between their columns.
+    const auto rule = [this](const char* name, int x1, int y, int x2, int width = 1, OleColor color = ole::Black) {
+        return Rule{addLine(QString::fromUtf8(name), x1, y, x2, y, width, color), y, x2, width, color};
+    };
+    contRules_ = {rule("Line7", 1020, 4920, 2475), rule("Line8", 1020, 5595, 2475)};
+    stepRules_ = {rule("Line9", 900, 5880, 4155), rule("Line10", 900, 6555, 4155)};
+    const auto divider = [this](const char* name, int x, int y1, int y2, int width = 1, OleColor color = ole::Black) {
+        QWidget* line = addLine(QString::fromUtf8(name), x, y1, x, y2, width, color);
+        designed_.emplace_back(line, line->pos());
+        return line;
+    };
+    Line13_ = divider("Line13", 1688, 4920, 5595);
+    Line14_ = divider("Line14", 1748, 5880, 6555);
+    Line15_ = divider("Line15", 2648, 5880, 6555);
+    Line16_ = divider("Line16", 3488, 5880, 6555);
     // The box around the result area.
-    addLine(QStringLiteral("Line6(0)"), 3840, 2760, 6480, 2760, 3, ole::Blue);
-    addLine(QStringLiteral("Line6(1)"), 3840, 4800, 6480, 4800, 3, ole::Blue);
+    boxRules_ = {rule("Line6(0)", 3840, 2760, 6480, 3, ole::Blue), rule("Line6(1)", 3840, 4800, 6480, 3, ole::Blue)};
     addLine(QStringLiteral("Line6(2)"), 3840, 2760, 3840, 4800, 3, ole::Blue);
-    addLine(QStringLiteral("Line6(3)"), 6480, 2760, 6480, 4800, 3, ole::Blue);
-    addLine(QStringLiteral("Line11"), 3840, 3240, 6480, 3240, 3, ole::Blue);
-    addLine(QStringLiteral("Line12"), 5160, 2760, 5160, 4800, 3, ole::Blue);
+    boxRight_ = divider("Line6(3)", 6480, 2760, 4800, 3, ole::Blue);
+    boxRules_.push_back(rule("Line11", 3840, 3240, 6480, 3, ole::Blue));
+    Line12_ = divider("Line12", 5160, 2760, 4800, 3, ole::Blue);
+    for (const char* name : {"Label2(0)", "Label2(1)", "Label1(20)"}) {
+        QWidget* heading = control(QString::fromUtf8(name));
+        designed_.emplace_back(heading, heading->pos());
+    }
 
     setTabOrder({a_, b_, n_, Command1_, CmdNovo_});
     setNewCalculationCommand(CmdNovo_);
@@ -128,6 +221,89 @@ Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intev
     onClick(Command1_, [this] { Command1_Click(); });
     onClick(CmdNovo_, [this] { CmdNovo_Click(); });
     Form_Load();
+
+    // Whatever writes a value or a row (a click, the end of a run by an error, the reset of
+    // the panel), the window makes room for it at once.
+    for (QWidget* w : std::initializer_list<QWidget*>{Interv_, X_, bb_, Xfinal_, fx_, Cont1_, Cont2_, X1_, a1_,
+                                                      cont3_, int1_})
+        w->installEventFilter(this);
+    arrange();
+}
+
+bool Intervalo::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize)
+        arrange();
+    return Form::eventFilter(watched, event);
+}
+
+QPoint Intervalo::designedPos(const QWidget* w) const
+{
+    for (const auto& [control, pos] : designed_)
+        if (control == w)
+            return pos;
+    return w->pos();
+}
+
+void Intervalo::arrange()
+{
+    if (arranging_)
+        return;
+    arranging_ = true;
+    const int gap = px(kGap);
+    const int listGap = px(kListGap);
+    const auto shiftBy = [this](QWidget* w, int dx) { w->move(designedPos(w) + QPoint(dx, 0)); };
+
+    // The boxes as wide as their texts; b and the headings over a and b move along with a.
+    const int box = px(375);
+    a_->resize(widthForText(a_, box), a_->height());
+    const int aGrown = a_->width() - box;
+    b_->setGeometry(px(5520) + aGrown, b_->y(), widthForText(b_, box), b_->height());
+    label(QStringLiteral("Label3"))->move(px(5160) + aGrown, 0);
+    n_->resize(widthForText(n_, box), n_->height());
+
+    for (QListWidget* list : {Xfinal_, fx_, Cont1_, Cont2_, X1_, a1_, cont3_, int1_})
+        holdWholeRows(list);
+    // "X = a =": a long a pushes "b =" and b along; "Calcule" stands right of the step and of b.
+    QLabel* bLabel = label(QStringLiteral("Label5"));
+    bLabel->move(qMax(px(2880), rightOf(X_) + gap), bLabel->y());
+    bb_->move(bLabel->x() + px(3240 - 2880), bb_->y());
+    Command1_->move(std::max({px(4200), rightOf(Interv_) + gap, rightOf(bb_) + gap}), Command1_->y());
+
+    // The result columns side by side; the divider, the headings and the box follow them.
+    const int divider = qMax(px(5160), rightOf(Xfinal_) + px(120));
+    fx_->move(divider + px(240), fx_->y());
+    const int right = qMax(px(6480), rightOf(fx_) + px(60));
+    shiftBy(Line12_, divider - px(5160));
+    shiftBy(boxRight_, right - px(6480));
+    for (Rule& r : boxRules_)
+        r.reach(this, right);
+    shiftBy(label(QStringLiteral("Label2(0)")), (Xfinal_->width() - px(975)) / 2);
+    shiftBy(label(QStringLiteral("Label2(1)")), fx_->x() - px(5400) + (fx_->width() - px(975)) / 2);
+    shiftBy(label(QStringLiteral("Label1(20)")), (right - px(6480)) / 2);
+
+    // The loop's lists side by side, a divider in the middle of each gap, the rules over and
+    // under them as long as the row; "Novo Cálculo" stands clear of them.
+    const auto between = [&](QWidget* line, QListWidget* left, QListWidget* next, int designedMiddle) {
+        shiftBy(line, (rightOf(left) + next->x()) / 2 - designedMiddle);
+    };
+    Cont2_->move(qMax(px(1800), rightOf(Cont1_) + listGap), Cont2_->y());
+    between(Line13_, Cont1_, Cont2_, (px(1575) + px(1800)) / 2);
+    for (Rule& r : contRules_)
+        r.reach(this, rightOf(Cont2_) + px(60));
+    a1_->move(qMax(px(1800), rightOf(X1_) + listGap), a1_->y());
+    cont3_->move(qMax(px(2760), rightOf(a1_) + listGap), cont3_->y());
+    int1_->move(qMax(px(3600), rightOf(cont3_) + listGap), int1_->y());
+    between(Line14_, X1_, a1_, (px(1695) + px(1800)) / 2);
+    between(Line15_, a1_, cont3_, (px(2535) + px(2760)) / 2);
+    between(Line16_, cont3_, int1_, (px(3375) + px(3600)) / 2);
+    const int rowEnd = qMax(px(4155), rightOf(int1_) + px(60));
+    for (Rule& r : stepRules_)
+        r.reach(this, rowEnd);
+    CmdNovo_->move(qMax(px(4800), rowEnd + gap), CmdNovo_->y());
+
+    fitWindow(this);
+    arranging_ = false;
 }
 
 void Intervalo::Form_Load() { inicio = QStringLiteral("S"); }
@@ -140,8 +316,9 @@ void Intervalo::Pausa()
     n = Value::dbl(valOf(caption(n_)));
     if (n == 0.0) {
         messageBox(QStringLiteral("Erro !!! Zero não é aceito"), OkOnly, QStringLiteral("Intervalo Fechado"));
-        Command1_->setEnabled(false);
+        // "Novo Cálculo" first, so that the focus leaving "Calcule" goes to it.
         CmdNovo_->setEnabled(true);
+        Command1_->setEnabled(false);
         return;
     }
     Intervalo_ = (b - a) / n;
@@ -198,8 +375,8 @@ void Intervalo::Command1_Click()
         cont3_->addItem(shownCurrency(Cont));
         int1_->addItem(shown(Intervalo_));
     } else {
-        Command1_->setEnabled(false);
         CmdNovo_->setEnabled(true);
+        Command1_->setEnabled(false);
     }
 }
 
@@ -214,6 +391,7 @@ void Intervalo::CmdNovo_Click()
     for (QListWidget* list : {Xfinal_, fx_, Cont1_, Cont2_, X1_, a1_, cont3_, int1_})
         list->clear();
     inicio = QStringLiteral("S");
+    a_->setFocus(Qt::OtherFocusReason);
 }
 
 framework::Form* createFunctionTable() { return new Intervalo; }

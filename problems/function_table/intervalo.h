@@ -3,12 +3,16 @@
 #include "framework/form.h"
 #include "framework/numbers/value.h"
 
+#include <QPoint>
 #include <QString>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+namespace framework { class LineControl; }
 
 namespace problems {
 
@@ -17,11 +21,32 @@ class Intervalo : public framework::Form {
 public:
     Intervalo();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // A horizontal rule of the tables, designed to end at x2 at the height y (twips), and the
+    // stroke that carries it on when its table is wider than designed.
+    struct Rule {
+        framework::LineControl* line;
+        int y, x2;
+        int width;
+        framework::OleColor color;
+        framework::LineControl* rest = nullptr;
+        int restEnd = 0;
+        // Makes the rule reach `right` (pixels), or only its designed end when that is enough.
+        void reach(QWidget* form, int right);
+    };
+
     void Form_Load();
     void Pausa();
     void Command1_Click();
     void CmdNovo_Click();
+    // Makes room for what the boxes, values and lists hold now: the boxes as wide as their
+    // texts, the values pushing what follows them, the lists side by side with the box and
+    // rules around them, the window around it all.
+    void arrange();
+    QPoint designedPos(const QWidget* w) const;
 
     // Inputs.
     QLineEdit *a_, *b_, *n_;
@@ -40,6 +65,12 @@ private:
     num::Currency Cont;
     num::Currency Fx;
     QString inicio;  // the start flag: "S" while the next click starts a new run
+
+    // What arrange() moves, with where it was designed.
+    std::vector<std::pair<QWidget*, QPoint>> designed_;
+    QWidget *Line12_, *Line13_, *Line14_, *Line15_, *Line16_, *boxRight_;
+    std::vector<Rule> boxRules_, contRules_, stepRules_;
+    bool arranging_ = false;
 };
 
 }  // namespace problems

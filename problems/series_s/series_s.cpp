@@ -3,9 +3,12 @@
 #include "framework/text.h"
 #include "problems/problems.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionFrame>
 
 namespace problems {
 
@@ -14,7 +17,52 @@ using num::Value;
 
 namespace {
 const QString kTitle = QStringLiteral("Cálculo de S");
+// The least room kept between a value and what it pushes along its row.
+constexpr int kGap = 120;
+
+// The width a text box needs to show its whole text: never less than its designed width, nor
+// more than the screen's (a longer text scrolls in it).
+int widthForText(const QLineEdit* box, int designed)
+{
+    const int most = qMax(designed, box->screen() ? box->screen()->availableGeometry().width() : designed);
+    // No letter is narrower than two pixels: a text that long is wider than the screen.
+    if (box->text().size() * 2 > most)
+        return most;
+    QStyleOptionFrame opt;
+    opt.initFrom(box);
+    opt.rect = QRect(0, 0, designed, box->height());
+    opt.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
+    const QMargins m = box->textMargins();
+    const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box).width() - m.left() -
+                     m.right() - 4;
+    const int text = QFontMetrics(box->font()).size(0, box->text()).width();
+    return qBound(designed, designed - room + text + 2, most);
 }
+
+int rightOf(const QWidget* w) { return w->x() + w->width(); }
+
+// The window holds what it shows (the controls it holds directly, and a margin): no larger
+// than its design when all fits there, never larger than the screen (beyond it a value is
+// cut, as it would be at the screen's edge).
+void fitWindow(Form* form)
+{
+    QRect used;
+    for (const QWidget* control : form->controls())
+        if (!control->isHidden() && control->parentWidget() == form)
+            used |= control->geometry();
+    const int margin = px(120);
+    QSize size(qMax(px(form->designWidth()), used.right() + 1 + margin),
+               qMax(px(form->designHeight()), used.bottom() + 1 + margin));
+    if (const QScreen* screen = form->screen())
+        size = size.boundedTo(screen->availableGeometry().size().expandedTo(
+            QSize(px(form->designWidth()), px(form->designHeight()))));
+    if (size == form->size())
+        return;
+    form->setFixedSize(size);
+    if (QWidget* frame = form->parentWidget())
+        frame->adjustSize();
+}
+}  // namespace
 
 SeriesSForm::SeriesSForm() : Form(QStringLiteral("Cálculo_de_S"), kTitle, 6210, 7155)
 {
@@ -23,6 +71,8 @@ SeriesSForm::SeriesSForm() : Form(QStringLiteral("Cálculo_de_S"), kTitle, 6210,
     N_ = addTextBox(QStringLiteral("N"), QString(), {3600, 120, 615, 495});
     describe(X_, QStringLiteral("Valor de X"), label(QStringLiteral("Label1(0)")));
     describe(N_, QStringLiteral("Número de termos N"));
+    for (QLineEdit* box : {X_, N_})
+        connect(box, &QLineEdit::textChanged, this, [this] { arrange(); });
     addLabel(QStringLiteral("Label2"), QStringLiteral("X            N"), {3000, 600}, PanelBold);
     CmdCalc_ = addButton(QStringLiteral("CmdCalc"), QStringLiteral("Calcule"), {4800, 240, 735, 375});
     buildPanel();
@@ -37,6 +87,44 @@ SeriesSForm::SeriesSForm() : Form(QStringLiteral("Cálculo_de_S"), kTitle, 6210,
     onClick(CmdCalc_, [this] { CmdCalc_Click(); });
     onClick(CmdNovo_, [this] { CmdNovo_Click(); });
     guarded([this] { Form_Load(); });
+
+    // Whatever writes a value (a click, the end of a run by an error, the reset of the panel),
+    // the window makes room for it at once.
+    for (QLabel* value : {S_, Xaux1_, Naux_, XAux_, Num1_, Fat_, Num_, S1_, S2_, Resposta_})
+        value->installEventFilter(this);
+    arrange();
+}
+
+bool SeriesSForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize)
+        arrange();
+    return Form::eventFilter(watched, event);
+}
+
+void SeriesSForm::arrange()
+{
+    if (arranging_)
+        return;
+    arranging_ = true;
+    const int gap = px(kGap);
+    // A box as wide as its text; N, its heading and "Calcule" move along with X.
+    X_->resize(widthForText(X_, px(615)), X_->height());
+    const int grown = X_->width() - px(615);
+    N_->setGeometry(px(3600) + grown, N_->y(), widthForText(N_, px(615)), N_->height());
+    label(QStringLiteral("Label2"))->move(px(3000) + grown, px(600));
+    CmdCalc_->move(qMax(px(4800), rightOf(N_) + gap), CmdCalc_->y());
+
+    // The first line of the panel: X as typed, twice, pushes what follows it.
+    QLabel* xaux = label(QStringLiteral("Label1(2)"));
+    QLabel* naux = label(QStringLiteral("Label1(3)"));
+    const int besideXaux = Xaux1_->x() - xaux->x();
+    xaux->move(qMax(px(1800), rightOf(S_) + gap), xaux->y());
+    Xaux1_->move(xaux->x() + besideXaux, Xaux1_->y());
+    naux->move(qMax(px(4080), rightOf(Xaux1_) + gap), naux->y());
+
+    fitWindow(this);
+    arranging_ = false;
 }
 
 void SeriesSForm::buildPanel()
@@ -79,16 +167,9 @@ void SeriesSForm::buildPanel()
     for (const auto& [value, line] : beside)
         keepClearOf(value, label(QString::fromUtf8(line)));
 
-    // Brackets: the outer loop, the factorial loop and the parity test.
-    addLine(QStringLiteral("Line1"), 150, 1560, 360, 1560);
-    addLine(QStringLiteral("Line2"), 150, 1560, 150, 6480);
-    addLine(QStringLiteral("Line3"), 150, 6480, 240, 6480);
-    addLine(QStringLiteral("Line4"), 480, 3360, 600, 3360);
-    addLine(QStringLiteral("Line5"), 480, 3360, 480, 4320);
-    addLine(QStringLiteral("Line6"), 480, 4320, 600, 4320);
-    addLine(QStringLiteral("Line7"), 480, 4680, 600, 4680);
-    addLine(QStringLiteral("Line8"), 480, 4680, 480, 6120);
-    addLine(QStringLiteral("Line9"), 480, 6120, 600, 6120);
+    // Brackets: the outer loop, the factorial loop and the parity test; each tick stops just
+    // short of its line.
+    addBrackets(1, {{150, 1560, 315, 6480, 195}, {480, 3360, 555, 4320, 555}, {480, 4680, 555, 6120, 555}});
 }
 
 void SeriesSForm::Form_Load() { Inicio = QStringLiteral("S"); }
@@ -119,8 +200,9 @@ void SeriesSForm::CmdCalc_Click()
     // N is read again at every click.
     if (NAux == valOf(caption(N_))) {
         setCaption(Resposta_, QStringLiteral("O Cálculo de S = ") + shown(S));
-        CmdCalc_->setEnabled(false);
+        // "Novo_Calculo" first, so that the focus leaving "Calcule" goes to it.
         CmdNovo_->setEnabled(true);
+        CmdCalc_->setEnabled(false);
         return;
     }
 

@@ -15,6 +15,9 @@ class SeriesSForm : public framework::Form {
 public:
     SeriesSForm();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildPanel();
     void Form_Load();
@@ -22,6 +25,9 @@ private:
     void CmdNovo_Click();
     // Empties the labels of one pass and the result line.
     void Limpa_Campo();
+    // Makes room for what the boxes and values hold now: the boxes as wide as their texts,
+    // the first panel line pushed along by X, the window around it all.
+    void arrange();
 
     QLineEdit* X_;
     QLineEdit* N_;
@@ -46,6 +52,7 @@ private:
     num::Value Num;   // counts NAux down while the factorial is built
     int32_t Fat = 0;  // NAux factorial; 13! no longer fits
     QString Inicio = QStringLiteral("S");  // "S": the next click starts a new run
+    bool arranging_ = false;
 };
 
 }  // namespace problems
