@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyleOptionFrame>
 #include <QStyle>
 #include <QPainter>
 #include <QVariant>
@@ -152,6 +154,11 @@ void followRows(QListWidget* list)
         if (need != list->width())
             list->resize(need, list->height());
         list->scrollToBottom();
+        // A row is drawn a pixel wider than its text's whole-pixel advance for some texts: the
+        // list gives it that pixel, so that the newest row is wholly in view.
+        const int over = list->visualItemRect(list->item(rows - 1)).right() - list->viewport()->rect().right();
+        if (over > 0)
+            list->resize(list->width() + over, list->height());
     };
     QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list,
                      [list, fit](const QModelIndex&, int first, int last) {
@@ -220,6 +227,24 @@ void place(QWidget* control, const Geometry& g)
     const QSize hint = control->sizeHint();
     control->setGeometry(px(g.left), px(g.top), g.width ? px(g.width) : hint.width(),
                          g.height ? px(g.height) : hint.height());
+}
+
+int widthToShow(const QLineEdit* box, int designed)
+{
+    const int most = qMax(designed, box->screen() ? box->screen()->availableGeometry().width() : designed);
+    // No letter is narrower than two pixels: a text that long is wider than the screen.
+    if (box->text().size() * 2 > most)
+        return most;
+    QStyleOptionFrame opt;
+    opt.initFrom(box);
+    opt.rect = QRect(0, 0, designed, box->height());
+    opt.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
+    // The box keeps two pixels free on each side of its text, and one for the cursor.
+    const QMargins m = box->textMargins();
+    const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box).width() - m.left() -
+                     m.right() - 4;
+    const int text = QFontMetrics(box->font()).size(0, box->text()).width();
+    return qBound(designed, designed - room + text + 2, most);
 }
 
 int keepClearOf(QWidget* value, const QWidget* text, int gapPixels)

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
 
 namespace framework {
 
@@ -220,11 +221,14 @@ void Form::addBrackets(int first, std::initializer_list<BracketLines> brackets)
 void Form::growToFit()
 {
     QRect used;
-    for (QWidget* control : controls_)
+    for (const QWidget* control : controls_)
         if (!control->isHidden() && control->parentWidget() == this)
             used |= control->geometry();
     const int margin = px(120);
-    const QSize size(qMax(width(), used.right() + 1 + margin), qMax(height(), used.bottom() + 1 + margin));
+    const QSize designed(px(widthTwips_), px(heightTwips_));
+    QSize size(qMax(designed.width(), used.right() + 1 + margin), qMax(designed.height(), used.bottom() + 1 + margin));
+    if (const QScreen* s = screen())
+        size = size.boundedTo(s->availableGeometry().size().expandedTo(designed));
     if (size == this->size())
         return;
     setFixedSize(size);

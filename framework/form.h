@@ -92,8 +92,9 @@ public:
     };
     void addBrackets(int first, std::initializer_list<BracketLines> brackets);
 
-    // A window whose lines are wider here than in its design grows its client area so that no
-    // control is cut off at its edge (a window whose controls fit keeps its designed size).
+    // The window holds what it shows (the controls it holds directly, and a margin): it grows
+    // when its lines are wider here than in its design or a value has grown, goes back to its
+    // designed size when all fits there, and is never larger than the screen.
     void growToFit();
 
     // What a screen reader says for a control, and the label that introduces it.

@@ -31,77 +31,9 @@ constexpr double kGroundTop = 4570;
 constexpr int kBallLeft = 4080;
 constexpr int kGap = 120;
 
-// The style draws a frame's caption from the frame's very edge; here it starts clear of the
-// border.
-class CaptionInset : public QProxyStyle {
-public:
-    explicit CaptionInset(QObject* owner) : QProxyStyle(QApplication::style()->name()) { setParent(owner); }
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
-                         const QWidget* widget) const override
-    {
-        QRect r = QProxyStyle::subControlRect(control, option, sub, widget);
-        if (control == CC_GroupBox && sub == SC_GroupBoxLabel)
-            r.translate(4, 0);
-        return r;
-    }
-};
 
-// The style belongs to the window, made after the frame, so that it outlives the frame.
-void insetCaption(QGroupBox* frame, QObject* window) { frame->setStyle(new CaptionInset(window)); }
 
-// The width a text box needs to show its whole text: never less than its designed width, nor
-// more than the screen's (a longer text scrolls in it).
-int widthForText(const QLineEdit* box, int designed)
-{
-    const int most = qMax(designed, box->screen() ? box->screen()->availableGeometry().width() : designed);
-    // No letter is narrower than two pixels: a text that long is wider than the screen.
-    if (box->text().size() * 2 > most)
-        return most;
-    QStyleOptionFrame opt;
-    opt.initFrom(box);
-    opt.rect = QRect(0, 0, designed, box->height());
-    opt.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
-    const QMargins m = box->textMargins();
-    const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box).width() - m.left() -
-                     m.right() - 4;
-    const int text = QFontMetrics(box->font()).size(0, box->text()).width();
-    return qBound(designed, designed - room + text + 2, most);
-}
 
-int rightOf(const QWidget* w) { return w->x() + w->width(); }
-
-// The window holds what it shows (the controls it holds directly, and a margin): no larger
-// than its design when all fits there, never larger than the screen (beyond it a value is
-// cut, as it would be at the screen's edge).
-void fitWindow(Form* form)
-{
-    QRect used;
-    for (const QWidget* control : form->controls())
-        if (!control->isHidden() && control->parentWidget() == form)
-            used |= control->geometry();
-    const int margin = px(120);
-    QSize size(qMax(px(form->designWidth()), used.right() + 1 + margin),
-               qMax(px(form->designHeight()), used.bottom() + 1 + margin));
-    if (const QScreen* screen = form->screen())
-        size = size.boundedTo(screen->availableGeometry().size().expandedTo(
-            QSize(px(form->designWidth()), px(form->designHeight()))));
-    if (size == form->size())
-        return;
-    form->setFixedSize(size);
-    if (QWidget* frame = form->parentWidget())
-        frame->adjustSize();
-}
-
-// A list widens for its rows by their whole-pixel advance, which can fall a pixel short of the
-// row the list draws; this gives it that pixel, so that the newest row is wholly in view.
-void holdWholeRows(QListWidget* list)
-{
-    if (list->count() == 0)
-        return;
-    const int over = list->visualItemRect(list->item(list->count() - 1)).right() - list->viewport()->rect().right();
-    if (over > 0)
-        list->resize(list->width() + over, list->height());
-}
 }  // namespace
 
 BouncingBallForm::BouncingBallForm() : Form(QStringLiteral("Altura_Bola"), kTitle, 7260, 7260)
@@ -148,10 +80,8 @@ void BouncingBallForm::arrange()
         return;
     arranging_ = true;
     const int gap = px(kGap);
-    H_->resize(widthForText(H_, px(975)), H_->height());
+    H_->resize(widthToShow(H_, px(975)), H_->height());
 
-    for (QListWidget* list : {SomaList_, SomList_, HList_})
-        holdWholeRows(list);
     // Each list stands where it was designed, or just right of the one before when that one
     // has widened for its rows.
     SomList_->move(qMax(px(1440), rightOf(SomaList_) + gap), SomList_->y());
@@ -183,7 +113,7 @@ void BouncingBallForm::arrange()
     Resp_Tocou_->move(qMax(first, qMin(px(1200), last - Resp_Tocou_->width())), Resp_Tocou_->y());
     Cmd_Novo_->move(qMax(px(4560), rightOf(RespostaFrame_) + gap), Cmd_Novo_->y());
 
-    fitWindow(this);
+    growToFit();
     arranging_ = false;
 }
 
@@ -227,7 +157,6 @@ void BouncingBallForm::buildDrawing()
                      ole::DarkGrey);
     Frame1_ = addFrame(QStringLiteral("Frame1"), QStringLiteral("   Altura"), {4680, 2880, 1215, 735});
     setBackColor(Frame1_, ole::ButtonFace);
-    insetCaption(Frame1_, this);
     // Designed 945 twips wide; it takes the width of the sum it shows, on one line, and the
     // frame widens with it.
     H_Grafico_ = addValueLabel(QStringLiteral("H_Gráfico"), 120, 240, Pt825Bold, ole::Blue, Frame1_);
@@ -242,7 +171,6 @@ void BouncingBallForm::buildAnswer()
     // It widens to the whole path (arrange()).
     RespostaFrame_ = addFrame(QStringLiteral("RespostaFrame"), QStringLiteral("Resposta"), {240, 5400, 3975, 1455},
                               PanelBold, ole::Red);
-    insetCaption(RespostaFrame_, this);
     QLabel* percurso = addLabel(QStringLiteral("Label2(0)"), QStringLiteral("O percurso total feito pela bola foi "),
                                 {240, 360, 3495, 375}, Default, ole::ButtonText, RespostaFrame_);
     Resp_Percurso_ = addValueLabel(QStringLiteral("Resp_Percurso"), 2760, 360, Pt825Bold, ole::Red, RespostaFrame_);

@@ -27,74 +27,9 @@ constexpr OleColor DarkBlue = ole::DarkBlue;
 // The least room kept between two columns when one has widened for its rows.
 constexpr int kGap = 120;
 
-// The style draws a frame's caption from the frame's very edge; here it starts clear of the
-// border.
-class CaptionInset : public QProxyStyle {
-public:
-    explicit CaptionInset(QObject* owner) : QProxyStyle(QApplication::style()->name()) { setParent(owner); }
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
-                         const QWidget* widget) const override
-    {
-        QRect r = QProxyStyle::subControlRect(control, option, sub, widget);
-        if (control == CC_GroupBox && sub == SC_GroupBoxLabel)
-            r.translate(4, 0);
-        return r;
-    }
-};
 
-// The width a text box needs to show its whole text: never less than its designed width, nor
-// more than the screen's (a longer text scrolls in it).
-int widthForText(const QLineEdit* box, int designed)
-{
-    const int most = qMax(designed, box->screen() ? box->screen()->availableGeometry().width() : designed);
-    // No letter is narrower than two pixels: a text that long is wider than the screen.
-    if (box->text().size() * 2 > most)
-        return most;
-    QStyleOptionFrame opt;
-    opt.initFrom(box);
-    opt.rect = QRect(0, 0, designed, box->height());
-    opt.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
-    const QMargins m = box->textMargins();
-    const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box).width() - m.left() -
-                     m.right() - 4;
-    const int text = QFontMetrics(box->font()).size(0, box->text()).width();
-    return qBound(designed, designed - room + text + 2, most);
-}
 
-int rightOf(const QWidget* w) { return w->x() + w->width(); }
 
-// The window holds what it shows (the controls it holds directly, and a margin): no larger
-// than its design when all fits there, never larger than the screen (beyond it a value is
-// cut, as it would be at the screen's edge).
-void fitWindow(Form* form)
-{
-    QRect used;
-    for (const QWidget* control : form->controls())
-        if (!control->isHidden() && control->parentWidget() == form)
-            used |= control->geometry();
-    const int margin = px(120);
-    QSize size(qMax(px(form->designWidth()), used.right() + 1 + margin),
-               qMax(px(form->designHeight()), used.bottom() + 1 + margin));
-    if (const QScreen* screen = form->screen())
-        size = size.boundedTo(screen->availableGeometry().size().expandedTo(
-            QSize(px(form->designWidth()), px(form->designHeight()))));
-    if (size == form->size())
-        return;
-    form->setFixedSize(size);
-    if (QWidget* frame = form->parentWidget())
-        frame->adjustSize();
-}
-
-// A list widens for its rows by their whole-pixel advance, which can fall a pixel short of the
-// row the list draws; this gives it that pixel, so that the newest row is wholly in view.
-void holdWholeRows(QListWidget* list)
-{
-    if (list->count() == 0)
-        return;
-    const int over = list->visualItemRect(list->item(list->count() - 1)).right() - list->viewport()->rect().right();
-    if (over > 0)
-        list->resize(list->width() + over, list->height());
-}
 }  // namespace
 
 Soma_Digitos::Soma_Digitos()
@@ -133,7 +68,6 @@ Soma_Digitos::Soma_Digitos()
 
     QGroupBox* frame = addFrame(QStringLiteral("Frame1"), QStringLiteral("RESPOSTA"), {120, 5880, 2655, 735}, PanelBold);
     // The style belongs to the window, made after the frame, so that it outlives the frame.
-    frame->setStyle(new CaptionInset(this));
     // Designed at 120 twips from the frame's top; the frame's border is drawn lower here than
     // in the design (under its caption, not through it), so the answer stands eight pixels
     // lower to stay inside it.
@@ -167,9 +101,7 @@ void Soma_Digitos::arrange()
     if (arranging_)
         return;
     arranging_ = true;
-    Num_->resize(widthForText(Num_, px(1575)), Num_->height());
-    for (QListWidget* list : {R_, N_, Div_, Dez_, Som_, Sol_, Resto_})
-        holdWholeRows(list);
+    Num_->resize(widthToShow(Num_, px(1575)), Num_->height());
     // Each column stands where it was designed, or just right of the one before when that one
     // has widened for its rows.
     const int gap = px(kGap);
@@ -178,7 +110,7 @@ void Soma_Digitos::arrange()
     Dez_->move(qMax(px(3960), rightOf(Div_) + gap), Dez_->y());
     Sol_->move(qMax(px(1920), rightOf(Som_) + gap), Sol_->y());
     Resto_->move(qMax(px(3120), rightOf(Sol_) + gap), Resto_->y());
-    fitWindow(this);
+    growToFit();
     arranging_ = false;
 }
 

@@ -28,59 +28,9 @@ double asShown(double value) { return num::val(num::strDouble(value)); }
 
 QString shownCurrency(Currency value) { return qs(num::displayCurrency(value)); }
 
-// The width a text box needs to show its whole text: never less than its designed width, nor
-// more than the screen's (a longer text scrolls in it).
-int widthForText(const QLineEdit* box, int designed)
-{
-    const int most = qMax(designed, box->screen() ? box->screen()->availableGeometry().width() : designed);
-    // No letter is narrower than two pixels: a text that long is wider than the screen.
-    if (box->text().size() * 2 > most)
-        return most;
-    QStyleOptionFrame opt;
-    opt.initFrom(box);
-    opt.rect = QRect(0, 0, designed, box->height());
-    opt.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
-    const QMargins m = box->textMargins();
-    const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box).width() - m.left() -
-                     m.right() - 4;
-    const int text = QFontMetrics(box->font()).size(0, box->text()).width();
-    return qBound(designed, designed - room + text + 2, most);
-}
 
-int rightOf(const QWidget* w) { return w->x() + w->width(); }
 
-// The window holds what it shows (the controls it holds directly, and a margin): no larger
-// than its design when all fits there, never larger than the screen (beyond it a value is
-// cut, as it would be at the screen's edge).
-void fitWindow(Form* form)
-{
-    QRect used;
-    for (const QWidget* control : form->controls())
-        if (!control->isHidden() && control->parentWidget() == form)
-            used |= control->geometry();
-    const int margin = px(120);
-    QSize size(qMax(px(form->designWidth()), used.right() + 1 + margin),
-               qMax(px(form->designHeight()), used.bottom() + 1 + margin));
-    if (const QScreen* screen = form->screen())
-        size = size.boundedTo(screen->availableGeometry().size().expandedTo(
-            QSize(px(form->designWidth()), px(form->designHeight()))));
-    if (size == form->size())
-        return;
-    form->setFixedSize(size);
-    if (QWidget* frame = form->parentWidget())
-        frame->adjustSize();
-}
 
-// A list widens for its rows by their whole-pixel advance, which can fall a pixel short of the
-// row the list draws; this gives it that pixel, so that the newest row is wholly in view.
-void holdWholeRows(QListWidget* list)
-{
-    if (list->count() == 0)
-        return;
-    const int over = list->visualItemRect(list->item(list->count() - 1)).right() - list->viewport()->rect().right();
-    if (over > 0)
-        list->resize(list->width() + over, list->height());
-}
 
 // The least room between a value and what it pushes along its row, and between two lists.
 constexpr int kGap = 120;
@@ -256,14 +206,12 @@ void Intervalo::arrange()
 
     // The boxes as wide as their texts; b and the headings over a and b move along with a.
     const int box = px(375);
-    a_->resize(widthForText(a_, box), a_->height());
+    a_->resize(widthToShow(a_, box), a_->height());
     const int aGrown = a_->width() - box;
-    b_->setGeometry(px(5520) + aGrown, b_->y(), widthForText(b_, box), b_->height());
+    b_->setGeometry(px(5520) + aGrown, b_->y(), widthToShow(b_, box), b_->height());
     label(QStringLiteral("Label3"))->move(px(5160) + aGrown, 0);
-    n_->resize(widthForText(n_, box), n_->height());
+    n_->resize(widthToShow(n_, box), n_->height());
 
-    for (QListWidget* list : {Xfinal_, fx_, Cont1_, Cont2_, X1_, a1_, cont3_, int1_})
-        holdWholeRows(list);
     // "X = a =": a long a pushes "b =" and b along; "Calcule" stands right of the step and of b.
     QLabel* bLabel = label(QStringLiteral("Label5"));
     bLabel->move(qMax(px(2880), rightOf(X_) + gap), bLabel->y());
@@ -302,7 +250,7 @@ void Intervalo::arrange()
         r.reach(this, rowEnd);
     CmdNovo_->move(qMax(px(4800), rowEnd + gap), CmdNovo_->y());
 
-    fitWindow(this);
+    growToFit();
     arranging_ = false;
 }
 

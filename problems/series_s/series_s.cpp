@@ -20,48 +20,8 @@ const QString kTitle = QStringLiteral("Cálculo de S");
 // The least room kept between a value and what it pushes along its row.
 constexpr int kGap = 120;
 
-// The width a text box needs to show its whole text: never less than its designed width, nor
-// more than the screen's (a longer text scrolls in it).
-int widthForText(const QLineEdit* box, int designed)
-{
-    const int most = qMax(designed, box->screen() ? box->screen()->availableGeometry().width() : designed);
-    // No letter is narrower than two pixels: a text that long is wider than the screen.
-    if (box->text().size() * 2 > most)
-        return most;
-    QStyleOptionFrame opt;
-    opt.initFrom(box);
-    opt.rect = QRect(0, 0, designed, box->height());
-    opt.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
-    const QMargins m = box->textMargins();
-    const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box).width() - m.left() -
-                     m.right() - 4;
-    const int text = QFontMetrics(box->font()).size(0, box->text()).width();
-    return qBound(designed, designed - room + text + 2, most);
-}
 
-int rightOf(const QWidget* w) { return w->x() + w->width(); }
 
-// The window holds what it shows (the controls it holds directly, and a margin): no larger
-// than its design when all fits there, never larger than the screen (beyond it a value is
-// cut, as it would be at the screen's edge).
-void fitWindow(Form* form)
-{
-    QRect used;
-    for (const QWidget* control : form->controls())
-        if (!control->isHidden() && control->parentWidget() == form)
-            used |= control->geometry();
-    const int margin = px(120);
-    QSize size(qMax(px(form->designWidth()), used.right() + 1 + margin),
-               qMax(px(form->designHeight()), used.bottom() + 1 + margin));
-    if (const QScreen* screen = form->screen())
-        size = size.boundedTo(screen->availableGeometry().size().expandedTo(
-            QSize(px(form->designWidth()), px(form->designHeight()))));
-    if (size == form->size())
-        return;
-    form->setFixedSize(size);
-    if (QWidget* frame = form->parentWidget())
-        frame->adjustSize();
-}
 }  // namespace
 
 SeriesSForm::SeriesSForm() : Form(QStringLiteral("Cálculo_de_S"), kTitle, 6210, 7155)
@@ -109,9 +69,9 @@ void SeriesSForm::arrange()
     arranging_ = true;
     const int gap = px(kGap);
     // A box as wide as its text; N, its heading and "Calcule" move along with X.
-    X_->resize(widthForText(X_, px(615)), X_->height());
+    X_->resize(widthToShow(X_, px(615)), X_->height());
     const int grown = X_->width() - px(615);
-    N_->setGeometry(px(3600) + grown, N_->y(), widthForText(N_, px(615)), N_->height());
+    N_->setGeometry(px(3600) + grown, N_->y(), widthToShow(N_, px(615)), N_->height());
     label(QStringLiteral("Label2"))->move(px(3000) + grown, px(600));
     CmdCalc_->move(qMax(px(4800), rightOf(N_) + gap), CmdCalc_->y());
 
@@ -123,7 +83,7 @@ void SeriesSForm::arrange()
     Xaux1_->move(xaux->x() + besideXaux, Xaux1_->y());
     naux->move(qMax(px(4080), rightOf(Xaux1_) + gap), naux->y());
 
-    fitWindow(this);
+    growToFit();
     arranging_ = false;
 }
 
