@@ -236,6 +236,30 @@ void Form::growToFit()
         frame->adjustSize();
 }
 
+void Form::arrangeOnResize(std::initializer_list<QWidget*> watched)
+{
+    for (QWidget* control : watched)
+        control->installEventFilter(this);
+    rearrange();
+}
+
+void Form::rearrange()
+{
+    if (arranging_)
+        return;
+    arranging_ = true;
+    arrange();
+    arranging_ = false;
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide)
+        rearrange();
+    return QWidget::eventFilter(watched, event);
+}
+
 void Form::describe(QWidget* control, const QString& accessibleName, QLabel* buddy)
 {
     control->setAccessibleName(accessibleName);

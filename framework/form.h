@@ -155,6 +155,14 @@ public:
     int designHeight() const { return heightTwips_; }
 
 protected:
+    // Lays the window out again from the sizes its texts and lists have now. It runs whenever
+    // one of the controls given to arrangeOnResize changes size or is shown or hidden (a value
+    // written, a row added, a frame shown), and never inside itself.
+    virtual void arrange() {}
+    void arrangeOnResize(std::initializer_list<QWidget*> watched);
+    void rearrange();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     // The closing handler; for problem windows it writes the credit line.
     virtual void unload();
     // After a reported run-time error. A window with a new-calculation command ends the run
@@ -181,6 +189,7 @@ private:
     EndOfRun endOfRun_ = EndOfRun::Disable;
     std::uint64_t handlerMark_ = 0;
     bool endedByError_ = false;
+    bool arranging_ = false;
     int widthTwips_, heightTwips_;
     bool shownBefore_ = false;
 };

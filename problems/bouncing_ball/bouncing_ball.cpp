@@ -42,7 +42,7 @@ BouncingBallForm::BouncingBallForm() : Form(QStringLiteral("Altura_Bola"), kTitl
              {240, 240});
     H_ = addTextBox(QStringLiteral("H"), QString(), {5040, 240, 975, 375});
     describe(H_, QStringLiteral("Altura inicial da bola, em metros"), label(QStringLiteral("Label1(0)")));
-    connect(H_, &QLineEdit::textChanged, this, [this] { arrange(); });
+    connect(H_, &QLineEdit::textChanged, this, [this] { rearrange(); });
     Cmd_Calc_ = addButton(QStringLiteral("Cmd_Calc"), QStringLiteral("Calcular"), {4320, 1080, 1575, 495}, Pt12Bold);
     buildPanel();
     buildDrawing();
@@ -60,25 +60,12 @@ BouncingBallForm::BouncingBallForm() : Form(QStringLiteral("Altura_Bola"), kTitl
 
     // Whatever writes a value or a row (a click, the end of a run by an error, the reset of
     // the panel), the window makes room for it at once.
-    for (QWidget* w : std::initializer_list<QWidget*>{Hinicial_, HCont_, Cont_, H_Grafico_, Resp_Percurso_,
-                                                      Resp_Tocou_, SomaList_, SomList_, HList_, RespostaFrame_})
-        w->installEventFilter(this);
-    arrange();
-}
-
-bool BouncingBallForm::eventFilter(QObject* watched, QEvent* event)
-{
-    const QEvent::Type type = event->type();
-    if (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide)
-        arrange();
-    return Form::eventFilter(watched, event);
+    arrangeOnResize({Hinicial_, HCont_, Cont_, H_Grafico_, Resp_Percurso_, Resp_Tocou_, SomaList_, SomList_, HList_,
+                     RespostaFrame_});
 }
 
 void BouncingBallForm::arrange()
 {
-    if (arranging_)
-        return;
-    arranging_ = true;
     const int gap = px(kGap);
     H_->resize(widthToShow(H_, px(975)), H_->height());
 
@@ -114,7 +101,6 @@ void BouncingBallForm::arrange()
     Cmd_Novo_->move(qMax(px(4560), rightOf(RespostaFrame_) + gap), Cmd_Novo_->y());
 
     growToFit();
-    arranging_ = false;
 }
 
 void BouncingBallForm::buildPanel()

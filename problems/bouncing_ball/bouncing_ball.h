@@ -21,7 +21,6 @@ public:
     BouncingBallForm();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildPanel();
@@ -34,7 +33,7 @@ private:
     void Limpa_Campo();
     // Makes room for what the values and lists hold now: the lists side by side, the
     // drawing right of the panel, the frames as wide as their texts, the window around all.
-    void arrange();
+    void arrange() override;
 
     QLineEdit* H_;
     QPushButton* Cmd_Calc_;
@@ -53,7 +52,6 @@ private:
     QLabel* Cont_;
     // The ball, the floor, the drop mark and the height box, each with its designed place.
     std::vector<std::pair<QWidget*, QPoint>> drawing_;
-    bool arranging_ = false;
 
     // Working values, named as the panel names them.
     num::Value H;       // the current height, a Double

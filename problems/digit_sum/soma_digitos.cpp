@@ -39,7 +39,7 @@ Soma_Digitos::Soma_Digitos()
     Num_ = addTextBox(QStringLiteral("Num"), QString(), {3240, 0, 1575, 555}, Pt18Bold);
     describe(Num_, QStringLiteral("Número inteiro"), label(QStringLiteral("Label1(0)")));
     setForeColor(Num_, DarkBlue);
-    connect(Num_, &QLineEdit::textChanged, this, [this] { arrange(); });
+    connect(Num_, &QLineEdit::textChanged, this, [this] { rearrange(); });
     Resposta_ = addButton(QStringLiteral("Resposta"), QStringLiteral(" Leia     N"), {3240, 480, 1575, 375}, Pt12Bold);
 
     // The pseudo-code panel and the columns under its two assignments. The face here is
@@ -84,23 +84,11 @@ Soma_Digitos::Soma_Digitos()
 
     // Whatever adds or clears rows (a click, the end of a run by an error, the reset of the
     // panel), the columns make room for each other at once.
-    for (QListWidget* list : {R_, N_, Div_, Dez_, Som_, Sol_, Resto_})
-        list->installEventFilter(this);
-    arrange();
-}
-
-bool Soma_Digitos::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Resize)
-        arrange();
-    return Form::eventFilter(watched, event);
+    arrangeOnResize({R_, N_, Div_, Dez_, Som_, Sol_, Resto_});
 }
 
 void Soma_Digitos::arrange()
 {
-    if (arranging_)
-        return;
-    arranging_ = true;
     Num_->resize(widthToShow(Num_, px(1575)), Num_->height());
     // Each column stands where it was designed, or just right of the one before when that one
     // has widened for its rows.
@@ -111,7 +99,6 @@ void Soma_Digitos::arrange()
     Sol_->move(qMax(px(1920), rightOf(Som_) + gap), Sol_->y());
     Resto_->move(qMax(px(3120), rightOf(Sol_) + gap), Resto_->y());
     growToFit();
-    arranging_ = false;
 }
 
 void Soma_Digitos::Form_Load() { inicio = QStringLiteral("S"); }

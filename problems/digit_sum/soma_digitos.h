@@ -19,7 +19,6 @@ public:
     Soma_Digitos();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -27,7 +26,7 @@ private:
     void Command1_Click();
     // Makes room for what the number box and the columns hold now: the columns side by side,
     // the window around them.
-    void arrange();
+    void arrange() override;
 
     QLineEdit* Num_;
     QPushButton *Resposta_, *Command1_;
@@ -41,7 +40,6 @@ private:
     num::Value quociente; // N \ 10 of the pass
     int16_t Soma = 0;
     QString inicio;  // the start flag: "S" while the next click must read a new number
-    bool arranging_ = false;
 };
 
 }  // namespace problems

@@ -71,7 +71,7 @@ Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intev
     describe(b_, QStringLiteral("Fim do intervalo, b"));
     describe(n_, QStringLiteral("Quantidade de partes, n"), label(QStringLiteral("Label1(1)")));
     for (QLineEdit* box : {a_, b_, n_})
-        connect(box, &QLineEdit::textChanged, this, [this] { arrange(); });
+        connect(box, &QLineEdit::textChanged, this, [this] { rearrange(); });
     Command1_ = addButton(QStringLiteral("Command1"), QStringLiteral("Calcule"), {4200, 1560, 1935, 495}, Pt135);
     CmdNovo_ = addButton(QStringLiteral("CmdNovo"), QStringLiteral("Novo Cálculo"), {4800, 5880, 1335, 495});
     CmdNovo_->setEnabled(false);
@@ -174,17 +174,7 @@ Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intev
 
     // Whatever writes a value or a row (a click, the end of a run by an error, the reset of
     // the panel), the window makes room for it at once.
-    for (QWidget* w : std::initializer_list<QWidget*>{Interv_, X_, bb_, Xfinal_, fx_, Cont1_, Cont2_, X1_, a1_,
-                                                      cont3_, int1_})
-        w->installEventFilter(this);
-    arrange();
-}
-
-bool Intervalo::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Resize)
-        arrange();
-    return Form::eventFilter(watched, event);
+    arrangeOnResize({Interv_, X_, bb_, Xfinal_, fx_, Cont1_, Cont2_, X1_, a1_, cont3_, int1_});
 }
 
 QPoint Intervalo::designedPos(const QWidget* w) const
@@ -197,9 +187,6 @@ QPoint Intervalo::designedPos(const QWidget* w) const
 
 void Intervalo::arrange()
 {
-    if (arranging_)
-        return;
-    arranging_ = true;
     const int gap = px(kGap);
     const int listGap = px(kListGap);
     const auto shiftBy = [this](QWidget* w, int dx) { w->move(designedPos(w) + QPoint(dx, 0)); };
@@ -251,7 +238,6 @@ void Intervalo::arrange()
     CmdNovo_->move(qMax(px(4800), rowEnd + gap), CmdNovo_->y());
 
     growToFit();
-    arranging_ = false;
 }
 
 void Intervalo::Form_Load() { inicio = QStringLiteral("S"); }

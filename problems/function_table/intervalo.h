@@ -22,7 +22,6 @@ public:
     Intervalo();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // A horizontal rule of the tables, designed to end at x2 at the height y (twips), and the
@@ -45,7 +44,7 @@ private:
     // Makes room for what the boxes, values and lists hold now: the boxes as wide as their
     // texts, the values pushing what follows them, the lists side by side with the box and
     // rules around them, the window around it all.
-    void arrange();
+    void arrange() override;
     QPoint designedPos(const QWidget* w) const;
 
     // Inputs.
@@ -70,7 +69,6 @@ private:
     std::vector<std::pair<QWidget*, QPoint>> designed_;
     QWidget *Line12_, *Line13_, *Line14_, *Line15_, *Line16_, *boxRight_;
     std::vector<Rule> boxRules_, contRules_, stepRules_;
-    bool arranging_ = false;
 };
 
 }  // namespace problems

@@ -32,7 +32,7 @@ SeriesSForm::SeriesSForm() : Form(QStringLiteral("Cálculo_de_S"), kTitle, 6210,
     describe(X_, QStringLiteral("Valor de X"), label(QStringLiteral("Label1(0)")));
     describe(N_, QStringLiteral("Número de termos N"));
     for (QLineEdit* box : {X_, N_})
-        connect(box, &QLineEdit::textChanged, this, [this] { arrange(); });
+        connect(box, &QLineEdit::textChanged, this, [this] { rearrange(); });
     addLabel(QStringLiteral("Label2"), QStringLiteral("X            N"), {3000, 600}, PanelBold);
     CmdCalc_ = addButton(QStringLiteral("CmdCalc"), QStringLiteral("Calcule"), {4800, 240, 735, 375});
     buildPanel();
@@ -50,23 +50,11 @@ SeriesSForm::SeriesSForm() : Form(QStringLiteral("Cálculo_de_S"), kTitle, 6210,
 
     // Whatever writes a value (a click, the end of a run by an error, the reset of the panel),
     // the window makes room for it at once.
-    for (QLabel* value : {S_, Xaux1_, Naux_, XAux_, Num1_, Fat_, Num_, S1_, S2_, Resposta_})
-        value->installEventFilter(this);
-    arrange();
-}
-
-bool SeriesSForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Resize)
-        arrange();
-    return Form::eventFilter(watched, event);
+    arrangeOnResize({S_, Xaux1_, Naux_, XAux_, Num1_, Fat_, Num_, S1_, S2_, Resposta_});
 }
 
 void SeriesSForm::arrange()
 {
-    if (arranging_)
-        return;
-    arranging_ = true;
     const int gap = px(kGap);
     // A box as wide as its text; N, its heading and "Calcule" move along with X.
     X_->resize(widthToShow(X_, px(615)), X_->height());
@@ -84,7 +72,6 @@ void SeriesSForm::arrange()
     naux->move(qMax(px(4080), rightOf(Xaux1_) + gap), naux->y());
 
     growToFit();
-    arranging_ = false;
 }
 
 void SeriesSForm::buildPanel()

@@ -16,7 +16,6 @@ public:
     SeriesSForm();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildPanel();
@@ -27,7 +26,7 @@ private:
     void Limpa_Campo();
     // Makes room for what the boxes and values hold now: the boxes as wide as their texts,
     // the first panel line pushed along by X, the window around it all.
-    void arrange();
+    void arrange() override;
 
     QLineEdit* X_;
     QLineEdit* N_;
@@ -52,7 +51,6 @@ private:
     num::Value Num;   // counts NAux down while the factorial is built
     int32_t Fat = 0;  // NAux factorial; 13! no longer fits
     QString Inicio = QStringLiteral("S");  // "S": the next click starts a new run
-    bool arranging_ = false;
 };
 
 }  // namespace problems
