@@ -77,6 +77,7 @@ QLabel* Form::addLabel(const QString& name, const QString& text, Geometry g, Fon
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A label of a fixed size wraps its words inside it, as designed.
     label->setWordWrap(g.width != 0 && g.height != 0);
+    label->setProperty("designedCaption", text);
     setForeColor(label, fore);
     return adopt(label, name, g, font);
 }
@@ -297,9 +298,13 @@ void Form::afterRuntimeError()
         endedByError_ = true;
         return;
     }
-    for (QWidget* control : controls_)
-        if (control->property("valueLabel").toBool() && lastWritten(control) <= handlerMark_)
-            setCaption(control, QString());
+    // A label that an earlier click wrote and this one did not reach goes back to its designed
+    // caption (a value label to nothing).
+    for (QWidget* control : controls_) {
+        const std::uint64_t written = lastWritten(control);
+        if (qobject_cast<QLabel*>(control) && written != 0 && written <= handlerMark_)
+            setCaption(control, control->property("designedCaption").toString());
+    }
 }
 
 void Form::resetPanel()

@@ -167,8 +167,9 @@ protected:
     virtual void unload();
     // After a reported run-time error. A window with a new-calculation command ends the run
     // under way there: the calculate command is taken away and the new calculation offered.
-    // A window without one empties the value labels that the interrupted click did not reach,
-    // so that it never shows two runs side by side.
+    // A window without one puts back the labels that the interrupted click did not reach (a
+    // value label empty, a line its designed caption), so that it never shows two runs side
+    // by side.
     virtual void afterRuntimeError();
     // Every panel line at rest, every value label and list empty, the cursor in the first
     // input box.
