@@ -135,7 +135,13 @@ void followRows(QListWidget* list)
     // One height for every row: adding a row then costs the same at 5,000 rows as at 5.
     list->setUniformItemSizes(true);
     list->setProperty(kDesignedWidth, list->width());
-    auto fit = [list] {
+    // The model empties itself while the list is being destroyed, when it is a list no more:
+    // that removal is not followed.
+    QObject* const self = list;
+    auto fit = [self] {
+        auto list = qobject_cast<QListWidget*>(self);
+        if (!list)
+            return;
         const int rows = list->count();
         if (rows == 0) {
             list->setProperty(kWidestRow, 0);
