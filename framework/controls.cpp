@@ -25,6 +25,7 @@ const char* const kAutoHeight = "autoHeight";
 const char* const kLastWritten = "lastWritten";
 const char* const kDesignedWidth = "designedWidth";
 const char* const kWidestRow = "widestRow";
+const char* const kFitPending = "fitPending";
 std::uint64_t g_captionWrites = 0;
 
 const QPalette::ColorRole kTextRoles[] = {QPalette::WindowText, QPalette::ButtonText, QPalette::Text};
@@ -173,7 +174,15 @@ void followRows(QListWidget* list)
                          for (int i = first; i <= last; ++i)
                              widest = qMax(widest, fm.horizontalAdvance(list->item(i)->text()));
                          list->setProperty(kWidestRow, widest);
-                         fit();
+                         // A click may add hundreds of rows: the list is fitted once, when the
+                         // click is over.
+                         if (!list->property(kFitPending).toBool()) {
+                             list->setProperty(kFitPending, true);
+                             QMetaObject::invokeMethod(list, [list, fit] {
+                                 list->setProperty(kFitPending, false);
+                                 fit();
+                             }, Qt::QueuedConnection);
+                         }
                      });
     QObject::connect(list->model(), &QAbstractItemModel::rowsRemoved, list, fit);
     QObject::connect(list->model(), &QAbstractItemModel::modelReset, list, fit);
