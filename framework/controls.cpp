@@ -276,6 +276,11 @@ LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2, int wi
     : QWidget(parent), width_(qMax(1, width)), color_(color)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setEnds(x1, y1, x2, y2);
+}
+
+void LineControl::setEnds(int x1, int y1, int x2, int y2)
+{
     const int margin = width_ / 2 + 1;
     const QRect box = QRect(QPoint(px(qMin(x1, x2)), px(qMin(y1, y2))),
                             QPoint(px(qMax(x1, x2)), px(qMax(y1, y2))))
@@ -283,6 +288,7 @@ LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2, int wi
     setGeometry(box);
     from_ = QPointF(px(x1) - box.left(), px(y1) - box.top());
     to_ = QPointF(px(x2) - box.left(), px(y2) - box.top());
+    update();
 }
 
 void LineControl::paintEvent(QPaintEvent*)

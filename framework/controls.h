@@ -92,6 +92,8 @@ class LineControl : public QWidget {
 public:
     LineControl(QWidget* parent, int x1, int y1, int x2, int y2, int width, OleColor color);
     OleColor color() const { return color_; }
+    // Moves the line to new ends, in twips relative to its container.
+    void setEnds(int x1, int y1, int x2, int y2);
     // The stroke, in this control's own pixels.
     QLineF segment() const { return {from_, to_}; }
 

@@ -38,22 +38,10 @@ constexpr int kListGap = 105;
 
 }  // namespace
 
-void Intervalo::Rule::reach(QWidget* form, int right)
+void Intervalo::Rule::reach(int right)
 {
-    // A table wider than designed: the rule goes on from its designed end to the new one.
-    const int end = right * TwipsPerPixel;
-    if (rest && (right <= px(x2) || end != restEnd)) {
-        delete rest;
-        rest = nullptr;
-    }
-    if (rest || right <= px(x2))
-        return;
-    rest = new LineControl(form, x2, y, end, y, width, color);
-    rest->setObjectName(line->objectName());
-    rest->setProperty("matravelControl", true);
-    rest->setProperty("foreColor", uint(color));
-    rest->show();
-    restEnd = end;
+    // A table wider than designed: the rule runs on to its new end.
+    line->setEnds(x1, y, qMax(x2, right * TwipsPerPixel), y);
 }
 
 Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intevalo_Fechado"), 6720, 7125)
@@ -141,7 +129,7 @@ Intervalo::Intervalo() : Form(QStringLiteral("Intervalo"), QStringLiteral("Intev
     addLine(QStringLiteral("Line5(2)"), 1080, 4440, 1275, 4440);
     // Rules over and under the two groups of lists, and dividers between their columns.
     const auto rule = [this](const char* name, int x1, int y, int x2, int width = 1, OleColor color = ole::Black) {
-        return Rule{addLine(QString::fromUtf8(name), x1, y, x2, y, width, color), y, x2, width, color};
+        return Rule{addLine(QString::fromUtf8(name), x1, y, x2, y, width, color), x1, y, x2};
     };
     contRules_ = {rule("Line7", 1020, 4920, 2475), rule("Line8", 1020, 5595, 2475)};
     stepRules_ = {rule("Line9", 900, 5880, 4155), rule("Line10", 900, 6555, 4155)};
@@ -212,7 +200,7 @@ void Intervalo::arrange()
     shiftBy(Line12_, divider - px(5160));
     shiftBy(boxRight_, right - px(6480));
     for (Rule& r : boxRules_)
-        r.reach(this, right);
+        r.reach(right);
     shiftBy(label(QStringLiteral("Label2(0)")), (Xfinal_->width() - px(975)) / 2);
     shiftBy(label(QStringLiteral("Label2(1)")), fx_->x() - px(5400) + (fx_->width() - px(975)) / 2);
     shiftBy(label(QStringLiteral("Label1(20)")), (right - px(6480)) / 2);
@@ -225,7 +213,7 @@ void Intervalo::arrange()
     Cont2_->move(qMax(px(1800), rightOf(Cont1_) + listGap), Cont2_->y());
     between(Line13_, Cont1_, Cont2_, (px(1575) + px(1800)) / 2);
     for (Rule& r : contRules_)
-        r.reach(this, rightOf(Cont2_) + px(60));
+        r.reach(rightOf(Cont2_) + px(60));
     a1_->move(qMax(px(1800), rightOf(X1_) + listGap), a1_->y());
     cont3_->move(qMax(px(2760), rightOf(a1_) + listGap), cont3_->y());
     int1_->move(qMax(px(3600), rightOf(cont3_) + listGap), int1_->y());
@@ -234,7 +222,7 @@ void Intervalo::arrange()
     between(Line16_, cont3_, int1_, (px(3375) + px(3600)) / 2);
     const int rowEnd = qMax(px(4155), rightOf(int1_) + px(60));
     for (Rule& r : stepRules_)
-        r.reach(this, rowEnd);
+        r.reach(rowEnd);
     CmdNovo_->move(qMax(px(4800), rowEnd + gap), CmdNovo_->y());
 
     growToFit();

@@ -24,17 +24,12 @@ public:
 protected:
 
 private:
-    // A horizontal rule of the tables, designed to end at x2 at the height y (twips), and the
-    // stroke that carries it on when its table is wider than designed.
+    // A horizontal rule of the tables, designed from x1 to x2 at the height y (twips).
     struct Rule {
         framework::LineControl* line;
-        int y, x2;
-        int width;
-        framework::OleColor color;
-        framework::LineControl* rest = nullptr;
-        int restEnd = 0;
+        int x1, y, x2;
         // Makes the rule reach `right` (pixels), or only its designed end when that is enough.
-        void reach(QWidget* form, int right);
+        void reach(int right);
     };
 
     void Form_Load();

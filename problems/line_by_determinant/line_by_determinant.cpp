@@ -237,10 +237,11 @@ int LineByDeterminantForm::layOutDeterminant()
     // The diagonals of the products, added (black, falling) and subtracted (red, rising). Each
     // runs from an entry of one row to the entry a column on in the next row through the gaps
     // between the rows, one stroke for each pair of rows, so that it never crosses a number.
-    for (LineControl* stroke : drawn_)
-        delete stroke;
-    drawn_.clear();
-    drawn_.push_back(line(QStringLiteral("Line1(1)"), bar, px(1800), bar, px(3240), 3, ole::Black));
+    size_t next = 0;
+    auto line = [this, &next](const QString& name, int x1, int y1, int x2, int y2, int width, OleColor color) {
+        stroke(next++, name, x1, y1, x2, y2, width, color);
+    };
+    (line(QStringLiteral("Line1(1)"), bar, px(1800), bar, px(3240), 3, ole::Black));
     auto inkTop = [&fm](const QWidget* w) { return w->y() + fm.ascent() - int(fm.capHeight()); };
     auto inkBottom = [&fm](const QWidget* w) { return w->y() + fm.height() - 1; };
     const int band[3][2] = {{inkTop(header_), inkBottom(header_)},
@@ -254,12 +255,12 @@ int LineByDeterminantForm::layOutDeterminant()
     for (int k = 0; k < 3; ++k) {
         for (int step = 0; step < 2; ++step) {
             // Falling: row `step`, column k + step, down to the next row, a column on.
-            drawn_.push_back(line(QStringLiteral("Line%1(%2)").arg(2 + k).arg(step), cellRight(step, k + step) + air,
+            (line(QStringLiteral("Line%1(%2)").arg(2 + k).arg(step), cellRight(step, k + step) + air,
                                   band[step][1] + air, cellLeft(step + 1, k + step + 1) - air, band[step + 1][0] - air,
                                   1, ole::Black));
             // Rising: the last row, column k, up; this stroke joins rows 2 - step and 1 - step.
             const int from = 2 - step, to = 1 - step;
-            drawn_.push_back(line(QStringLiteral("Line%1(%2)").arg(5 + k).arg(step), cellRight(from, k + step) + air,
+            (line(QStringLiteral("Line%1(%2)").arg(5 + k).arg(step), cellRight(from, k + step) + air,
                                   band[from][0] - air, cellLeft(to, k + step + 1) - air, band[to][1] + air, 1,
                                   ole::Red));
         }
@@ -280,16 +281,17 @@ int LineByDeterminantForm::widestWindow() const
     return qMax(width(), workspace->viewport()->width() - qMax(0, frame->x()) - (frame->width() - width()));
 }
 
-LineControl* LineByDeterminantForm::line(const QString& name, int x1, int y1, int x2, int y2, int width,
-                                         OleColor color)
+void LineByDeterminantForm::stroke(size_t index, const QString& name, int x1, int y1, int x2, int y2, int width,
+                                   OleColor color)
 {
-    auto stroke = new LineControl(this, x1 * TwipsPerPixel, y1 * TwipsPerPixel, x2 * TwipsPerPixel,
-                                  y2 * TwipsPerPixel, width, color);
-    stroke->setObjectName(name);
-    stroke->setProperty("matravelControl", true);
-    stroke->setProperty("foreColor", uint(color));
-    stroke->show();
-    return stroke;
+    // The strokes are made once, then moved to where the numbers of each click put them.
+    const auto t = [](int pixels) { return pixels * TwipsPerPixel; };
+    if (index < drawn_.size())
+        drawn_[index]->setEnds(t(x1), t(y1), t(x2), t(y2));
+    else {
+        drawn_.push_back(addLine(name, t(x1), t(y1), t(x2), t(y2), width, color));
+        drawn_.back()->show();
+    }
 }
 
 void LineByDeterminantForm::wrapWithin(QLabel* label, int left, int top, int limit)

@@ -31,9 +31,10 @@ private:
     int widestWindow() const;
     // A label at (left, top), on one line or broken between words before `limit` (pixels).
     static void wrapWithin(QLabel* label, int left, int top, int limit);
-    // A stroke from (x1, y1) to (x2, y2) in pixels, drawn anew at each layout.
-    framework::LineControl* line(const QString& name, int x1, int y1, int x2, int y2, int width,
-                                 framework::OleColor color);
+    // The index-th stroke of the layout, from (x1, y1) to (x2, y2) in pixels: made the first
+    // time, moved after that.
+    void stroke(size_t index, const QString& name, int x1, int y1, int x2, int y2, int width,
+                framework::OleColor color);
 
     std::array<QLineEdit*, 2> X_{};
     std::array<QLineEdit*, 2> Y_{};
