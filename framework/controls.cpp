@@ -244,11 +244,13 @@ void place(QWidget* control, const Geometry& g)
                          g.height ? px(g.height) : hint.height());
 }
 
-int widthToShow(const QLineEdit* box, int designed)
+int widthToShow(const QLineEdit* box, int designed) { return widthToShow(box, designed, box->text()); }
+
+int widthToShow(const QLineEdit* box, int designed, const QString& shown)
 {
     const int most = qMax(designed, box->screen() ? box->screen()->availableGeometry().width() : designed);
     // No letter is narrower than two pixels: a text that long is wider than the screen.
-    if (box->text().size() * 2 > most)
+    if (shown.size() * 2 > most)
         return most;
     QStyleOptionFrame opt;
     opt.initFrom(box);
@@ -258,7 +260,7 @@ int widthToShow(const QLineEdit* box, int designed)
     const QMargins m = box->textMargins();
     const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box).width() - m.left() -
                      m.right() - 4;
-    const int text = QFontMetrics(box->font()).size(0, box->text()).width();
+    const int text = QFontMetrics(box->font()).size(0, shown).width();
     return qBound(designed, designed - room + text + 2, most);
 }
 

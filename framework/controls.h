@@ -77,9 +77,10 @@ void place(QWidget* control, const Geometry& geometry);
 // The right edge of a control, in its container's pixels (one past its last column).
 inline int rightOf(const QWidget* control) { return control->x() + control->width(); }
 
-// The width a text box needs to show its whole text: never less than its designed width, nor
-// more than the screen's (a longer text scrolls in it).
+// The width a text box needs to show its whole text (or another text it will hold): never
+// less than its designed width, nor more than the screen's (a longer text scrolls in it).
 int widthToShow(const class QLineEdit* box, int designedWidth);
+int widthToShow(const QLineEdit* box, int designedWidth, const QString& text);
 
 // The face installed here is wider than the one the panels were designed with, so a value
 // label placed right after the text of its line could cover the line's last characters: this

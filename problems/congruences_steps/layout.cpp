@@ -13,7 +13,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStyleOptionFrame>
 
 #include <algorithm>
 
@@ -65,21 +64,6 @@ QString name(const char* base, int index) { return QString::fromUtf8(base) + QSt
 
 int textWidth(const QWidget* control, const QString& text) { return QFontMetrics(control->font()).horizontalAdvance(text); }
 int captionEnd(const QLabel* label) { return label->x() + textWidth(label, label->text()); }
-
-// How many pixels a text box keeps around the text it shows: its frame, the two pixels it
-// leaves free on each side, and one for the cursor.
-int textBoxPadding(const QLineEdit* box)
-{
-    QStyleOptionFrame opt;
-    opt.initFrom(box);
-    opt.rect = box->rect();
-    opt.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box) : 0;
-    opt.midLineWidth = 0;
-    opt.state |= QStyle::State_Sunken;
-    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box);
-    const QMargins m = box->textMargins();
-    return box->width() - contents.width() + m.left() + m.right() + 2 * 2 + 1;
-}
 
 // The small mark shown beside the congruences by the MOD click.
 void paintMark(QPainter& p, const QRect& r)
@@ -138,7 +122,7 @@ void XMod123Form::buildInputStrip()
     // The boxes are as wide as the widest number a student is likely to type.
     boxWidth_ = Mod_[0]->width();
     for (const char* sample : WidestInputs)
-        boxWidth_ = qMax(boxWidth_, textWidth(Mod_[0], QString::fromUtf8(sample)) + textBoxPadding(Mod_[0]));
+        boxWidth_ = widthToShow(Mod_[0], boxWidth_, QString::fromUtf8(sample));
 }
 
 void XMod123Form::buildButtons()
