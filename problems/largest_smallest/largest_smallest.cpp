@@ -3,7 +3,6 @@
 #include "framework/text.h"
 #include "problems/problems.h"
 
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,7 +59,7 @@ Maior_Menor_3::Maior_Menor_3()
     describe(n2_, QStringLiteral("Segundo número, N2"));
     describe(n3_, QStringLiteral("Terceiro número, N3"));
     // Each box is wide enough for the widest number, and the next one follows on from it.
-    const int boxWidth = QFontMetrics(N1_->font()).horizontalAdvance(WidestNumber) + 14;
+    const int boxWidth = widthToShow(N1_, N1_->width(), WidestNumber);
     QLineEdit* previous = nullptr;
     for (QLineEdit* box : {N1_, n2_, n3_}) {
         box->resize(qMax(box->width(), boxWidth), box->height());

@@ -104,7 +104,7 @@ void LineByDeterminantForm::layOutPoints()
 {
     // Each box is wide enough for the widest coordinate; what follows it on the row follows on
     // from it, never nearer than its place above. Both rows keep one set of columns.
-    const int boxWidth = QFontMetrics(X_[0]->font()).horizontalAdvance(WidestCoordinate) + 14;
+    const int boxWidth = widthToShow(X_[0], X_[0]->width(), WidestCoordinate);
     for (QLineEdit* box : {X_[0], Y_[0], X_[1], Y_[1]})
         box->resize(qMax(box->width(), boxWidth), box->height());
     const char* const order[5] = {"Label1(%1)", "X(%1)", "Vírgula(%1)", "Y(%1)", "Parêntese(%1)"};

@@ -71,7 +71,7 @@ void LineSecondMethodForm::layOutPoints()
 {
     // Each box is wide enough for the widest coordinate; what follows it on the row follows on
     // from it, never nearer than its place above.
-    const int boxWidth = QFontMetrics(X_[0]->font()).horizontalAdvance(WidestCoordinate) + 14;
+    const int boxWidth = widthToShow(X_[0], X_[0]->width(), WidestCoordinate);
     const int gap = 3;
     int end = 0;
     for (int i = 0; i < 2; ++i) {

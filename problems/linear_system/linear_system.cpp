@@ -105,7 +105,7 @@ void Sistema::layOutEquations()
 {
     // Each box is wide enough for the widest coefficient; the words between the boxes, the
     // next box and "Cálcule" follow on from it, never nearer than their places above.
-    const int boxWidth = QFontMetrics(a1_->font()).horizontalAdvance(WidestCoefficient) + 14;
+    const int boxWidth = widthToShow(a1_, a1_->width(), WidestCoefficient);
     const int gap = px(60);
     for (QLineEdit* box : {a1_, b1_, c1_, a2_, b2_, c2_})
         box->resize(qMax(box->width(), boxWidth), box->height());

@@ -3,7 +3,6 @@
 #include "framework/text.h"
 #include "problems/problems.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,7 +35,7 @@ SalaryForm::SalaryForm()
     // The prompt is wider in this face than its place allows: the box stands after its colon, and
     // it is wide enough for the widest salary.
     keepClearOf(Salario_, label(QStringLiteral("Label1")), 4);
-    const int salaryWidth = QFontMetrics(Salario_->font()).horizontalAdvance(WidestSalary) + 14;
+    const int salaryWidth = widthToShow(Salario_, Salario_->width(), WidestSalary);
     Salario_->resize(qMax(Salario_->width(), salaryWidth), Salario_->height());
     ValX_ = addValueLabel(QStringLiteral("ValX"), 360, 720, Pt12, ole::DarkBlue);
     CmdSolve_ = addButton(QStringLiteral("CmdSolve"), QStringLiteral("Resolver"), {3600, 840, 975, 375});
