@@ -1,5 +1,8 @@
 #pragma once
-// The thirteen problem windows, each made by its own folder.
+// The thirteen problem windows, each made by its own folder, and the one table that the main
+// window (its menu "&Escolha", the statements, the windows it hides) and the test tools read.
+#include <span>
+
 namespace framework { class Form; }
 
 namespace problems {
@@ -16,4 +19,25 @@ framework::Form* createCongruencesSteps();   // X_Mod123
 framework::Form* createCongruencesSearch();  // XMOD123
 framework::Form* createPerfectNumbers();     // Número_perfeito
 framework::Form* createLargestSmallest();    // Maior_Menor_3
+
+// A submenu of "&Escolha" that holds the two methods of one problem.
+struct Submenu {
+    const char* name;  // its objectName
+    const char* caption;
+};
+
+// One problem of the menu, in the menu's order (UTF-8 texts).
+struct Problem {
+    const char* menuItem;       // the item's name (Mnu01)
+    const char* caption;        // its caption
+    int key;                    // its F-key (a Qt::Key), or 0
+    const Submenu* submenu;     // the submenu that holds it, or null
+    const char* form;           // the window's form name
+    framework::Form* (*create)();
+    const char* statement;      // the text the status bar shows when it is chosen
+    int hideRank;               // where its window stands in the list of windows that a problem
+                                // command hides (after the About window); 0: it is never hidden
+};
+
+std::span<const Problem> all();
 }  // namespace problems

@@ -20,59 +20,35 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <algorithm>
+#include <vector>
+
 namespace shell {
 
 using framework::Form;
 
 namespace {
 
-struct ProblemCommand {
-    const char* menu;
-    const char* form;
-    Form* (*create)();
-    const char* statement;
-};
-
-const char* const kProblem03 =
-    "Problema 03: Dadas as coordenadas de dois pontos no plano, encontre a equação da reta que passa sobre elas";
-const char* const kProblem09 =
-    "Problema 09: Imprimir o menor número inteiro que dividido por 3, 2 e 5 deixa restos 3,5,7 respectivamente";
-
-const ProblemCommand kProblems[] = {
-    {"Mnu01", "Sistema", problems::createLinearSystem,
-     "Problema 01: Determinar a solução do sistema, dadas as incógnitas  x e y"},
-    {"Mnu02", "Salário", problems::createSalary,
-     "Problema 02: Calcular o salário reajustado de um funcionário de uma empresa"},
-    {"MnuReta1", "Equação_Reta", problems::createLineByDeterminant, kProblem03},
-    {"MnuReta2", "EquaçãoReta", problems::createLineSecondMethod, kProblem03},
-    {"Mnu04", "Intervalo", problems::createFunctionTable,
-     "Problema 04: Imprimir a tabela de valores da função f no intervalo fechado dado"},
-    {"Mnu05", "Soma_Dígitos", problems::createDigitSum,
-     "Problema 05: Dado um número inteiro qualquer, escreva a soma de seus dígitos "},
-    {"Mnu06", "Cálculo_de_S", problems::createSeriesS,
-     "Problema 06: Calcular o valor de S, para valores de X (real) e n(inteiros) dados S= X - X^2/2! (+ ou -)X^n/n!"},
-    {"Mnu07", "Altura_Bola", problems::createBouncingBall,
-     "Problema 07: Uma Bola é Jogada de certa altura. Qual opercurso total que a bola faz e quantas vezes toca no chão antes de parar"},
-    {"Mnu08", "Trocas_selos", problems::createStamps,
-     "Problema 08: Dada certa quantia em R$, trocá-la por selos de 3 e 5 centavos com menor número de selos, sem sobrar dinheiro"},
-    {"Mnu10", "Número_perfeito", problems::createPerfectNumbers,
-     "Problema 09: Encontre os números perfeitos até 999"},
-    {"Mnu_Método1", "X_Mod123", problems::createCongruencesSteps, kProblem09},
-    {"Mnu_Método2", "XMOD123", problems::createCongruencesSearch, kProblem09},
-    {"MnuMaiorMen", "Maior_Menor_3", problems::createLargestSmallest,
-     "Problema 11: Dados três números inteiros, informar o maior e menor dentre eles"},
-};
-
-// The windows that a problem command or "&Sobre" hides, in this order. XMOD123 stays on screen.
-const char* const kHidden[] = {"AboutForm", "Altura_Bola", "Cálculo_de_S", "Equação_Reta", "EquaçãoReta",
-                               "Intervalo", "Salário", "Sistema", "Soma_Dígitos", "Trocas_selos",
-                               "X_Mod123", "Maior_Menor_3", "Número_perfeito"};
+// The windows that a problem command or "&Sobre" hides, in their order: the About window, then
+// the problem windows by their rank.
+std::vector<QString> hiddenWindows()
+{
+    std::vector<const problems::Problem*> ranked;
+    for (const problems::Problem& p : problems::all())
+        if (p.hideRank > 0)
+            ranked.push_back(&p);
+    std::sort(ranked.begin(), ranked.end(), [](auto a, auto b) { return a->hideRank < b->hideRank; });
+    std::vector<QString> names{QStringLiteral("AboutForm")};
+    for (const problems::Problem* p : ranked)
+        names.push_back(QString::fromUtf8(p->form));
+    return names;
+}
 
 Form* createForm(const QString& name)
 {
     if (name == QLatin1String("AboutForm"))
         return new AboutForm;
-    for (const ProblemCommand& p : kProblems)
+    for (const problems::Problem& p : problems::all())
         if (name == QString::fromUtf8(p.form))
             return p.create();
     return nullptr;
@@ -171,35 +147,25 @@ void Zarpa01::buildMenus()
 
     QMenu* escolha = bar->addMenu(QStringLiteral("&Escolha"));
     escolha->setObjectName(QStringLiteral("MnuEscolha"));
-    auto problem = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key) {
-        for (const ProblemCommand& p : kProblems) {
-            if (qstrcmp(p.menu, name) != 0)
-                continue;
-            const QString form = QString::fromUtf8(p.form);
-            const QString statement = QString::fromUtf8(p.statement);
-            connect(addItem(menu, name, caption, key), &QAction::triggered, this,
-                    [this, form, statement] { openProblem(form, statement); });
+    // The problems in their order, each method of a problem in its submenu.
+    QMenu* submenu = nullptr;
+    const problems::Submenu* current = nullptr;
+    for (const problems::Problem& p : problems::all()) {
+        if (p.submenu != current) {
+            current = p.submenu;
+            submenu = nullptr;
+            if (current) {
+                submenu = escolha->addMenu(QString::fromUtf8(current->caption));
+                submenu->setObjectName(QString::fromUtf8(current->name));
+                submenu->menuAction()->setObjectName(QString::fromUtf8(current->name));
+            }
         }
-    };
-    problem(escolha, "Mnu01", QStringLiteral("Sistema de Equação"), QKeySequence(Qt::Key_F1));
-    problem(escolha, "Mnu02", QStringLiteral("Salário Reajustado"), QKeySequence(Qt::Key_F2));
-    QMenu* reta = escolha->addMenu(QStringLiteral("Equação da reta"));
-    reta->setObjectName(QStringLiteral("Mnu03"));
-    reta->menuAction()->setObjectName(QStringLiteral("Mnu03"));
-    problem(reta, "MnuReta1", QStringLiteral("Equação Reta 1"), {});
-    problem(reta, "MnuReta2", QStringLiteral("Equação Reta 2"), {});
-    problem(escolha, "Mnu04", QStringLiteral("Função no intervalo"), QKeySequence(Qt::Key_F4));
-    problem(escolha, "Mnu05", QStringLiteral("Soma dos dígitos"), QKeySequence(Qt::Key_F5));
-    problem(escolha, "Mnu06", QStringLiteral("Cálculo do valor de \"S\""), QKeySequence(Qt::Key_F6));
-    problem(escolha, "Mnu07", QStringLiteral("Calcular altura da bola"), QKeySequence(Qt::Key_F7));
-    problem(escolha, "Mnu08", QStringLiteral("Trocar real por selos"), QKeySequence(Qt::Key_F8));
-    problem(escolha, "Mnu10", QStringLiteral("Número Perfeito"), QKeySequence(Qt::Key_F11));
-    QMenu* nove = escolha->addMenu(QStringLiteral("Valor de X, resto 3,5,7"));
-    nove->setObjectName(QStringLiteral("Mnu09"));
-    nove->menuAction()->setObjectName(QStringLiteral("Mnu09"));
-    problem(nove, "Mnu_Método1", QStringLiteral("Método 1"), {});
-    problem(nove, "Mnu_Método2", QStringLiteral("Método 2"), {});
-    problem(escolha, "MnuMaiorMen", QStringLiteral("Maior_Menor_3"), QKeySequence(Qt::Key_F12));
+        const QString form = QString::fromUtf8(p.form);
+        const QString statement = QString::fromUtf8(p.statement);
+        const QKeySequence key = p.key ? QKeySequence(p.key) : QKeySequence();
+        connect(addItem(submenu ? submenu : escolha, p.menuItem, QString::fromUtf8(p.caption), key),
+                &QAction::triggered, this, [this, form, statement] { openProblem(form, statement); });
+    }
 
     QMenu* ajuda = bar->addMenu(QStringLiteral("Ajuda"));
     ajuda->setObjectName(QStringLiteral("MnuAjuda"));
@@ -295,8 +261,9 @@ void Zarpa01::openProblem(const QString& formName, const QString& statement)
 
 void Zarpa01::Esconder_SubProgramas()
 {
-    for (const char* name : kHidden)
-        if (QMdiSubWindow* window = ensureWindow(QString::fromUtf8(name)))
+    static const std::vector<QString> hidden = hiddenWindows();
+    for (const QString& name : hidden)
+        if (QMdiSubWindow* window = ensureWindow(name))
             window->hide();
 }
 

@@ -5,6 +5,7 @@
 // the run ends by checking that every window still answers.
 #include "framework/application.h"
 #include "framework/form.h"
+#include "problems/problems.h"
 #include "shell/main_window.h"
 #include "tests/runner/scenario.h"
 
@@ -24,8 +25,6 @@
 
 namespace {
 
-const char* const kProblemItems[] = {"Mnu01", "Mnu02", "MnuReta1", "MnuReta2", "Mnu04", "Mnu05", "Mnu06",
-                                     "Mnu07", "Mnu08", "Mnu10", "Mnu_Método1", "Mnu_Método2", "MnuMaiorMen"};
 const char* const kOtherItems[] = {"MnuAbout", "MnuStop", "MnuAnimar", "Mnu_Esconder_questão",
                                    "Mnu_Mostrar_Questão", "MnuHelp"};
 const char* const kKeys[] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12",
@@ -145,7 +144,7 @@ private:
                 shown << f;
         const int roll = pick(100);
         if (roll < 6)
-            return QStringLiteral("menu ") + QString::fromUtf8(kProblemItems[pick(13)]);
+            return QStringLiteral("menu ") + QString::fromUtf8(problems::all()[pick(int(problems::all().size()))].menuItem);
         if (roll < 9)
             return QStringLiteral("menu ") + QString::fromUtf8(kOtherItems[pick(6)]);
         if (roll < 14)
@@ -155,7 +154,7 @@ private:
         if (roll < 18 && !all.isEmpty())
             return QStringLiteral("close ") + all[pick(all.size())]->objectName();
         if (shown.isEmpty())
-            return QStringLiteral("menu ") + QString::fromUtf8(kProblemItems[pick(13)]);
+            return QStringLiteral("menu ") + QString::fromUtf8(problems::all()[pick(int(problems::all().size()))].menuItem);
         framework::Form* form = shown[pick(shown.size())];
         QList<QLineEdit*> boxes;
         QList<QPushButton*> buttons;
@@ -177,15 +176,15 @@ private:
     // Every window still opens from its command and shows its first control.
     bool finalChecks()
     {
-        for (const char* item : kProblemItems) {
-            if (!play(QStringLiteral("menu ") + QString::fromUtf8(item)))
+        for (const problems::Problem& problem : problems::all()) {
+            if (!play(QStringLiteral("menu ") + QString::fromUtf8(problem.menuItem)))
                 return false;
             framework::Form* visible = nullptr;
             for (QMdiSubWindow* w : runner_.program()->workspace()->subWindowList())
                 if (w->isVisible() && w == runner_.program()->workspace()->activeSubWindow())
                     visible = qobject_cast<framework::Form*>(w->widget());
             if (!visible) {
-                std::fprintf(stderr, "no window came up for %s\n", item);
+                std::fprintf(stderr, "no window came up for %s\n", problem.menuItem);
                 return false;
             }
             if (!play(QStringLiteral("expect %1 state shown").arg(visible->objectName())))

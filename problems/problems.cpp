@@ -1,0 +1,51 @@
+#include "problems/problems.h"
+
+#include <Qt>
+
+namespace problems {
+
+namespace {
+
+const Submenu Reta{"Mnu03", "Equação da reta"};
+const Submenu Nove{"Mnu09", "Valor de X, resto 3,5,7"};
+
+const char* const Problem03 =
+    "Problema 03: Dadas as coordenadas de dois pontos no plano, encontre a equação da reta que passa sobre elas";
+const char* const Problem09 =
+    "Problema 09: Imprimir o menor número inteiro que dividido por 3, 2 e 5 deixa restos 3,5,7 respectivamente";
+
+// XMOD123 stays on screen when another problem is chosen.
+const Problem Problems[] = {
+    {"Mnu01", "Sistema de Equação", Qt::Key_F1, nullptr, "Sistema", createLinearSystem,
+     "Problema 01: Determinar a solução do sistema, dadas as incógnitas  x e y", 7},
+    {"Mnu02", "Salário Reajustado", Qt::Key_F2, nullptr, "Salário", createSalary,
+     "Problema 02: Calcular o salário reajustado de um funcionário de uma empresa", 6},
+    {"MnuReta1", "Equação Reta 1", 0, &Reta, "Equação_Reta", createLineByDeterminant, Problem03, 3},
+    {"MnuReta2", "Equação Reta 2", 0, &Reta, "EquaçãoReta", createLineSecondMethod, Problem03, 4},
+    {"Mnu04", "Função no intervalo", Qt::Key_F4, nullptr, "Intervalo", createFunctionTable,
+     "Problema 04: Imprimir a tabela de valores da função f no intervalo fechado dado", 5},
+    {"Mnu05", "Soma dos dígitos", Qt::Key_F5, nullptr, "Soma_Dígitos", createDigitSum,
+     "Problema 05: Dado um número inteiro qualquer, escreva a soma de seus dígitos ", 8},
+    {"Mnu06", "Cálculo do valor de \"S\"", Qt::Key_F6, nullptr, "Cálculo_de_S", createSeriesS,
+     "Problema 06: Calcular o valor de S, para valores de X (real) e n(inteiros) dados S= X - X^2/2! (+ ou -)X^n/n!", 2},
+    {"Mnu07", "Calcular altura da bola", Qt::Key_F7, nullptr, "Altura_Bola", createBouncingBall,
+     "Problema 07: Uma Bola é Jogada de certa altura. Qual opercurso total que a bola faz e quantas vezes toca no chão "
+     "antes de parar",
+     1},
+    {"Mnu08", "Trocar real por selos", Qt::Key_F8, nullptr, "Trocas_selos", createStamps,
+     "Problema 08: Dada certa quantia em R$, trocá-la por selos de 3 e 5 centavos com menor número de selos, sem "
+     "sobrar dinheiro",
+     9},
+    {"Mnu10", "Número Perfeito", Qt::Key_F11, nullptr, "Número_perfeito", createPerfectNumbers,
+     "Problema 09: Encontre os números perfeitos até 999", 12},
+    {"Mnu_Método1", "Método 1", 0, &Nove, "X_Mod123", createCongruencesSteps, Problem09, 10},
+    {"Mnu_Método2", "Método 2", 0, &Nove, "XMOD123", createCongruencesSearch, Problem09, 0},
+    {"MnuMaiorMen", "Maior_Menor_3", Qt::Key_F12, nullptr, "Maior_Menor_3", createLargestSmallest,
+     "Problema 11: Dados três números inteiros, informar o maior e menor dentre eles", 11},
+};
+
+}  // namespace
+
+std::span<const Problem> all() { return Problems; }
+
+}  // namespace problems
