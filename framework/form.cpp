@@ -170,6 +170,63 @@ void Form::addLabels(std::initializer_list<LabelSpec> labels, QWidget* in)
                  l.font, l.fore, in);
 }
 
+void Form::addControls(std::initializer_list<ControlSpec> table)
+{
+    for (const ControlSpec& c : table) {
+        const QString name = QString::fromUtf8(c.name), text = QString::fromUtf8(c.caption);
+        QWidget* in = c.in ? control(QString::fromUtf8(c.in)) : nullptr;
+        Q_ASSERT_X(!c.in || in, "addControls", c.in);
+        const bool ownFont = c.font.points > 0;
+        const FontSpec font = ownFont ? c.font : (c.kind == ControlSpec::Value ? PanelBold : Default);
+        const bool ownColour = c.fore != 0xFFFFFFFF;
+        const OleColor fore = ownColour ? c.fore : (c.kind == ControlSpec::Value ? ole::Red : ole::ButtonText);
+        switch (c.kind) {
+        case ControlSpec::Label:
+            addLabel(name, text, c.at, font, fore, in);
+            break;
+        case ControlSpec::Value:
+            addValueLabel(name, c.at.left, c.at.top, font, fore, in);
+            break;
+        case ControlSpec::TextBox:
+            addTextBox(name, text, c.at, font, in);
+            break;
+        case ControlSpec::Button:
+            addButton(name, text, c.at, font, in);
+            break;
+        case ControlSpec::List:
+            addListBox(name, c.at, font, in);
+            break;
+        case ControlSpec::Frame:
+            addFrame(name, text, c.at, font, fore, in);
+            break;
+        }
+    }
+}
+
+void Form::addBrackets(int first, std::initializer_list<BracketSpec> brackets)
+{
+    int n = first;
+    for (const BracketSpec& b : brackets) {
+        const QWidget* open = control(QString::fromUtf8(b.open));
+        const QWidget* close = control(QString::fromUtf8(b.close));
+        Q_ASSERT_X(open && close, "addBrackets", b.open);
+        const auto twipsLeft = [](const QWidget* line) { return line->x() * TwipsPerPixel; };
+        const auto twipsMiddle = [&](const QWidget* line) { return line->y() * TwipsPerPixel + b.middle; };
+        const int x = b.x ? b.x : twipsLeft(open) - 105;
+        const int top = twipsMiddle(open), bottom = twipsMiddle(close);
+        QWidget* in = open->parentWidget() == this ? nullptr : open->parentWidget();
+        addLine(QStringLiteral("Line%1").arg(n++), x, top, twipsLeft(open) - 45, top, 1, ole::Black, in);
+        addLine(QStringLiteral("Line%1").arg(n++), x, top, x, bottom, 1, ole::Black, in);
+        addLine(QStringLiteral("Line%1").arg(n++), x, bottom, twipsLeft(close) - 45, bottom, 1, ole::Black, in);
+    }
+}
+
+RunCycle* Form::setRun(std::unique_ptr<Algorithm> algorithm, RunSpec spec)
+{
+    run_ = new RunCycle(this, std::move(algorithm), std::move(spec));
+    return run_;
+}
+
 QLabel* Form::addValueLabel(const QString& name, int left, int top, FontSpec font, OleColor fore, QWidget* in)
 {
     QLabel* value = addLabel(name, QString(), {left, top, 0, 0}, font, fore, in);
@@ -318,6 +375,11 @@ void Form::resetPanel()
             list->clear();
         }
     }
+    focusFirstBox();
+}
+
+void Form::focusFirstBox()
+{
     for (QWidget* control : tabOrder_)
         if (qobject_cast<QLineEdit*>(control) && control->isEnabled() && control->isVisible()) {
             control->setFocus(Qt::OtherFocusReason);

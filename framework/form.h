@@ -5,10 +5,12 @@
 #include "framework/controls.h"
 #include "framework/host.h"
 #include "framework/numbers/value.h"
+#include "framework/run_cycle.h"
 
 #include <QWidget>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -22,6 +24,30 @@ namespace framework {
 
 // The credit line that a problem window writes into the status bar when it closes.
 QString creditLine();
+
+// One control of a window's table of controls. A font or colour left out is the kind's own:
+// a value label is bold 9.75 pt and red, every other control the form's font in button text.
+struct ControlSpec {
+    enum Kind { Label, Value, TextBox, Button, List, Frame };
+    Kind kind;
+    const char* name;
+    const char* caption;
+    Geometry at;
+    FontSpec font = {-1};
+    OleColor fore = 0xFFFFFFFF;
+    const char* in = nullptr;  // the frame or picture box that holds it (the form when null)
+};
+
+// A bracket tying an opening line ("Se", "Enquanto", "Início") to its closing line: a tick
+// from the stroke towards each line, `middle` twips below the line's top and stopping 45
+// twips before its text, and the vertical stroke between them at `x` (by default 105 twips
+// left of the opening line).
+struct BracketSpec {
+    const char* open;
+    const char* close;
+    int x = 0;
+    int middle = 120;
+};
 
 // One label of a design table (a pseudo-code line, a prompt, a value label).
 struct LabelSpec {
@@ -59,6 +85,16 @@ public:
                            OleColor border, int borderWidth = 1, QWidget* in = nullptr);
     PaintedControl* addPainted(const QString& name, Geometry g, PaintedControl::Painter painter,
                                QWidget* in = nullptr);
+
+    // A whole table of controls (UTF-8 names and captions), made in its order.
+    void addControls(std::initializer_list<ControlSpec> controls);
+    // Brackets made from the lines they join, each drawn as three line controls named
+    // Line<first>, Line<first + 1>, ...: the opening tick, the stroke and the closing tick.
+    void addBrackets(int first, std::initializer_list<BracketSpec> brackets);
+
+    // The window's algorithm and how its run goes: the run cycle takes the commands' clicks.
+    RunCycle* setRun(std::unique_ptr<Algorithm> algorithm, RunSpec spec);
+    RunCycle* run() const { return run_; }
 
     // A whole table of labels (UTF-8 names and captions), in its order.
     void addLabels(std::initializer_list<LabelSpec> labels, QWidget* in = nullptr);
@@ -175,6 +211,12 @@ protected:
     // input box.
     void resetPanel();
 
+public:
+    // The cursor in the first input box of the tab order that takes it.
+    void focusFirstBox();
+
+protected:
+
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -190,6 +232,7 @@ private:
     EndOfRun endOfRun_ = EndOfRun::Disable;
     std::uint64_t handlerMark_ = 0;
     bool endedByError_ = false;
+    RunCycle* run_ = nullptr;
     bool arranging_ = false;
     int widthTwips_, heightTwips_;
     bool shownBefore_ = false;

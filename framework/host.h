@@ -1,5 +1,7 @@
 #pragma once
 // What the problem windows need from the main window, and the program's message boxes.
+#include "framework/step.h"
+
 #include <QString>
 #include <functional>
 
@@ -23,8 +25,6 @@ void setStatusText(const QString& text);
 // The application's title, shown by message boxes that have no title of their own.
 QString applicationTitle();
 
-// Buttons values of a message box.
-enum MessageButtons { OkOnly = 0, Exclamation = 48, Information = 64 };
 
 // Shows a modal message box and returns when the user has pressed OK. An empty title means
 // the application's title.

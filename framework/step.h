@@ -1,0 +1,142 @@
+#pragma once
+// What an algorithm did in one step (a click of a command, or one pause of a search), as
+// data: the panel lines it lit, the captions it wrote, the rows it added, the boxes it showed,
+// the rows of the desk check, and how the run stands after it. Algorithms make steps with no
+// widget at hand; the window's run cycle shows them.
+#include "framework/colors.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace framework {
+
+// Buttons values of a message box.
+enum MessageButtons { OkOnly = 0, Exclamation = 48, Information = 64 };
+
+// One thing a step does to the window, in the order it did it. Controls go by name.
+struct Effect {
+    enum Kind {
+        Light,    // a panel line drawn in `color`
+        Rest,     // a line back in its designed colour; no control: every line lit so far
+        Caption,  // a label's caption, a box's text or a button's caption becomes `text`
+        Row,      // a row `text` added to a list
+        Clear,    // a list emptied
+        Enable,   // a control enabled (`on`) or disabled
+        Show,     // a control shown (`on`) or hidden
+        Focus,    // the cursor goes to a control
+        Top,      // a control's top moves to `number` twips
+        Start,    // the run has started: its inputs are taken away until the new calculation
+        Message,  // a message box (`text`, buttons `number`, `title`) waits for OK
+    };
+    Kind kind = Light;
+    QString control;
+    QString text;
+    OleColor color = 0;
+    bool on = false;
+    double number = 0;
+    QString title;
+};
+
+// One row of the desk check: the working values after the step, in the algorithm's columns,
+// and what happened, in one sentence.
+struct TraceRow {
+    QStringList values;
+    QString said;
+};
+
+struct Step {
+    // How the run stands after the step.
+    enum class Run {
+        GoesOn,   // the next click continues it
+        Done,     // the answer is shown
+        Refused,  // the inputs were refused; nothing was started
+        Error,    // stopped by a run-time error (`error` is its number)
+    };
+    std::vector<Effect> effects;
+    std::vector<TraceRow> trace;
+    Run run = Run::GoesOn;
+    int error = 0;
+
+    // The builders the algorithms write with.
+    Step& light(const QString& line, OleColor color = 0xFF0000) { return add(Effect::Light, line).color = color, *this; }
+    Step& light(std::initializer_list<const char*> lines, OleColor color = 0xFF0000)
+    {
+        for (const char* line : lines)
+            light(QString::fromUtf8(line), color);
+        return *this;
+    }
+    Step& rest(const QString& line = {}) { return add(Effect::Rest, line), *this; }
+    Step& caption(const QString& control, const QString& text) { return add(Effect::Caption, control).text = text, *this; }
+    Step& row(const QString& list, const QString& text) { return add(Effect::Row, list).text = text, *this; }
+    Step& clearList(const QString& list) { return add(Effect::Clear, list), *this; }
+    Step& enable(const QString& control, bool on = true) { return add(Effect::Enable, control).on = on, *this; }
+    Step& show(const QString& control, bool on = true) { return add(Effect::Show, control).on = on, *this; }
+    Step& focus(const QString& control) { return add(Effect::Focus, control), *this; }
+    Step& top(const QString& control, double twips) { return add(Effect::Top, control).number = twips, *this; }
+    Step& started() { return add(Effect::Start, {}), *this; }
+    Step& message(const QString& text, int buttons, const QString& title)
+    {
+        Effect& e = add(Effect::Message, {});
+        e.text = text;
+        e.number = buttons;
+        e.title = title;
+        return *this;
+    }
+    Step& say(QStringList values, const QString& said)
+    {
+        trace.push_back({std::move(values), said});
+        return *this;
+    }
+    Step& done()
+    {
+        run = Run::Done;
+        return *this;
+    }
+    Step& refused()
+    {
+        run = Run::Refused;
+        return *this;
+    }
+
+private:
+    Effect& add(Effect::Kind kind, const QString& control)
+    {
+        Effect& e = effects.emplace_back();
+        e.kind = kind;
+        e.control = control;
+        return e;
+    }
+};
+
+// The texts a command reads: the text boxes of the window, by name.
+class Inputs {
+public:
+    virtual ~Inputs() = default;
+    virtual QString text(const QString& box) const = 0;
+};
+
+// An algorithm of a window: its working values (copyable, so a run can be put back to any
+// step) and its commands. The same inputs always give the same steps. A command that meets a
+// run-time error throws it; what the step did until then stays in `step`.
+class Algorithm {
+public:
+    virtual ~Algorithm() = default;
+    virtual Algorithm* clone() const = 0;
+    // The desk check's columns, as the pseudo-code panel names the values.
+    virtual QStringList columns() const = 0;
+    // Runs the command `command` (the button's name) into `step`.
+    virtual void command(const QString& command, const Inputs& in, Step& step) = 0;
+    // Forgets the run: the working values as before its first step. What the new-calculation
+    // command does on the window beyond the run cycle's own goes into `step`.
+    virtual void reset(Step& step) = 0;
+};
+
+// Gives an algorithm its clone: `class Stamps : public AlgorithmOf<Stamps>`.
+template <class Derived>
+class AlgorithmOf : public Algorithm {
+public:
+    Algorithm* clone() const override { return new Derived(static_cast<const Derived&>(*this)); }
+};
+
+}  // namespace framework
