@@ -37,6 +37,8 @@ struct Problem {
     const char* statement;      // the text the status bar shows when it is chosen
     int hideRank;               // where its window stands in the list of windows that a problem
                                 // command hides (after the About window); 0: it is never hidden
+    const char* title;          // the window's title
+    const char* help;           // the anchor of its section in the help
 };
 
 std::span<const Problem> all();

@@ -1,5 +1,6 @@
 #include "shell/help_window.h"
 
+#include "problems/problems.h"
 #include "shell/artwork.h"
 
 #include <QGuiApplication>
@@ -19,6 +20,52 @@ namespace shell {
 
 namespace {
 const char* const kHelpPage = "qrc:/help/ajuda.html";
+
+QString html(const char* utf8) { return QString::fromUtf8(utf8).toHtmlEscaped(); }
+
+// How the menu reaches a problem: "Escolha / Equação da reta / Equação Reta 1".
+QString menuPath(const problems::Problem& p)
+{
+    QString path = QStringLiteral("Escolha / ");
+    if (p.submenu)
+        path += html(p.submenu->caption) + QStringLiteral(" / ");
+    return path + html(p.caption);
+}
+
+QString keyName(const problems::Problem& p)
+{
+    return p.key ? QKeySequence(p.key).toString(QKeySequence::NativeText) : QString();
+}
+
+// The help text with what the table of problems says filled in: the rows of the "Escolha"
+// menu, and at the head of each problem's section its menu command, key, window and statement.
+QString completed(QString page)
+{
+    QString rows;
+    for (const problems::Problem& p : problems::all()) {
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td><a href=\"#%3\">%4</a></td></tr>\n")
+                    .arg(QString(menuPath(p)).remove(0, 10), keyName(p), QString::fromUtf8(p.help), html(p.title));
+        const QString key = p.key ? QStringLiteral(" (%1)").arg(keyName(p)) : QString();
+        page.replace(QStringLiteral("<!--problem %1-->").arg(QString::fromUtf8(p.help)),
+                     QStringLiteral("<p>Menu <b>%1</b>%2, janela <i>%3</i>.</p>\n<p class=\"enunciado\">%4</p>")
+                         .arg(menuPath(p), key, html(p.title), html(p.statement)));
+    }
+    page.replace(QStringLiteral("<!--escolha-->"), rows);
+    return page;
+}
+
+// The help page, completed from the table of problems as it is read.
+class HelpText : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type == QTextDocument::HtmlResource && name.adjusted(QUrl::RemoveFragment) == QUrl(QString::fromLatin1(kHelpPage)))
+            return completed(QString::fromUtf8(resource.toByteArray()));
+        return resource;
+    }
+};
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), mainWindow_(mainWindow)
@@ -28,7 +75,7 @@ HelpWindow::HelpWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), m
     setWindowTitle(QStringLiteral("Ajuda"));
     setWindowIcon(programIcon());
 
-    browser_ = new QTextBrowser(this);
+    browser_ = new HelpText(this);
     browser_->setObjectName(QStringLiteral("Texto"));
     browser_->setOpenExternalLinks(false);
     browser_->setOpenLinks(true);
