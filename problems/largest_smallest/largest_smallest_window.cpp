@@ -1,0 +1,134 @@
+// The window of the largest and smallest of three numbers: the algorithm's panel, the three
+// boxes inside its "Leia" line and the "Solução" frame.
+#include "problems/largest_smallest/largest_smallest.h"
+
+#include "framework/form.h"
+#include "problems/problems.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace problems {
+
+using namespace framework;
+using C = ControlSpec;
+
+namespace {
+// The widest number a box is made to show whole.
+const QString WidestNumber = QStringLiteral("-1234567,25");
+}  // namespace
+
+class LargestSmallestWindow : public Form {
+public:
+    LargestSmallestWindow();
+
+protected:
+    // The "Solução" frame wide enough for its answer, and the window for the frame (also after
+    // a run-time error stopped the click half-way).
+    void arrange() override;
+
+private:
+    int frameWidth_;  // the frame's own width, in pixels
+};
+
+LargestSmallestWindow::LargestSmallestWindow()
+    : Form(QStringLiteral("Maior_Menor_3"), QStringLiteral("Maior_menor_3"), 9885, 7830)
+{
+    addControls({
+        // The pseudo-code panel.
+        {C::Label, "Label1(0)", "Algoritmo Maior_Menor_de_Três", {480, 0}, Panel},
+        {C::Label, "Label1(1)", "Inteiros : N1, N2, N3, Maior, Menor", {960, 360}, Panel},
+        {C::Label, "Label1(18)", "Início", {600, 600}, Panel},
+        {C::Label, "Label1(2)", "Escreva : (\" Digite três números inteiros : )", {840, 840}, Panel},
+        {C::Label, "Label1(3)", "Leia  (  N1     ,    N2      ,   N3 )", {960, 1200}, Panel},
+        {C::Label, "Label1(4)", "Se N1 > N2 então", {1080, 2040}, Panel},
+        {C::Label, "Label1(5)", "Maior = ", {1440, 2400}, Panel},
+        {C::Label, "Label1(6)", "Menor =", {1440, 2760}, Panel},
+        {C::Label, "Label1(7)", "Senão", {1200, 3120}, Panel},
+        {C::Label, "Label1(8)", "Maior = ", {1560, 3480}, Panel},
+        {C::Label, "Label1(9)", "Menor =", {1560, 3840}, Panel},
+        {C::Label, "Label1(10)", "Fim_Se", {1080, 4080}, Panel},
+        {C::Label, "Label1(11)", "Se N3 > Maior então", {960, 4440}, Panel},
+        {C::Label, "Label1(12)", "Maior = ", {1560, 4800}, Panel},
+        {C::Label, "Label1(13)", "Senão", {1320, 5160}, Panel},
+        {C::Label, "Label1(14)", "Se N3 <  Menor então", {1440, 5520}, Panel},
+        {C::Label, "Label1(15)", "Menor =", {1560, 5880}, Panel},
+        {C::Label, "Label1(16)", "Fim_Se", {1560, 6360}, Panel},
+        {C::Label, "Label1(19)", "Fim_Se", {1080, 6720}, Panel},
+        {C::Label, "Label1(17)", "Fim", {840, 7320}, Panel},
+
+        {C::TextBox, "N1", " ", {1440, 1440, 500, 500}, Pt12Bold},
+        {C::TextBox, "n2", "", {2160, 1440, 500, 500}, Pt12Bold},
+        {C::TextBox, "n3", "", {2880, 1440, 500, 500}, Pt12Bold},
+
+        // "Próximo_Calc" takes the place of "Calcular" when a run is over.
+        {C::Button, "Command1", "Calcular", {5520, 480, 2175, 735}, Pt12Bold},
+        {C::Button, "Command2", "Próximo_Calc", {5520, 480, 2175, 735}, Pt12Bold},
+
+        {C::Frame, "Frame1", "Solução", {6240, 5400, 2535, 1695}, PanelBold},
+        {C::Value, "Maior", "", {240, 480}, Pt12Bold, ole::DarkBlue, "Frame1"},
+        {C::Value, "Menor", "", {240, 1200}, Pt12Bold, ole::DarkBlue, "Frame1"},
+    });
+    // "Início" to "Fim", and each "Se" to its "Fim_Se"; each "Senão", and "Escreva" at the top of
+    // the block, hangs on its bracket.
+    addBracket(1, 480, 600, 600, 840, 7320);
+    addBracket(4, 960, 1080, 2040, 1080, 4080);
+    addLine(QStringLiteral("Line7"), 960, 3240, 1200 - 45, 3240);
+    addBracket(8, 840, 960, 4440, 1080, 6720);
+    addLine(QStringLiteral("Line11"), 840, 5280, 1320 - 45, 5280);
+    addBracket(12, 1320, 1440, 5520, 1560, 6360);
+    addLine(QStringLiteral("Line15"), 480, 960, 840 - 45, 960);
+
+    QLineEdit* n1 = textBox(QStringLiteral("N1"));
+    QLineEdit* n2 = textBox(QStringLiteral("n2"));
+    QLineEdit* n3 = textBox(QStringLiteral("n3"));
+    describe(n1, QStringLiteral("Primeiro número, N1"));
+    describe(n2, QStringLiteral("Segundo número, N2"));
+    describe(n3, QStringLiteral("Terceiro número, N3"));
+    // Each box is wide enough for the widest number, and the next one follows on from it.
+    const int boxWidth = widthToShow(n1, n1->width(), WidestNumber);
+    QLineEdit* previous = nullptr;
+    for (QLineEdit* box : {n1, n2, n3}) {
+        box->resize(qMax(box->width(), boxWidth), box->height());
+        if (previous)
+            box->move(qMax(box->x(), previous->geometry().right() + 1 + px(90)), box->y());
+        previous = box;
+    }
+
+    button(QStringLiteral("Command2"))->setVisible(false);
+    frameWidth_ = control(QStringLiteral("Frame1"))->width();
+
+    setTabOrder({n1, n2, n3, button(QStringLiteral("Command1")), button(QStringLiteral("Command2"))});
+    setRun(std::make_unique<LargestSmallest>(),
+           {.calculate = QStringLiteral("Command1"),
+            .newCalculation = QStringLiteral("Command2"),
+            .end = RunSpec::End::Hide,
+            .clearedByNew = {QStringLiteral("Maior"), QStringLiteral("Menor"), QStringLiteral("N1"), QStringLiteral("n2"),
+                             QStringLiteral("n3")},
+            .focusOnNew = QStringLiteral("N1")});
+    // The answer, and the panel lines that a run writes its values into.
+    arrangeOnResize({label(QStringLiteral("Maior")), label(QStringLiteral("Menor")), label(QStringLiteral("Label1(5)")),
+                     label(QStringLiteral("Label1(6)")), label(QStringLiteral("Label1(8)")),
+                     label(QStringLiteral("Label1(9)")), label(QStringLiteral("Label1(12)")),
+                     label(QStringLiteral("Label1(15)"))});
+}
+
+void LargestSmallestWindow::arrange()
+{
+    // The frame widens to the right for a long answer, keeping the answer's margin on its right,
+    // and the window grows with it; emptied, it takes its own width again.
+    QLabel* maior = label(QStringLiteral("Maior"));
+    int widest = 0;
+    for (const QLabel* answer : {maior, label(QStringLiteral("Menor"))})
+        if (!caption(answer).isEmpty())
+            widest = qMax(widest, answer->geometry().right() + 1 + maior->x());
+    QWidget* frame = control(QStringLiteral("Frame1"));
+    frame->resize(qMax(frameWidth_, widest), frame->height());
+    growToFit();
+}
+
+framework::Form* createLargestSmallest() { return new LargestSmallestWindow; }
+
+}  // namespace problems
