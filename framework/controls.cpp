@@ -293,6 +293,16 @@ void LineControl::setEnds(int x1, int y1, int x2, int y2)
     update();
 }
 
+void LineControl::setStroke(const QRect& place, const QLineF& stroke)
+{
+    if (place == geometry() && stroke == segment())
+        return;
+    setGeometry(place);
+    from_ = stroke.p1();
+    to_ = stroke.p2();
+    update();
+}
+
 void LineControl::paintEvent(QPaintEvent*)
 {
     QPainter p(this);

@@ -97,6 +97,8 @@ public:
     void setEnds(int x1, int y1, int x2, int y2);
     // The stroke, in this control's own pixels.
     QLineF segment() const { return {from_, to_}; }
+    // Puts the control back at a place with a stroke, as segment() and geometry() gave them.
+    void setStroke(const QRect& place, const QLineF& stroke);
 
 protected:
     void paintEvent(QPaintEvent*) override;

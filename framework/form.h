@@ -168,6 +168,8 @@ public:
                 endedByError_ = false;
                 resetPanel();
             }
+            if (run_)
+                run_->clickEnded();
         });
     }
 
@@ -196,7 +198,11 @@ protected:
     // written, a row added, a frame shown), and never inside itself.
     virtual void arrange() {}
     void arrangeOnResize(std::initializer_list<QWidget*> watched);
+
+public:
     void rearrange();
+
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The closing handler; for problem windows it writes the credit line.
@@ -221,6 +227,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    friend class RunCycle;
     void connectClick(QPushButton* button, std::function<void()> slot);
     template <class W>
     W* adopt(W* widget, const QString& name, const Geometry& g, const FontSpec& font);

@@ -106,6 +106,19 @@ void RunCycle::show(const Step& step)
 
 void RunCycle::run(const QString& command)
 {
+    if (records_.empty()) {
+        // The window before the first step.
+        base_ = last_ = WindowState::of(*form_);
+        records_.push_back({{}, base_.size, std::unique_ptr<Algorithm>(algorithm_->clone()), stage_, lit_,
+                            trace_.size(), form_->endedByError_, Step::Run::GoesOn});
+        shown_ = 0;
+    } else if (shown_ < steps()) {
+        // A click after going back: the steps after the one shown are dropped.
+        records_.resize(size_t(shown_) + 1);
+        trace_.resize(records_.back().traceRows);
+        last_ = stateAt(shown_);
+    }
+    pending_ = true;
     Step step;
     try {
         algorithm_->command(command, FormInputs(form_), step);
@@ -115,6 +128,7 @@ void RunCycle::run(const QString& command)
     }
     show(step);
     afterStep(step);
+    // The step is recorded when the click is over (clickEnded), after the guard's report.
     // The window's guard reports the error and ends the run there.
     if (step.run == Step::Run::Error)
         throw num::RuntimeError(step.error);
@@ -122,7 +136,17 @@ void RunCycle::run(const QString& command)
 
 void RunCycle::afterStep(const Step& step)
 {
+    const QStringList before = trace_.empty() ? QStringList() : trace_.back().values;
     trace_.insert(trace_.end(), step.trace.begin(), step.trace.end());
+    // Every step is a row of the desk check at least; a run-time error is said in the row of
+    // the step it stopped.
+    if (step.trace.empty())
+        trace_.push_back({before.isEmpty() ? QStringList(algorithm_->columns().size(), QString()) : before, {}});
+    if (step.run == Step::Run::Error) {
+        QString& said = trace_.back().said;
+        said += (said.isEmpty() ? QString() : QStringLiteral(": ")) + runtimeErrorText(step.error);
+    }
+    lastEnd_ = step.run;
     switch (step.run) {
     case Step::Run::GoesOn:
         stage_ = Stage::Running;
@@ -148,7 +172,6 @@ void RunCycle::afterStep(const Step& step)
         stage_ = spec_.newCalculation.isEmpty() ? Stage::Ready : Stage::Stopped;
         break;
     }
-    emit stepped();
 }
 
 void RunCycle::newCalculation()
@@ -179,7 +202,98 @@ void RunCycle::newCalculation()
         form_->focusFirstBox();
     stage_ = Stage::Ready;
     trace_.clear();
+    records_.clear();
+    base_ = last_ = WindowState();
+    shown_ = 0;
+    pending_ = false;
     emit traceCleared();
+}
+
+void RunCycle::clickEnded()
+{
+    if (!pending_)
+        return;
+    pending_ = false;
+    record();
+    emit stepped();
+}
+
+void RunCycle::record()
+{
+    WindowState now = WindowState::of(*form_, &last_);
+    Record r{{}, now.size, std::unique_ptr<Algorithm>(algorithm_->clone()), stage_, lit_, trace_.size(),
+             form_->endedByError_, lastEnd_};
+    for (size_t i = 0; i < now.controls.size(); ++i)
+        if (i >= last_.controls.size() || !(now.controls[i] == last_.controls[i]))
+            r.changed.emplace_back(int(i), now.controls[i]);
+    records_.push_back(std::move(r));
+    last_ = std::move(now);
+    shown_ = steps();
+}
+
+WindowState RunCycle::stateAt(int step) const
+{
+    WindowState state = base_;
+    for (int k = 1; k <= step; ++k) {
+        for (const auto& [index, control] : records_[size_t(k)].changed)
+            state.controls[size_t(index)] = control;
+        state.size = records_[size_t(k)].size;
+    }
+    return state;
+}
+
+void RunCycle::goTo(int step)
+{
+    if (records_.empty() || step < 0 || step > steps() || step == shown_)
+        return;
+    stateAt(step).restore(*form_);
+    const Record& r = records_[size_t(step)];
+    algorithm_.reset(r.algorithm->clone());
+    stage_ = r.stage;
+    lit_ = r.lit;
+    form_->endedByError_ = r.endedByError;
+    shown_ = step;
+    form_->rearrange();
+    emit moved();
+}
+
+int RunCycle::stepOfRow(int row) const
+{
+    for (int k = 1; k <= steps(); ++k)
+        if (records_[size_t(k)].traceRows > size_t(row))
+            return k;
+    return steps();
+}
+
+int RunCycle::firstRowOf(int step) const
+{
+    return step <= 0 || records_.empty() ? 0 : int(records_[size_t(step) - 1].traceRows);
+}
+
+bool RunCycle::canContinue() const
+{
+    const QWidget* calculate = form_->control(spec_.calculate);
+    return calculate && calculate->isEnabled() && !calculate->isHidden()
+           && (stage_ == Stage::Ready || stage_ == Stage::Running);
+}
+
+int RunCycle::rowsShown() const { return records_.empty() ? 0 : int(records_[size_t(shown_)].traceRows); }
+
+std::size_t RunCycle::footprint() const
+{
+    std::size_t bytes = 0;
+    const auto textBytes = [](const QString& t) { return sizeof(QString) + std::size_t(t.capacity()) * 2; };
+    for (const Record& r : records_) {
+        bytes += sizeof(Record) + r.changed.capacity() * sizeof(std::pair<int, ControlState>) + 64;
+        for (const auto& [index, control] : r.changed)
+            bytes += std::size_t(control.text.capacity()) * 2;
+    }
+    for (const TraceRow& row : trace_) {
+        bytes += textBytes(row.said);
+        for (const QString& v : row.values)
+            bytes += textBytes(v);
+    }
+    return bytes;
 }
 
 }  // namespace framework

@@ -3,6 +3,7 @@
 // stopped by a run-time error. It shows each step on the panel, gives the commands and inputs
 // the states the window declares for each stage of the run, and keeps the desk check.
 #include "framework/step.h"
+#include "framework/window_state.h"
 
 #include <QObject>
 #include <memory>
@@ -43,20 +44,54 @@ public:
     QStringList columns() const { return algorithm_->columns(); }
     const std::vector<TraceRow>& trace() const { return trace_; }
 
-    // Shows a step on the panel (the effects in order); false when a control it names is
-    // not in the window.
+    // Shows a step on the panel (the effects in order).
     void show(const Step& step);
+
+    // Going back and forth in the run: step 0 is the window before the run's first click,
+    // step K after its K-th. goTo puts the window back exactly as it was then, and the next
+    // click of a command continues from there (the later steps are dropped by it).
+    int steps() const { return records_.empty() ? 0 : int(records_.size()) - 1; }
+    int shownStep() const { return shown_; }
+    void goTo(int step);
+    // The step that made a row of the desk check, and the first row of a step (0-based).
+    int stepOfRow(int row) const;
+    int firstRowOf(int step) const;
+    // The rows of the desk check up to the step shown.
+    int rowsShown() const;
+    // A command's click, and a new calculation, end here (after the window's guard): the
+    // window as it stands then is the step's.
+    void clickEnded();
+    // How the step shown ended (GoesOn at step 0).
+    Step::Run endOf(int step) const { return step > 0 && step <= steps() ? records_[size_t(step)].end : Step::Run::GoesOn; }
+    // Whether a command can continue the run from the step shown.
+    bool canContinue() const;
+    // How much the desk check holds, in bytes (an estimate).
+    std::size_t footprint() const;
 
 signals:
     // A step was shown, and its rows added to the desk check.
     void stepped();
     // The desk check was emptied: a new calculation.
     void traceCleared();
+    // Another step is shown (goTo).
+    void moved();
 
 private:
+    struct Record {
+        std::vector<std::pair<int, ControlState>> changed;  // since the step before
+        QSize size;
+        std::unique_ptr<Algorithm> algorithm;
+        Stage stage;
+        std::set<QWidget*> lit;
+        std::size_t traceRows;
+        bool endedByError;
+        Step::Run end;
+    };
     void run(const QString& command);
     void newCalculation();
     void afterStep(const Step& step);
+    void record();
+    WindowState stateAt(int step) const;
     QWidget* named(const QString& name) const;
 
     Form* form_;
@@ -65,6 +100,11 @@ private:
     Stage stage_ = Stage::Ready;
     std::set<QWidget*> lit_;
     std::vector<TraceRow> trace_;
+    std::vector<Record> records_;
+    WindowState base_, last_;  // the window at step 0 and at the last step recorded
+    int shown_ = 0;
+    bool pending_ = false;     // a step was shown in the click under way
+    Step::Run lastEnd_ = Step::Run::GoesOn;
 };
 
 }  // namespace framework

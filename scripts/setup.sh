@@ -12,6 +12,8 @@ if [ "$mode" = test ]; then
   packages+=(clang libclang-rt-14-dev)
   # The package check: cpack with dpkg-shlibdeps, and the validators.
   packages+=(dpkg-dev file desktop-file-utils appstream)
+  # The exported desk check is read back with pdftotext.
+  packages+=(poppler-utils)
 fi
 
 missing=()

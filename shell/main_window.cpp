@@ -167,6 +167,8 @@ void Zarpa01::buildMenus()
                 &QAction::triggered, this, [this, form, statement] { openProblem(form, statement); });
     }
 
+    buildViewMenu();
+
     QMenu* ajuda = bar->addMenu(QStringLiteral("Ajuda"));
     ajuda->setObjectName(QStringLiteral("MnuAjuda"));
     connect(addItem(ajuda, "MnuHelp", QStringLiteral("&Ajuda do Programa"), {}), &QAction::triggered, this,
@@ -355,7 +357,7 @@ bool Zarpa01::eventFilter(QObject* watched, QEvent* event)
         auto key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
         for (QAction* a : findChildren<QAction*>())
-            if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == pressed) {
+            if (a->isEnabled() && a->shortcuts().contains(pressed)) {
                 event->ignore();
                 return true;
             }

@@ -17,6 +17,7 @@ namespace framework { class Form; }
 
 namespace shell {
 
+class DeskCheck;
 class HelpWindow;
 
 class Zarpa01 : public QMainWindow, public framework::Host {
@@ -43,12 +44,28 @@ public:
     // One tick of the blink timer (what the timer does every 600 ms).
     void Temporizador();
 
+    // The menu "E&xibir" (view_menu.cpp): the desk check of the active problem window, going
+    // back a step, the run that plays by itself, and export.
+    DeskCheck* deskCheck() const { return desk_; }
+    QTimer* playTimer() const { return play_; }
+    // One step of "Executar sozinho" (what its timer does at each beat).
+    void playStep();
+    void setPlaying(bool on);
+    // Writes the desk check of the active window, with its title, statement and picture, as
+    // PDF or as CSV (by the file's ending); false when the file cannot be written.
+    bool exportDeskCheck(const QString& file);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
+    void buildViewMenu();
+    void followActiveWindow();
+    void showDeskCheck(bool on);
+    void stepForward();
+    void exportChosen();
     QAction* addItem(QWidget* menu, const char* name, const QString& caption, const QKeySequence& key);
     void openProblem(const QString& formName, const QString& statement);
     void Esconder_SubProgramas();
@@ -70,6 +87,8 @@ private:
     QLabel* statusLabel_ = nullptr;
     QTimer* timer_ = nullptr;
     HelpWindow* help_ = nullptr;
+    DeskCheck* desk_ = nullptr;
+    QTimer* play_ = nullptr;
     std::int16_t blinkFlag_ = 0;
     bool ended_ = false;
 };

@@ -36,12 +36,6 @@ namespace scenario {
 
 namespace {
 
-QString quoted(const QString& s)
-{
-    QString r = s;
-    r.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
-    return QLatin1Char('"') + r + QLatin1Char('"');
-}
 
 QString yesNo(bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); }
 
@@ -95,6 +89,13 @@ bool followLink(QTextBrowser* browser, const QString& href, QString& error)
 }
 
 }  // namespace
+
+QString quoted(const QString& s)
+{
+    QString r = s;
+    r.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return QLatin1Char('"') + r + QLatin1Char('"');
+}
 
 void useClassroomScreen()
 {
@@ -389,6 +390,8 @@ void Runner::execute(int number, const QString& line, const QStringList& w)
     if (cmd == QLatin1String("tick")) {
         if (main_->timer()->isActive())
             main_->Temporizador();
+        if (main_->playTimer()->isActive())
+            main_->playStep();
         return;
     }
     if (cmd == QLatin1String("screenshot")) {
@@ -407,6 +410,8 @@ void Runner::execute(int number, const QString& line, const QStringList& w)
     }
     if (cmd == QLatin1String("help") || (cmd == QLatin1String("expect") && w.size() >= 2 && w[1] == QLatin1String("help")))
         return helpCommand(number, line, w);
+    if (deskCheckCommand(number, line, w))
+        return;
     if (cmd != QLatin1String("expect"))
         return fail(number, line, QStringLiteral("unknown command %1").arg(cmd));
 

@@ -2,9 +2,12 @@
 // Plays a scenario (one command per line) against the program's main window, as a student
 // would: menu commands, keys, typing, clicks, closing, timer ticks; and checks what the
 // windows show. See the README for the language.
+#include "framework/window_state.h"
+
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <map>
 #include <memory>
 
 class QWidget;
@@ -17,6 +20,9 @@ namespace scenario {
 // Before the application starts: headless by default, on a screen the size of a classroom
 // laptop's (1366 x 768), so that the largest windows and the main window that holds them fit.
 void useClassroomScreen();
+
+// A text as a scenario writes it: between quotes, with \\ and \" escaped.
+QString quoted(const QString& s);
 
 struct Message {
     QString text;
@@ -49,6 +55,8 @@ public:
 private:
     void execute(int number, const QString& line, const QStringList& words);
     void helpCommand(int number, const QString& line, const QStringList& words);
+    // The desk check and the menu "E&xibir" (trace.cpp): true when the line was one of theirs.
+    bool deskCheckCommand(int number, const QString& line, const QStringList& words);
     void ensureStarted();
     void pass(int number, const QString& line);
     void fail(int number, const QString& line, const QString& why);
@@ -61,6 +69,8 @@ private:
     QTextStream& out_;
     std::unique_ptr<shell::Zarpa01> main_;
     std::deque<Message> messages_;
+    // States recorded by "snapshot NAME": the form's name and what it showed.
+    std::map<QString, std::pair<QString, framework::WindowState>> snapshots_;
     int passed_ = 0;
     int failed_ = 0;
     bool started_ = false;

@@ -1,0 +1,158 @@
+#include "framework/window_state.h"
+
+#include "framework/controls.h"
+#include "framework/form.h"
+
+#include <QListWidget>
+
+namespace framework {
+
+namespace {
+
+QStringList rowsOf(const QListWidget* list)
+{
+    QStringList rows;
+    rows.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
+}
+
+// Whether the list shows `rows` and more after them.
+bool extends(const QListWidget* list, const QStringList& rows, int count)
+{
+    if (list->count() < count)
+        return false;
+    for (int i = 0; i < count; ++i)
+        if (list->item(i)->text() != rows[i])
+            return false;
+    return true;
+}
+
+ControlState stateOf(const QWidget* control, const ControlState* before)
+{
+    ControlState s;
+    s.text = caption(control);
+    s.fore = foreColor(control);
+    s.enabled = !control->testAttribute(Qt::WA_ForceDisabled);
+    s.visible = !control->isHidden();
+    s.geometry = control->geometry();
+    s.top = topTwips(control);
+    if (auto line = dynamic_cast<const LineControl*>(control))
+        s.stroke = line->segment();
+    if (auto list = qobject_cast<const QListWidget*>(control)) {
+        s.rowCount = list->count();
+        // The rows a run adds one by one are kept once: the earlier state's rows are checked
+        // from the last one it shares, and the new rows added to them.
+        if (before && before->rows && before->rowCount <= s.rowCount
+            && (before->rowCount == 0 || list->item(before->rowCount - 1)->text() == (*before->rows)[before->rowCount - 1])
+            && before->rows->size() >= before->rowCount) {
+            s.rows = before->rows;
+            if (s.rows->size() > before->rowCount)
+                s.rows->erase(s.rows->begin() + before->rowCount, s.rows->end());
+            for (int i = before->rowCount; i < s.rowCount; ++i)
+                s.rows->append(list->item(i)->text());
+        } else if (s.rowCount > 0) {
+            s.rows = std::make_shared<QStringList>(rowsOf(list));
+        }
+    }
+    return s;
+}
+
+void restoreList(QListWidget* list, const ControlState& s)
+{
+    if (s.rowCount == 0) {
+        if (list->count())
+            list->clear();
+        return;
+    }
+    if (!extends(list, *s.rows, qMin(s.rowCount, list->count()))) {
+        list->clear();
+    }
+    while (list->count() > s.rowCount)
+        delete list->takeItem(list->count() - 1);
+    QStringList missing;
+    for (int i = list->count(); i < s.rowCount; ++i)
+        missing << (*s.rows)[i];
+    if (!missing.isEmpty()) {
+        list->addItems(missing);
+        list->scrollToBottom();
+    }
+}
+
+}  // namespace
+
+bool ControlState::operator==(const ControlState& o) const
+{
+    if (text != o.text || fore != o.fore || enabled != o.enabled || visible != o.visible || geometry != o.geometry
+        || top != o.top || stroke != o.stroke || rowCount != o.rowCount)
+        return false;
+    for (int i = 0; i < rowCount; ++i)
+        if ((*rows)[i] != (*o.rows)[i])
+            return false;
+    return true;
+}
+
+WindowState WindowState::of(const Form& form, const WindowState* previous)
+{
+    WindowState state;
+    state.size = form.size();
+    const auto& controls = form.controls();
+    state.controls.reserve(controls.size());
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const ControlState* before =
+            previous && i < previous->controls.size() ? &previous->controls[i] : nullptr;
+        state.controls.push_back(stateOf(controls[i], before));
+    }
+    return state;
+}
+
+void WindowState::restore(Form& form) const
+{
+    const auto& controls = form.controls();
+    for (size_t i = 0; i < controls.size() && i < this->controls.size(); ++i) {
+        QWidget* control = controls[i];
+        const ControlState& s = this->controls[i];
+        if (auto list = qobject_cast<QListWidget*>(control))
+            restoreList(list, s);
+        else if (caption(control) != s.text)
+            setCaption(control, s.text);
+        if (foreColor(control) != s.fore) {
+            if (s.fore == designedForeColor(control))
+                restoreForeColor(control);
+            else
+                setForeColor(control, s.fore);
+        }
+        if (control->testAttribute(Qt::WA_ForceDisabled) == s.enabled)
+            control->setEnabled(s.enabled);
+        if (control->isHidden() == s.visible)
+            control->setVisible(s.visible);
+        if (auto line = dynamic_cast<LineControl*>(control))
+            line->setStroke(s.geometry, s.stroke);
+        else if (control->geometry() != s.geometry)
+            control->setGeometry(s.geometry);
+        if (topTwips(control) != s.top)
+            control->setProperty("topTwips", s.top);
+    }
+    if (form.size() != size) {
+        form.setFixedSize(size);
+        if (QWidget* frame = form.parentWidget())
+            frame->adjustSize();
+    }
+}
+
+QStringList WindowState::differences(const WindowState& other, const Form& form) const
+{
+    QStringList names;
+    if (size != other.size)
+        names << form.objectName();
+    const auto& controls = form.controls();
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const bool here = i < this->controls.size(), there = i < other.controls.size();
+        if (here != there || (here && !(this->controls[i] == other.controls[i])))
+            names << controls[i]->objectName();
+    }
+    return names;
+}
+
+}  // namespace framework

@@ -1,0 +1,256 @@
+// The menu "E&xibir" of the main window: the desk check, going back a step, the run that plays
+// by itself, and the export of the desk check.
+#include "framework/form.h"
+#include "framework/run_cycle.h"
+#include "problems/problems.h"
+#include "shell/desk_check.h"
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFile>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QTimer>
+
+namespace shell {
+
+namespace {
+// The paces of "Executar sozinho", in milliseconds per step.
+struct Pace {
+    const char* name;
+    const char* caption;
+    int ms;
+};
+const Pace kPaces[] = {{"MnuVelocidade05", "0,5 s", 500}, {"MnuVelocidade1", "1 s", 1000}, {"MnuVelocidade2", "2 s", 2000}};
+
+QString statementOf(const QString& formName)
+{
+    for (const problems::Problem& p : problems::all())
+        if (formName == QString::fromUtf8(p.form))
+            return QString::fromUtf8(p.statement);
+    return {};
+}
+}  // namespace
+
+void Zarpa01::buildViewMenu()
+{
+    QMenu* view = menuBar()->addMenu(QStringLiteral("E&xibir"));
+    view->setObjectName(QStringLiteral("MnuExibir"));
+    view->menuAction()->setObjectName(QStringLiteral("MnuExibir"));
+
+    desk_ = new DeskCheck(this);
+    addDockWidget(Qt::RightDockWidgetArea, desk_);
+    desk_->hide();
+
+    QAction* table = addItem(view, "MnuTesteMesa", QStringLiteral("&Teste de mesa"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    table->setCheckable(true);
+    connect(table, &QAction::toggled, this, [this](bool on) { showDeskCheck(on); });
+    connect(desk_, &QDockWidget::visibilityChanged, this, [this, table] {
+        // Closed by its own button, or shown again: the item follows.
+        if (!isHidden())
+            table->setChecked(desk_->isVisible());
+    });
+
+    view->addSeparator();
+    connect(addItem(view, "MnuVoltarPasso", QStringLiteral("&Voltar um passo"), QKeySequence(Qt::ALT | Qt::Key_Left)),
+            &QAction::triggered, this, [this] { desk_->back(); });
+    connect(addItem(view, "MnuAvancarPasso", QStringLiteral("&Avançar um passo"),
+                    QKeySequence(Qt::ALT | Qt::Key_Right)),
+            &QAction::triggered, this, [this] { stepForward(); });
+
+    view->addSeparator();
+    QAction* play = addItem(view, "MnuExecutar", QStringLiteral("&Executar sozinho"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    play->setCheckable(true);
+    connect(play, &QAction::toggled, this, [this](bool on) { setPlaying(on); });
+    QMenu* speed = view->addMenu(QStringLiteral("Ve&locidade"));
+    speed->setObjectName(QStringLiteral("MnuVelocidade"));
+    speed->menuAction()->setObjectName(QStringLiteral("MnuVelocidade"));
+    auto paces = new QActionGroup(this);
+    play_ = new QTimer(this);
+    play_->setObjectName(QStringLiteral("TimerExecutar"));
+    play_->setInterval(1000);
+    connect(play_, &QTimer::timeout, this, [this] { playStep(); });
+    for (const Pace& pace : kPaces) {
+        QAction* a = addItem(speed, pace.name, QString::fromUtf8(pace.caption), {});
+        a->setCheckable(true);
+        a->setChecked(pace.ms == play_->interval());
+        paces->addAction(a);
+        connect(a, &QAction::triggered, this, [this, ms = pace.ms] { play_->setInterval(ms); });
+    }
+    // Esc stops the run that plays by itself.
+    auto stop = new QAction(QStringLiteral("Parar"), this);
+    stop->setObjectName(QStringLiteral("MnuPararExecucao"));
+    stop->setShortcut(QKeySequence(Qt::Key_Escape));
+    stop->setShortcutContext(Qt::ApplicationShortcut);
+    stop->setEnabled(false);
+    addAction(stop);
+    connect(stop, &QAction::triggered, this, [this] { setPlaying(false); });
+
+    view->addSeparator();
+    connect(addItem(view, "MnuExportar", QStringLiteral("E&xportar teste de mesa..."),
+                    QKeySequence(Qt::CTRL | Qt::Key_P)),
+            &QAction::triggered, this, [this] { exportChosen(); });
+
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { followActiveWindow(); });
+}
+
+void Zarpa01::followActiveWindow()
+{
+    // The desk check shows the problem window shown last; the About window and moments with
+    // no active window leave it as it is.
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    auto form = active ? qobject_cast<framework::Form*>(active->widget()) : nullptr;
+    if (form && form->run())
+        desk_->follow(form);
+}
+
+void Zarpa01::showDeskCheck(bool on)
+{
+    if (on == desk_->isVisible())
+        return;
+    if (!on) {
+        desk_->hide();
+        return;
+    }
+    followActiveWindow();
+    // The main window widens for the panel as far as the screen lets it.
+    const int width = qMax(desk_->sizeHint().width(), 360);
+    desk_->show();
+    resizeDocks({desk_}, {width}, Qt::Horizontal);
+    if (const QScreen* s = screen()) {
+        const QSize frame = frameGeometry().size() - size();
+        const int room = s->availableGeometry().width() - frame.width();
+        resize(qMin(room, size().width() + width), height());
+    }
+}
+
+void Zarpa01::stepForward()
+{
+    framework::Form* form = desk_->form();
+    framework::RunCycle* cycle = form ? form->run() : nullptr;
+    if (!cycle || !cycle->canContinue())
+        return;
+    if (QPushButton* calculate = form->button(cycle->spec().calculate))
+        calculate->click();
+}
+
+void Zarpa01::setPlaying(bool on)
+{
+    QAction* item = menuItem(QStringLiteral("MnuExecutar"));
+    if (on) {
+        framework::Form* form = desk_->form();
+        if (!form || !form->run() || !form->run()->canContinue())
+            on = false;
+    }
+    if (item->isChecked() != on) {
+        item->setChecked(on);  // comes back here through toggled
+        return;
+    }
+    menuItem(QStringLiteral("MnuPararExecucao"))->setEnabled(on);
+    if (on)
+        play_->start();
+    else
+        play_->stop();
+}
+
+void Zarpa01::playStep()
+{
+    framework::Form* form = desk_->form();
+    framework::RunCycle* cycle = form ? form->run() : nullptr;
+    if (!cycle || !cycle->canContinue() || !form->isVisible()) {
+        setPlaying(false);
+        return;
+    }
+    // A message box that the step shows waits for OK: no other beat comes meanwhile.
+    play_->stop();
+    stepForward();
+    const framework::Step::Run end = cycle->endOf(cycle->shownStep());
+    if (end == framework::Step::Run::GoesOn && cycle->canContinue() && menuItem(QStringLiteral("MnuExecutar"))->isChecked())
+        play_->start();
+    else
+        setPlaying(false);
+}
+
+void Zarpa01::exportChosen()
+{
+    if (!desk_->form())
+        return;
+    const QString file = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Exportar teste de mesa"), desk_->form()->windowTitle().trimmed(),
+        QStringLiteral("Documento PDF (*.pdf);;Planilha CSV (*.csv)"));
+    if (file.isEmpty())
+        return;
+    if (!exportDeskCheck(file))
+        framework::messageBox(QStringLiteral("Não foi possível gravar o arquivo %1").arg(file), framework::Exclamation);
+}
+
+bool Zarpa01::exportDeskCheck(const QString& file)
+{
+    framework::Form* form = desk_->form();
+    if (!form)
+        return false;
+    if (file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+        const QByteArray text = desk_->csv().toUtf8();
+        return out.write(text) == text.size();
+    }
+
+    // The PDF: the window's title, the statement, a picture of the window as it is now, and
+    // the table, as the screen shows them.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(form->windowTitle().trimmed());
+    printer.setCreator(QStringLiteral("Matravel"));
+
+    QTextDocument doc;
+    doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("janela.png")), form->grab().toImage());
+    QString html = QStringLiteral("<h2>%1</h2><p>%2</p><p><img src=\"janela.png\"></p><h3>Teste de mesa</h3>")
+                       .arg(form->windowTitle().trimmed().toHtmlEscaped(), statementOf(form->objectName()).toHtmlEscaped());
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>Passo</th>");
+    for (const QString& heading : desk_->columns())
+        html += QStringLiteral("<th>%1</th>").arg(heading.toHtmlEscaped());
+    html += QStringLiteral("</tr>");
+    const QTableWidget* table = desk_->table();
+    for (int r = 1; r <= desk_->rows(); ++r) {
+        html += QStringLiteral("<tr><td align=\"right\">%1</td>").arg(r);
+        const QStringList fields = desk_->row(r);
+        for (int c = 0; c < fields.size(); ++c) {
+            const QTableWidgetItem* item = table->item(r - 1, c);
+            const bool changed = item && item->font().bold();
+            const QString text = fields[c].toHtmlEscaped();
+            html += c + 1 < fields.size()
+                        ? QStringLiteral("<td align=\"right\"%1>%2</td>")
+                              .arg(changed ? QStringLiteral(" bgcolor=\"#fff3a0\"") : QString(),
+                                   changed ? QStringLiteral("<b>%1</b>").arg(text) : text)
+                        : QStringLiteral("<td>%1</td>").arg(text);
+        }
+        html += QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</table>");
+    doc.setHtml(html);
+    // The picture is as wide as the page at most.
+    const QSizeF page = printer.pageRect(QPrinter::Point).size();
+    doc.setPageSize(page);
+    const QImage picture = form->grab().toImage();
+    const double fit = qMin(1.0, (page.width() - 40) / qMax(1, picture.width()));
+    doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("janela.png")),
+                    picture.scaledToWidth(int(picture.width() * fit), Qt::SmoothTransformation));
+    doc.print(&printer);
+    return QFile::exists(file) && QFile(file).size() > 0;
+}
+
+}  // namespace shell

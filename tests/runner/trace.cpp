@@ -1,0 +1,205 @@
+// The scenario commands of the desk check and of the menu "E&xibir":
+//   expect trace columns "t" ...        the headings, "O que aconteceu" last
+//   expect trace rows N
+//   expect trace row K "t" ...          the values of row K (1: the first step's first row)
+//   expect trace row K says "t"         what happened there
+//   expect trace selected K             the row chosen (0: none, the window before the run)
+//   trace go K                          chooses row K (0: before the first step)
+//   snapshot NAME                       records what the active problem window shows
+//   expect FORM matches NAME            the window shows it again (else: the controls that differ)
+//   play / stop                         "Executar sozinho"; each "tick" is a beat of it
+//   export "FILE.csv" | "FILE.pdf"      the desk check, with no dialog
+//   expect export "FILE.csv" matches trace    the file holds the table, field by field
+//   expect export "FILE.pdf" contains "t"     pdftotext finds the text in it
+#include "tests/runner/scenario.h"
+
+#include "framework/form.h"
+#include "shell/desk_check.h"
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStringDecoder>
+#include <QTableWidget>
+
+namespace scenario {
+
+namespace {
+
+// Where the files a scenario exports go: MATRAVEL_EXPORTS (the test suite names a folder in its
+// build tree), or the file's own path.
+QString exportPath(const QString& file)
+{
+    const QString folder = qEnvironmentVariable("MATRAVEL_EXPORTS");
+    if (folder.isEmpty())
+        return file;
+    QDir().mkpath(folder);
+    return folder + QLatin1Char('/') + QFileInfo(file).fileName();
+}
+
+QString quotedList(const QStringList& texts)
+{
+    QStringList q;
+    for (const QString& t : texts)
+        q << quoted(t);
+    return q.join(QLatin1Char(' '));
+}
+
+// The fields of a CSV text: ';' between them, '"' around those that need it.
+bool parseCsv(const QString& text, std::vector<QStringList>& rows)
+{
+    QStringList fields;
+    QString field;
+    bool inQuotes = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (inQuotes) {
+            if (c == QLatin1Char('"') && i + 1 < text.size() && text[i + 1] == QLatin1Char('"'))
+                field += c, ++i;
+            else if (c == QLatin1Char('"'))
+                inQuotes = false;
+            else
+                field += c;
+        } else if (c == QLatin1Char('"')) {
+            inQuotes = true;
+        } else if (c == QLatin1Char(';')) {
+            fields << field;
+            field.clear();
+        } else if (c == QLatin1Char('\n')) {
+            fields << field;
+            field.clear();
+            rows.push_back(fields);
+            fields.clear();
+        } else {
+            field += c;
+        }
+    }
+    return !inQuotes && field.isEmpty() && fields.isEmpty();
+}
+
+}  // namespace
+
+bool Runner::deskCheckCommand(int number, const QString& line, const QStringList& w)
+{
+    const QString& cmd = w[0];
+    auto usage = [&](const char* form) { fail(number, line, QStringLiteral("usage: %1").arg(QLatin1String(form))); };
+    auto check = [&](bool ok, const QString& expected, const QString& got) { verdict(number, line, ok, expected, got); };
+    shell::DeskCheck* desk = main_->deskCheck();
+    framework::Form* active = desk->form();
+
+    if (cmd == QLatin1String("trace")) {
+        bool ok = false;
+        const int row = w.size() == 3 && w[1] == QLatin1String("go") ? w[2].toInt(&ok) : -1;
+        if (!ok)
+            return usage("trace go K"), true;
+        if (!active)
+            return fail(number, line, QStringLiteral("no problem window is active")), true;
+        if (row > desk->rows())
+            return fail(number, line, QStringLiteral("the desk check has %1 rows").arg(desk->rows())), true;
+        desk->choose(row);
+        return true;
+    }
+    if (cmd == QLatin1String("snapshot")) {
+        if (w.size() != 2)
+            return usage("snapshot NAME"), true;
+        if (!active)
+            return fail(number, line, QStringLiteral("no problem window is active")), true;
+        snapshots_[w[1]] = {active->objectName(), framework::WindowState::of(*active)};
+        return true;
+    }
+    if (cmd == QLatin1String("play") || cmd == QLatin1String("stop")) {
+        main_->setPlaying(cmd == QLatin1String("play"));
+        return true;
+    }
+    if (cmd == QLatin1String("export")) {
+        if (w.size() != 2)
+            return usage("export \"FILE.csv\" | export \"FILE.pdf\""), true;
+        if (!main_->exportDeskCheck(exportPath(w[1])))
+            fail(number, line, QStringLiteral("cannot export to %1").arg(exportPath(w[1])));
+        return true;
+    }
+    if (cmd != QLatin1String("expect") || w.size() < 3)
+        return false;
+
+    if (w[1] == QLatin1String("trace")) {
+        const QString& what = w[2];
+        if (what == QLatin1String("columns"))
+            return check(desk->columns() == w.mid(3), quotedList(w.mid(3)), quotedList(desk->columns())), true;
+        if (what == QLatin1String("rows") && w.size() == 4)
+            return check(QString::number(desk->rows()) == w[3], w[3], QString::number(desk->rows())), true;
+        if (what == QLatin1String("selected") && w.size() == 4)
+            return check(QString::number(desk->selected()) == w[3], w[3], QString::number(desk->selected())), true;
+        if (what == QLatin1String("row") && w.size() >= 4) {
+            bool ok = false;
+            const int row = w[3].toInt(&ok);
+            if (!ok)
+                return usage("expect trace row K \"t\" ... | expect trace row K says \"t\""), true;
+            QStringList fields = desk->row(row);
+            if (fields.isEmpty())
+                return fail(number, line, QStringLiteral("the desk check has %1 rows").arg(desk->rows())), true;
+            const QString said = fields.takeLast();
+            if (w.size() == 6 && w[4] == QLatin1String("says"))
+                return check(said == w[5], quoted(w[5]), quoted(said)), true;
+            return check(fields == w.mid(4), quotedList(w.mid(4)), quotedList(fields)), true;
+        }
+        return usage("expect trace columns|rows|row|selected ..."), true;
+    }
+    if (w[1] == QLatin1String("export") && w.size() >= 5) {
+        const QString file = exportPath(w[2]);
+        QFile in(file);
+        if (!in.open(QIODevice::ReadOnly))
+            return fail(number, line, QStringLiteral("cannot read %1").arg(file)), true;
+        const QByteArray bytes = in.readAll();
+        if (w[3] == QLatin1String("matches") && w[4] == QLatin1String("trace")) {
+            auto decode = QStringDecoder(QStringDecoder::Utf8);
+            const QString text = decode(bytes);
+            if (decode.hasError())
+                return fail(number, line, QStringLiteral("%1 is not UTF-8").arg(file)), true;
+            std::vector<QStringList> rows;
+            if (!parseCsv(text, rows))
+                return fail(number, line, QStringLiteral("%1 is not CSV: a quote is not closed or the last line has no end").arg(file)), true;
+            // Field by field against what the table on screen shows.
+            const QTableWidget* table = desk->table();
+            QStringList differences;
+            if (int(rows.size()) != table->rowCount() + 1)
+                differences << QStringLiteral("%1 lines for %2 rows and the headings").arg(rows.size()).arg(table->rowCount());
+            for (int r = 0; r < int(rows.size()) && r <= table->rowCount(); ++r) {
+                QStringList shown;
+                for (int c = 0; c < table->columnCount(); ++c)
+                    shown << (r == 0 ? table->horizontalHeaderItem(c)->text() : table->item(r - 1, c)->text());
+                if (rows[size_t(r)] != shown)
+                    differences << QStringLiteral("line %1: %2, the table shows %3")
+                                       .arg(r + 1).arg(quotedList(rows[size_t(r)]), quotedList(shown));
+            }
+            return check(differences.isEmpty(), QStringLiteral("the table"), differences.join(QStringLiteral("; "))), true;
+        }
+        if (w[3] == QLatin1String("contains") && w.size() == 5) {
+            QProcess pdftotext;
+            pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+            if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+                return fail(number, line, QStringLiteral("pdftotext could not read %1").arg(file)), true;
+            const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+            return check(text.contains(w[4].simplified()), quoted(w[4]), quoted(text.left(300))), true;
+        }
+        return usage("expect export \"FILE.csv\" matches trace | expect export \"FILE.pdf\" contains \"t\""), true;
+    }
+    if (w.size() == 4 && w[2] == QLatin1String("matches")) {
+        const auto it = snapshots_.find(w[3]);
+        if (it == snapshots_.end())
+            return fail(number, line, QStringLiteral("no snapshot %1").arg(w[3])), true;
+        auto form = qobject_cast<framework::Form*>(findForm(w[1]));
+        if (!form)
+            return fail(number, line, QStringLiteral("no form %1").arg(w[1])), true;
+        if (it->second.first != form->objectName())
+            return fail(number, line, QStringLiteral("%1 is a snapshot of %2").arg(w[3], it->second.first)), true;
+        const QStringList differ = framework::WindowState::of(*form).differences(it->second.second, *form);
+        return check(differ.isEmpty(), QStringLiteral("the window as in %1").arg(w[3]),
+                     QStringLiteral("these differ: ") + differ.join(QStringLiteral(", "))), true;
+    }
+    return false;
+}
+
+}  // namespace scenario
