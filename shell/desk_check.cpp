@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace shell {
@@ -45,7 +46,8 @@ DeskCheck::DeskCheck(QWidget* parent) : QDockWidget(QStringLiteral("Teste de mes
     table_->setTextElideMode(Qt::ElideNone);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(false);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // One height for every row, so that a long run costs nothing to lay out.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setWidget(table_);
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (!choosing_ && row >= 0)
@@ -54,6 +56,35 @@ DeskCheck::DeskCheck(QWidget* parent) : QDockWidget(QStringLiteral("Teste de mes
 }
 
 RunCycle* DeskCheck::cycle() const { return form_ ? form_->run() : nullptr; }
+
+QTableWidget* DeskCheck::table() const
+{
+    sync();
+    return table_;
+}
+
+void DeskCheck::sync() const
+{
+    if (stale_) {
+        stale_ = false;
+        const_cast<DeskCheck*>(this)->fill(0);
+    }
+}
+
+void DeskCheck::showEvent(QShowEvent* event)
+{
+    QDockWidget::showEvent(event);
+    sync();
+    emit widened();
+}
+
+int DeskCheck::neededWidth() const
+{
+    sync();
+    const int frame = 2 * table_->frameWidth();
+    const int scrollBar = table_->verticalScrollBar()->sizeHint().width();
+    return table_->verticalHeader()->width() + table_->horizontalHeader()->length() + frame + scrollBar + 8;
+}
 
 void DeskCheck::follow(framework::Form* form)
 {
@@ -73,16 +104,22 @@ void DeskCheck::follow(framework::Form* form)
 
 QStringList DeskCheck::columns() const
 {
+    sync();
     QStringList headings;
     for (int c = 0; c < table_->columnCount(); ++c)
         headings << table_->horizontalHeaderItem(c)->text();
     return headings;
 }
 
-int DeskCheck::rows() const { return table_->rowCount(); }
+int DeskCheck::rows() const
+{
+    sync();
+    return table_->rowCount();
+}
 
 QStringList DeskCheck::row(int row) const
 {
+    sync();
     QStringList fields;
     if (row < 1 || row > table_->rowCount())
         return fields;
@@ -93,32 +130,30 @@ QStringList DeskCheck::row(int row) const
 
 void DeskCheck::rebuild()
 {
-    table_->clear();
-    table_->setRowCount(0);
-    const RunCycle* c = cycle();
-    QStringList headings = c ? c->columns() : QStringList();
-    if (c)
-        headings << kWhat;
-    table_->setColumnCount(int(headings.size()));
-    table_->setHorizontalHeaderLabels(headings);
     selected_ = 0;
-    append();
+    stale_ = true;
+    if (isVisible())
+        sync();
 }
 
-void DeskCheck::append()
+void DeskCheck::fill(int from)
 {
     const RunCycle* c = cycle();
-    if (!c) {
-        table_->setRowCount(0);
-        return;
+    if (from == 0) {
+        table_->clear();
+        QStringList headings = c ? c->columns() : QStringList();
+        if (c)
+            headings << kWhat;
+        table_->setColumnCount(int(headings.size()));
+        table_->setHorizontalHeaderLabels(headings);
     }
-    const auto& trace = c->trace();
-    // The rows before the step just made are as they were; a click after going back made it
-    // in place of the steps that came after.
-    const int keep = qMin(table_->rowCount(), c->firstRowOf(c->shownStep()));
+    const std::vector<framework::TraceRow> none;
+    const auto& trace = c ? c->trace() : none;
     table_->setRowCount(int(trace.size()));
     const int columns = table_->columnCount();
-    for (int r = keep; r < int(trace.size()); ++r) {
+    QFont bold = table_->font();
+    bold.setBold(true);
+    for (int r = from; r < int(trace.size()); ++r) {
         const framework::TraceRow& row = trace[size_t(r)];
         for (int col = 0; col < columns; ++col) {
             const bool said = col == columns - 1;
@@ -128,8 +163,6 @@ void DeskCheck::append()
                 const QString before = r > 0 ? trace[size_t(r) - 1].values.value(col) : QString();
                 if (text != before && !text.isEmpty()) {
                     item->setBackground(kChanged);
-                    QFont bold = table_->font();
-                    bold.setBold(true);
                     item->setFont(bold);
                     item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("mudou neste passo"));
                 }
@@ -138,12 +171,30 @@ void DeskCheck::append()
             table_->setItem(r, col, item);
         }
     }
-    selected_ = c->rowsShown();
     showChosen();
+}
+
+void DeskCheck::append()
+{
+    const RunCycle* c = cycle();
+    if (!c)
+        return;
+    // A new step is shown: its last row is chosen.
+    selected_ = c->rowsShown();
+    if (stale_ || !isVisible()) {
+        stale_ = true;
+        return;
+    }
+    // The rows before the step just made are as they were; a click after going back made it
+    // in place of the steps that came after.
+    fill(qMin(table_->rowCount(), c->firstRowOf(c->shownStep())));
+    if (neededWidth() > width())
+        emit widened();
 }
 
 void DeskCheck::choose(int row)
 {
+    sync();
     RunCycle* c = cycle();
     if (!c || row < 0 || row > rows())
         return;
@@ -164,6 +215,8 @@ void DeskCheck::back()
 
 void DeskCheck::showChosen()
 {
+    if (stale_)
+        return;
     const RunCycle* c = cycle();
     const int shownRows = c ? c->rowsShown() : 0;
     // A move that did not come from choosing a row (a command) shows the step's last row.
@@ -189,6 +242,7 @@ void DeskCheck::showChosen()
 
 QString DeskCheck::csv() const
 {
+    sync();
     QString text;
     const auto line = [](const QStringList& fields) {
         QStringList quoted;

@@ -19,14 +19,22 @@ public:
     // The window whose run it shows (null: none).
     void follow(framework::Form* form);
     framework::Form* form() const { return form_; }
-    QTableWidget* table() const { return table_; }
+    // The table, brought up to date with the run (it is filled only while it is shown, or
+    // when it is read).
+    QTableWidget* table() const;
+    // The width that shows every column whole.
+    int neededWidth() const;
 
     // The headings, the rows (1 is the first step's first row) and the row chosen (0: the
     // window before the first step).
     QStringList columns() const;
     int rows() const;
     QStringList row(int row) const;    // the values, then what happened
-    int selected() const { return selected_; }
+    int selected() const
+    {
+        sync();
+        return selected_;
+    }
     // Puts the window back as it was after the step of row `row` (0: before the first).
     void choose(int row);
     // One step back.
@@ -40,17 +48,25 @@ public:
 
 signals:
     void chosen();
+    // The table has grown wider than it is.
+    void widened();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void rebuild();
+    void fill(int from);
     void append();
     void showChosen();
+    void sync() const;
     framework::RunCycle* cycle() const;
 
     QTableWidget* table_;
     QPointer<framework::Form> form_;
     int selected_ = 0;
     bool choosing_ = false;
+    mutable bool stale_ = false;
 };
 
 }  // namespace shell

@@ -64,6 +64,7 @@ private:
     void buildViewMenu();
     void followActiveWindow();
     void showDeskCheck(bool on);
+    void fitDeskCheck();
     void stepForward();
     void exportChosen();
     QAction* addItem(QWidget* menu, const char* name, const QString& caption, const QKeySequence& key);

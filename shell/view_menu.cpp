@@ -102,6 +102,7 @@ void Zarpa01::buildViewMenu()
             &QAction::triggered, this, [this] { exportChosen(); });
 
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { followActiveWindow(); });
+    connect(desk_, &DeskCheck::widened, this, [this] { fitDeskCheck(); });
 }
 
 void Zarpa01::followActiveWindow()
@@ -118,20 +119,34 @@ void Zarpa01::showDeskCheck(bool on)
 {
     if (on == desk_->isVisible())
         return;
-    if (!on) {
+    if (on) {
+        followActiveWindow();
+        desk_->show();
+    } else {
         desk_->hide();
+    }
+}
+
+void Zarpa01::fitDeskCheck()
+{
+    if (!desk_->isVisible())
         return;
-    }
-    followActiveWindow();
-    // The main window widens for the panel as far as the screen lets it.
-    const int width = qMax(desk_->sizeHint().width(), 360);
-    desk_->show();
-    resizeDocks({desk_}, {width}, Qt::Horizontal);
+    const int want = desk_->neededWidth();
+    const int grow = want - desk_->width();
+    if (grow <= 0)
+        return;
+    // The main window widens for the table as far as the screen lets it; beyond that the table
+    // takes room from the workspace, but never the active window's, and scrolls.
     if (const QScreen* s = screen()) {
-        const QSize frame = frameGeometry().size() - size();
-        const int room = s->availableGeometry().width() - frame.width();
-        resize(qMin(room, size().width() + width), height());
+        const int frame = frameGeometry().width() - width();
+        const int room = s->availableGeometry().width() - frame - width();
+        if (room > 0)
+            resize(width() + qMin(grow, room), height());
     }
+    const QMdiSubWindow* active = mdi_->activeSubWindow();
+    const int keep = active ? active->geometry().right() + 1 + 8 : 0;
+    const int most = width() - keep;
+    resizeDocks({desk_}, {qMax(desk_->width(), qMin(want, most))}, Qt::Horizontal);
 }
 
 void Zarpa01::stepForward()
