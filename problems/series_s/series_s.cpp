@@ -99,7 +99,7 @@ void SeriesS::addTerm(const QString& typedX, framework::Step& s, QString& said, 
         Num = Num - Value::integer(1);
         s.caption(QStringLiteral("Num"), shown(Num));
     }
-    said += QStringLiteral("; Fat = %1, de Num = NAux até Num = 1").arg(shownWhole(Fat));
+    said += QStringLiteral("; Fat = Fat * Num para Num de %1 até 2: Fat = %2, Num = 1").arg(shown(NAux), shownWhole(Fat));
 
     doing = QStringLiteral("XAux / Fat");
     const Value term = Value::dbl(XAux) / Value::lng(Fat);
