@@ -27,6 +27,7 @@ const char* const kDesignedWidth = "designedWidth";
 const char* const kWidestRow = "widestRow";
 const char* const kFitPending = "fitPending";
 std::uint64_t g_captionWrites = 0;
+double g_scale = 1.0;
 
 const QPalette::ColorRole kTextRoles[] = {QPalette::WindowText, QPalette::ButtonText, QPalette::Text};
 
@@ -82,11 +83,14 @@ void fitToContent(QWidget* control)
 }
 }  // namespace
 
+double scale() { return g_scale; }
+void setScale(double scale) { g_scale = scale; }
+
 QFont makeFont(const FontSpec& design)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(design.points);
+    font.setPointSizeF(design.points * g_scale);
     font.setBold(design.bold);
     font.setItalic(design.italic);
     font.setUnderline(design.underline);
@@ -225,7 +229,7 @@ void setBackColor(QWidget* control, OleColor color)
 float topTwips(const QWidget* control)
 {
     const QVariant v = control->property(kTopTwips);
-    return v.isValid() ? v.toFloat() : float(control->y() * TwipsPerPixel);
+    return v.isValid() ? v.toFloat() : float(twips(control->y()));
 }
 
 void setTopTwips(QWidget* control, float top)
@@ -275,7 +279,7 @@ int keepClearOf(QWidget* value, const QWidget* text, int gapPixels)
 }
 
 LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2, int width, OleColor color)
-    : QWidget(parent), width_(qMax(1, width)), color_(color)
+    : QWidget(parent), width_(qMax(1, qRound(width * g_scale))), color_(color)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setEnds(x1, y1, x2, y2);
@@ -316,7 +320,7 @@ void LineControl::paintEvent(QPaintEvent*)
 }
 
 ShapeControl::ShapeControl(QWidget* parent, Kind kind, OleColor fill, OleColor border, int borderWidth)
-    : QWidget(parent), kind_(kind), fill_(fill), border_(border), borderWidth_(borderWidth)
+    : QWidget(parent), kind_(kind), fill_(fill), border_(border), borderWidth_(qMax(1, qRound(borderWidth * g_scale)))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

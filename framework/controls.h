@@ -14,9 +14,18 @@ class QLabel;
 
 namespace framework {
 
-// 15 twips make one device-independent pixel.
+// 15 twips make one device-independent pixel at the normal size; the program's zoom (for a
+// projector) scales every window, its fonts and its lines by `scale()`.
 inline constexpr int TwipsPerPixel = 15;
-constexpr int px(double twips) { return int(twips / TwipsPerPixel + (twips >= 0 ? 0.5 : -0.5)); }
+double scale();
+void setScale(double scale);
+inline int px(double twips)
+{
+    const double pixels = twips * scale() / TwipsPerPixel;
+    return int(pixels + (pixels >= 0 ? 0.5 : -0.5));
+}
+// Pixels back to twips, at the zoom in force.
+inline int twips(double pixels) { return int(pixels * TwipsPerPixel / scale() + (pixels >= 0 ? 0.5 : -0.5)); }
 
 // A position and size in twips; a width or height of 0 means "as large as the content".
 struct Geometry {

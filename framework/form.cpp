@@ -210,8 +210,8 @@ void Form::addBrackets(int first, std::initializer_list<BracketSpec> brackets)
         const QWidget* open = control(QString::fromUtf8(b.open));
         const QWidget* close = control(QString::fromUtf8(b.close));
         Q_ASSERT_X(open && close, "addBrackets", b.open);
-        const auto twipsLeft = [](const QWidget* line) { return line->x() * TwipsPerPixel; };
-        const auto twipsMiddle = [&](const QWidget* line) { return line->y() * TwipsPerPixel + b.middle; };
+        const auto twipsLeft = [](const QWidget* line) { return twips(line->x()); };
+        const auto twipsMiddle = [&](const QWidget* line) { return twips(line->y()) + b.middle; };
         const int x = b.x ? b.x : twipsLeft(open) - 105;
         const int top = twipsMiddle(open), bottom = twipsMiddle(close);
         QWidget* in = open->parentWidget() == this ? nullptr : open->parentWidget();

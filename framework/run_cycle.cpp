@@ -56,20 +56,18 @@ void RunCycle::show(const Step& step)
     for (const Effect& e : step.effects) {
         switch (e.kind) {
         case Effect::Light: {
-            QWidget* line = named(e.control);
-            setForeColor(line, e.color);
-            lit_.insert(line);
+            setForeColor(named(e.control), e.color);
+            lit_.insert(e.control);
             break;
         }
         case Effect::Rest:
             if (e.control.isEmpty()) {
-                for (QWidget* line : lit_)
-                    restoreForeColor(line);
+                for (const QString& line : lit_)
+                    restoreForeColor(named(line));
                 lit_.clear();
             } else {
-                QWidget* line = named(e.control);
-                restoreForeColor(line);
-                lit_.erase(line);
+                restoreForeColor(named(e.control));
+                lit_.erase(e.control);
             }
             break;
         case Effect::Caption:
@@ -255,6 +253,25 @@ void RunCycle::goTo(int step)
     shown_ = step;
     form_->rearrange();
     emit moved();
+}
+
+void RunCycle::adopt(RunCycle& other)
+{
+    algorithm_ = std::move(other.algorithm_);
+    stage_ = other.stage_;
+    lit_ = std::move(other.lit_);
+    trace_ = std::move(other.trace_);
+    records_ = std::move(other.records_);
+    base_ = std::move(other.base_);
+    last_ = std::move(other.last_);
+    lastEnd_ = other.lastEnd_;
+    form_->endedByError_ = other.form_->endedByError_;
+    // What the old window shows now, at this zoom: the step shown, or what came after it (a
+    // new calculation, typed texts).
+    WindowState::of(*other.form_).restore(*form_);
+    shown_ = other.shown_;
+    form_->rearrange();
+    other.records_.clear();
 }
 
 int RunCycle::stepOfRow(int row) const

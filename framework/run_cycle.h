@@ -65,6 +65,9 @@ public:
     Step::Run endOf(int step) const { return step > 0 && step <= steps() ? records_[size_t(step)].end : Step::Run::GoesOn; }
     // Whether a command can continue the run from the step shown.
     bool canContinue() const;
+    // Takes over the run of the same window made anew (at another zoom): its steps, its
+    // working values and the step shown, which the window is brought back to.
+    void adopt(RunCycle& other);
     // How much the desk check holds, in bytes (an estimate).
     std::size_t footprint() const;
 
@@ -82,7 +85,7 @@ private:
         QSize size;
         std::unique_ptr<Algorithm> algorithm;
         Stage stage;
-        std::set<QWidget*> lit;
+        std::set<QString> lit;
         std::size_t traceRows;
         bool endedByError;
         Step::Run end;
@@ -98,7 +101,7 @@ private:
     std::unique_ptr<Algorithm> algorithm_;
     RunSpec spec_;
     Stage stage_ = Stage::Ready;
-    std::set<QWidget*> lit_;
+    std::set<QString> lit_;  // the lines lit, by name
     std::vector<TraceRow> trace_;
     std::vector<Record> records_;
     WindowState base_, last_;  // the window at step 0 and at the last step recorded

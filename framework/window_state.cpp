@@ -96,6 +96,7 @@ bool ControlState::operator==(const ControlState& o) const
 WindowState WindowState::of(const Form& form, const WindowState* previous)
 {
     WindowState state;
+    state.scale = framework::scale();
     state.size = form.size();
     const auto& controls = form.controls();
     state.controls.reserve(controls.size());
@@ -109,6 +110,7 @@ WindowState WindowState::of(const Form& form, const WindowState* previous)
 
 void WindowState::restore(Form& form) const
 {
+    const bool samePlaces = scale == framework::scale();
     const auto& controls = form.controls();
     for (size_t i = 0; i < controls.size() && i < this->controls.size(); ++i) {
         QWidget* control = controls[i];
@@ -127,6 +129,11 @@ void WindowState::restore(Form& form) const
             control->setEnabled(s.enabled);
         if (control->isHidden() == s.visible)
             control->setVisible(s.visible);
+        if (!samePlaces) {
+            if (topTwips(control) != s.top)
+                setTopTwips(control, s.top);
+            continue;
+        }
         if (auto line = dynamic_cast<LineControl*>(control))
             line->setStroke(s.geometry, s.stroke);
         else if (control->geometry() != s.geometry)
@@ -134,7 +141,7 @@ void WindowState::restore(Form& form) const
         if (topTwips(control) != s.top)
             control->setProperty("topTwips", s.top);
     }
-    if (form.size() != size) {
+    if (samePlaces && form.size() != size) {
         form.setFixedSize(size);
         if (QWidget* frame = form.parentWidget())
             frame->adjustSize();

@@ -33,7 +33,10 @@ struct ControlState {
 };
 
 // Every named control of a window, in the order the window made them.
+// Places and sizes hold at the zoom they were taken at; at another, the window lays itself out
+// from what it shows.
 struct WindowState {
+    double scale = 1;
     QSize size;
     std::vector<ControlState> controls;
 
