@@ -1,39 +1,29 @@
 #pragma once
 // Problem 03, second method: the line through two points written as a.Y = b.X + c, with
-// a = X1 - X0, b = Y1 - Y0 and c = -b.X0 + a.Y0; a vertical line is refused.
-#include "framework/form.h"
+// a = X1 - X0, b = Y1 - Y0 and c = -b.X0 + a.Y0; a vertical line is refused. Each click of
+// "Calcular" works the whole answer from the points typed.
+#include "framework/numbers/value.h"
+#include "framework/step.h"
 
-#include <array>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include <optional>
 
 namespace problems {
 
-class LineSecondMethodForm : public framework::Form {
+class LineSecondMethod : public framework::AlgorithmOf<LineSecondMethod> {
 public:
-    LineSecondMethodForm();
+    QStringList columns() const override;
+    void command(const QString& command, const framework::Inputs& in, framework::Step& step) override;
+    void reset(framework::Step&) override { *this = LineSecondMethod(); }
+
+    // Working values, named as the panel names them. The coordinates are the texts typed.
+    num::Value X0, Y0, X1, Y1;
+    num::Value a, b;
+    std::optional<double> c;
+    num::Value Sinal1, Sinal2;  // "" or "-"
+    QString Sinal3;             // "+" or "-"
 
 private:
-    void buildPanel();
-    void buildBrackets();
-    void Cmd_Calculo_Click();
-    // The boxes of the two points wide enough for their coordinates, and what follows them.
-    void layOutPoints();
-    // The answer clear of the window's edge.
-    void placeAnswer();
-
-    std::array<QLineEdit*, 2> X_{};
-    std::array<QLineEdit*, 2> Y_{};
-    QPushButton* Cmd_Calculo_;
-    // Values of a, b and c beside their panel lines, and the answer.
-    QLabel* Wa_;
-    QLabel* Wb_;
-    QLabel* Wc_;
-    QLabel* Resp_;
-    // "Escreva ( "Impossível Calcular !!!)": red once a vertical line has been refused.
-    QLabel* impossible_;
+    QStringList values() const;
 };
 
 }  // namespace problems

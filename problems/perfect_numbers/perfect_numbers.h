@@ -1,30 +1,23 @@
 #pragma once
-// The perfect numbers up to 999: each click of "Calcule" searches on to the next one.
-#include "framework/form.h"
-
-class QLabel;
-class QListWidget;
-class QPushButton;
+// Problem 09: the perfect numbers up to 999. Each click of "Calcule" searches on to the next
+// one; the click that reaches 999 ends the search, and later clicks find nothing more.
+#include "framework/numbers/value.h"
+#include "framework/step.h"
 
 namespace problems {
 
-class PerfectNumbersForm : public framework::Form {
+class PerfectNumbers : public framework::AlgorithmOf<PerfectNumbers> {
 public:
-    PerfectNumbersForm();
-
-private:
-    void buildPanel();
-    void Cmd_Calc_Click();
-
-    QPushButton* Cmd_Calc_;
-    QLabel* Wn_;
-    QListWidget* List2_;
-    QListWidget* List3_;
-    QListWidget* Resposta_;
+    QStringList columns() const override;
+    void command(const QString& command, const framework::Inputs& in, framework::Step& step) override;
+    void reset(framework::Step&) override { *this = PerfectNumbers(); }
 
     // Working values, named as the panel names them; empty until the first click.
     num::Value N;     // the number examined (an Integer)
     num::Value Soma;  // sum of the divisors of N found so far (a Double)
+
+private:
+    QStringList values() const;
 };
 
 }  // namespace problems
