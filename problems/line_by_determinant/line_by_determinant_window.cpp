@@ -349,7 +349,7 @@ void LineByDeterminantWindow::stroke(size_t index, const QString& name, int x1, 
                                    OleColor color)
 {
     // The strokes are made once, then moved to where the numbers of each click put them.
-    const auto t = [](int pixels) { return pixels * TwipsPerPixel; };
+    const auto t = [](int pixels) { return twips(pixels); };
     if (index < drawn_.size())
         drawn_[index]->setEnds(t(x1), t(y1), t(x2), t(y2));
     else {
