@@ -189,6 +189,8 @@ public:
     // Named controls of this window, in the order they were made.
     const std::vector<QWidget*>& controls() const { return controls_; }
 
+    // The zoom the window was made at (its places and sizes hold at that one).
+    double madeAt() const { return madeAt_; }
     int designWidth() const { return widthTwips_; }
     int designHeight() const { return heightTwips_; }
 
@@ -242,6 +244,7 @@ private:
     RunCycle* run_ = nullptr;
     bool arranging_ = false;
     int widthTwips_, heightTwips_;
+    double madeAt_ = scale();
     bool shownBefore_ = false;
 };
 

@@ -37,7 +37,9 @@ ControlState stateOf(const QWidget* control, const ControlState* before)
     s.enabled = !control->testAttribute(Qt::WA_ForceDisabled);
     s.visible = !control->isHidden();
     s.geometry = control->geometry();
-    s.top = topTwips(control);
+    // Only a control placed in twips keeps its top (a shape the program moves).
+    const QVariant top = control->property("topTwips");
+    s.top = top.isValid() ? top.toFloat() : ControlState::NoTop;
     if (auto line = dynamic_cast<const LineControl*>(control))
         s.stroke = line->segment();
     if (auto list = qobject_cast<const QListWidget*>(control)) {
@@ -96,7 +98,7 @@ bool ControlState::operator==(const ControlState& o) const
 WindowState WindowState::of(const Form& form, const WindowState* previous)
 {
     WindowState state;
-    state.scale = framework::scale();
+    state.scale = form.madeAt();
     state.size = form.size();
     const auto& controls = form.controls();
     state.controls.reserve(controls.size());
@@ -110,7 +112,7 @@ WindowState WindowState::of(const Form& form, const WindowState* previous)
 
 void WindowState::restore(Form& form) const
 {
-    const bool samePlaces = scale == framework::scale();
+    const bool samePlaces = scale == form.madeAt();
     const auto& controls = form.controls();
     for (size_t i = 0; i < controls.size() && i < this->controls.size(); ++i) {
         QWidget* control = controls[i];
@@ -130,7 +132,7 @@ void WindowState::restore(Form& form) const
         if (control->isHidden() == s.visible)
             control->setVisible(s.visible);
         if (!samePlaces) {
-            if (topTwips(control) != s.top)
+            if (s.top != ControlState::NoTop && topTwips(control) != s.top)
                 setTopTwips(control, s.top);
             continue;
         }
@@ -138,7 +140,7 @@ void WindowState::restore(Form& form) const
             line->setStroke(s.geometry, s.stroke);
         else if (control->geometry() != s.geometry)
             control->setGeometry(s.geometry);
-        if (topTwips(control) != s.top)
+        if (s.top != ControlState::NoTop && topTwips(control) != s.top)
             control->setProperty("topTwips", s.top);
     }
     if (samePlaces && form.size() != size) {

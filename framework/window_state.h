@@ -23,7 +23,8 @@ struct ControlState {
     bool enabled = true;  // the control's own flag (a control in a disabled frame keeps it)
     bool visible = true;  // likewise
     QRect geometry;
-    float top = 0;        // twips, as shapes keep it
+    static constexpr float NoTop = -1e30f;
+    float top = NoTop;    // twips, as shapes keep it (NoTop: not placed in twips)
     QLineF stroke;        // a line control's stroke
     // A list's rows: the first `rowCount` of `rows`, which the states of one run share.
     std::shared_ptr<QStringList> rows;

@@ -5,6 +5,7 @@
 #include "framework/run_cycle.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -48,6 +49,7 @@ DeskCheck::DeskCheck(QWidget* parent) : QDockWidget(QStringLiteral("Teste de mes
     table_->horizontalHeader()->setStretchLastSection(false);
     // One height for every row, so that a long run costs nothing to lay out.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     setWidget(table_);
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (!choosing_ && row >= 0)
@@ -258,9 +260,13 @@ QString DeskCheck::csv() const
 
 void DeskCheck::setScale(double scale)
 {
-    QFont f = font();
+    QFont f = QApplication::font();
     f.setPointSizeF(QApplication::font().pointSizeF() * scale);
     table_->setFont(f);
+    table_->horizontalHeader()->setFont(f);
+    table_->verticalHeader()->setFont(f);
+    table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 6);
+    rebuild();
 }
 
 }  // namespace shell

@@ -44,6 +44,8 @@ std::vector<QString> hiddenWindows()
     return names;
 }
 
+}  // namespace
+
 Form* createForm(const QString& name)
 {
     if (name == QLatin1String("AboutForm"))
@@ -53,8 +55,6 @@ Form* createForm(const QString& name)
             return p.create();
     return nullptr;
 }
-
-}  // namespace
 
 QString startNotice()
 {

@@ -54,6 +54,9 @@ public:
     // Writes the desk check of the active window, with its title, statement and picture, as
     // PDF or as CSV (by the file's ending); false when the file cannot be written.
     bool exportDeskCheck(const QString& file);
+    // The zoom of every window, in percent (100, 125, 150, 200, 250 or 300).
+    int zoom() const { return zoom_; }
+    void setZoom(int percent);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,9 +93,13 @@ private:
     HelpWindow* help_ = nullptr;
     DeskCheck* desk_ = nullptr;
     QTimer* play_ = nullptr;
+    int zoom_ = 100;
     std::int16_t blinkFlag_ = 0;
     bool ended_ = false;
 };
+
+// A window of the program by its form name (the About window or a problem window), or null.
+framework::Form* createForm(const QString& name);
 
 // The notice the status bar shows at start.
 QString startNotice();

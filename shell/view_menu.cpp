@@ -2,12 +2,14 @@
 // by itself, and the export of the desk check.
 #include "framework/form.h"
 #include "framework/run_cycle.h"
+#include "framework/window_state.h"
 #include "problems/problems.h"
 #include "shell/desk_check.h"
 #include "shell/main_window.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QMdiArea>
@@ -18,9 +20,12 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace shell {
 
@@ -32,6 +37,9 @@ struct Pace {
     int ms;
 };
 const Pace kPaces[] = {{"MnuVelocidade05", "0,5 s", 500}, {"MnuVelocidade1", "1 s", 1000}, {"MnuVelocidade2", "2 s", 2000}};
+
+// The sizes of the zoom, in percent.
+const int kZooms[] = {100, 125, 150, 200, 250, 300};
 
 QString statementOf(const QString& formName)
 {
@@ -97,12 +105,81 @@ void Zarpa01::buildViewMenu()
     connect(stop, &QAction::triggered, this, [this] { setPlaying(false); });
 
     view->addSeparator();
+    QAction* in = addItem(view, "MnuAmpliar", QStringLiteral("A&mpliar"), QKeySequence(Qt::CTRL | Qt::Key_Plus));
+    in->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(in, &QAction::triggered, this, [this] {
+        for (int z : kZooms)
+            if (z > zoom_)
+                return setZoom(z);
+    });
+    connect(addItem(view, "MnuReduzir", QStringLiteral("&Reduzir"), QKeySequence(Qt::CTRL | Qt::Key_Minus)),
+            &QAction::triggered, this, [this] {
+                for (auto z = std::rbegin(kZooms); z != std::rend(kZooms); ++z)
+                    if (*z < zoom_)
+                        return setZoom(*z);
+            });
+    connect(addItem(view, "MnuTamanhoNormal", QStringLiteral("Tamanho &normal"), QKeySequence(Qt::CTRL | Qt::Key_0)),
+            &QAction::triggered, this, [this] { setZoom(100); });
+
+    view->addSeparator();
     connect(addItem(view, "MnuExportar", QStringLiteral("E&xportar teste de mesa..."),
                     QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, [this] { exportChosen(); });
 
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { followActiveWindow(); });
     connect(desk_, &DeskCheck::widened, this, [this] { fitDeskCheck(); });
+}
+
+void Zarpa01::setZoom(int percent)
+{
+    if (std::find(std::begin(kZooms), std::end(kZooms), percent) == std::end(kZooms) || percent == zoom_)
+        return;
+    const double ratio = double(percent) / zoom_;
+    zoom_ = percent;
+    framework::setScale(percent / 100.0);
+    setPlaying(false);
+
+    // Every window is made anew at the new size and takes over what the old one showed, with
+    // its run and desk check.
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        auto old = qobject_cast<framework::Form*>(sub->widget());
+        if (!old)
+            continue;
+        framework::Form* made = createForm(old->objectName());
+        if (!made)
+            continue;
+        if (old->run() && made->run())
+            made->run()->adopt(*old->run());
+        else
+            framework::WindowState::of(*old).restore(*made);
+        const QPoint place = sub->pos();
+        const bool hidden = sub->isHidden();
+        sub->setWidget(made);
+        delete old;
+        made->show();
+        sub->adjustSize();
+        sub->setVisible(!hidden);
+        sub->move(int(place.x() * ratio), int(place.y() * ratio));
+    }
+    QFont menus = QApplication::font();
+    menus.setPointSizeF(menus.pointSizeF() * framework::scale());
+    menuBar()->setFont(menus);
+    statusLabel_->setFont(framework::makeFont(framework::Panel));
+    statusBar_->setFixedHeight(framework::px(495));
+    desk_->setScale(framework::scale());
+    followActiveWindow();
+
+    // The main window at its designed size, grown for the active window and the desk check.
+    QSize designed(framework::px(9675), framework::px(6975) + menuBar()->sizeHint().height());
+    if (const QScreen* s = screen())
+        designed = designed.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - size()));
+    resize(designed);
+    if (active) {
+        mdi_->setActiveSubWindow(active);
+        fitChild(active);
+    }
+    fitDeskCheck();
 }
 
 void Zarpa01::followActiveWindow()

@@ -2,7 +2,9 @@
 
 #include "framework/controls.h"
 
+#include <QAbstractScrollArea>
 #include <QGroupBox>
+#include <QScrollBar>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -350,9 +352,22 @@ QStringList fitProblems(QWidget* form, QWidget* workspace, QWidget* only)
             const QRect inSub(form->mapTo(sub, QPoint(0, 0)), form->size());
             if (!sub->rect().contains(inSub))
                 problems << QStringLiteral("%1: the window is cut by its own frame (%2)").arg(nameOf(form), sides(inSub, sub->rect()));
-            if (workspace && !workspace->rect().contains(sub->geometry()))
+            // At the normal size the window lies wholly in the workspace. Zoomed in for a
+            // projector it may be larger than the screen: then the workspace scrolls to every
+            // edge of it, and its title stays within reach.
+            auto area = workspace ? qobject_cast<QAbstractScrollArea*>(workspace->parentWidget()) : nullptr;
+            QRect reach = workspace ? workspace->rect() : QRect();
+            if (area && framework::scale() > 1) {
+                const QScrollBar* h = area->horizontalScrollBar();
+                const QScrollBar* v = area->verticalScrollBar();
+                reach.setLeft(reach.left() - h->value());
+                reach.setRight(reach.right() + h->maximum() - h->value());
+                reach.setTop(reach.top() - v->value());
+                reach.setBottom(reach.bottom() + v->maximum() - v->value());
+            }
+            if (workspace && !reach.contains(sub->geometry()))
                 problems << QStringLiteral("%1: the window runs out of the workspace (%2)")
-                                .arg(nameOf(form), sides(sub->geometry(), workspace->rect()));
+                                .arg(nameOf(form), sides(sub->geometry(), reach));
         }
     }
     problems.removeDuplicates();

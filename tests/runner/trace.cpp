@@ -7,6 +7,7 @@
 //   trace go K                          chooses row K (0: before the first step)
 //   snapshot NAME                       records what the active problem window shows
 //   expect FORM matches NAME            the window shows it again (else: the controls that differ)
+//   zoom PERCENT                        the zoom of every window (100, 125, 150, 200, 250, 300)
 //   play / stop                         "Executar sozinho"; each "tick" is a beat of it
 //   export "FILE.csv" | "FILE.pdf"      the desk check, with no dialog
 //   expect export "FILE.csv" matches trace    the file holds the table, field by field
@@ -108,6 +109,16 @@ bool Runner::deskCheckCommand(int number, const QString& line, const QStringList
         if (!active)
             return fail(number, line, QStringLiteral("no problem window is active")), true;
         snapshots_[w[1]] = {active->objectName(), framework::WindowState::of(*active)};
+        return true;
+    }
+    if (cmd == QLatin1String("zoom")) {
+        bool ok = false;
+        const int percent = w.size() == 2 ? w[1].toInt(&ok) : 0;
+        if (!ok)
+            return usage("zoom PERCENT"), true;
+        main_->setZoom(percent);
+        if (main_->zoom() != percent)
+            fail(number, line, QStringLiteral("no zoom of %1 %").arg(percent));
         return true;
     }
     if (cmd == QLatin1String("play") || cmd == QLatin1String("stop")) {
