@@ -46,7 +46,7 @@ void DigitSum::command(const QString&, const framework::Inputs& in, framework::S
         s.started();
 
         const Value dez = Value::integer(10);
-        doing = QStringLiteral("N = %1: N <> 0").arg(shown(N));
+        doing = QStringLiteral("N <> 0");
         if (N != 0.0) {
             const QString before = shown(N);
             doing = QStringLiteral("N = %1 <> 0: N \\ 10").arg(before);
@@ -71,10 +71,12 @@ void DigitSum::command(const QString&, const framework::Inputs& in, framework::S
             s.caption(QStringLiteral("Answer"), shownWhole(Soma));
             // "Próximo" first, so that the focus leaving " Leia     N" goes to it.
             s.enable(QStringLiteral("Command1")).enable(QStringLiteral("Resposta"), false).done();
-            s.say(values(), said + QStringLiteral("N = 0: o laço termina, a soma dos dígitos é %1").arg(shownWhole(Soma)));
+            s.say(values(),
+                  said + QStringLiteral("N = 0: o laço termina, a soma dos dígitos é %1").arg(shownWhole(Soma)));
         }
     } catch (const num::RuntimeError& error) {
-        s.say(values(), said + doing + QStringLiteral(": ") + framework::runtimeErrorText(error.number()));
+        s.say(values(),
+              said + doing + QStringLiteral(" interrompe o cálculo: ") + framework::runtimeErrorText(error.number()));
         throw;
     }
 }

@@ -39,7 +39,7 @@ void FunctionTable::command(const QString&, const framework::Inputs& in, framewo
     QString said, doing;
     try {
         if (Inicio) {
-            doing = QStringLiteral("a, b e n são lidos");
+            doing = QStringLiteral("A leitura de a, b e n");
             const bool goesOn = start(in, s, said, doing);
             Inicio = false;
             if (!goesOn)
@@ -47,7 +47,8 @@ void FunctionTable::command(const QString&, const framework::Inputs& in, framewo
         }
         point(s, said, doing);
     } catch (const num::RuntimeError& error) {
-        s.say(values(), said + doing + QStringLiteral(": ") + framework::runtimeErrorText(error.number()));
+        s.say(values(),
+              said + doing + QStringLiteral(" interrompe o cálculo: ") + framework::runtimeErrorText(error.number()));
         throw;
     }
 }
@@ -59,7 +60,8 @@ bool FunctionTable::start(const framework::Inputs& in, framework::Step& s, QStri
     b = Value::dbl(valOf(in.text(QStringLiteral("b"))));
     n = Value::dbl(valOf(in.text(QStringLiteral("n"))));
     if (n == 0.0) {
-        s.message(QStringLiteral("Erro !!! Zero não é aceito"), framework::OkOnly, QStringLiteral("Intervalo Fechado"));
+        s.message(QStringLiteral("Erro !!! Zero não é aceito"), framework::OkOnly,
+                  QStringLiteral("Intervalo Fechado"));
         // "Novo Cálculo" first, so that the focus leaving "Calcule" goes to it.
         s.enable(QStringLiteral("CmdNovo")).enable(QStringLiteral("Command1"), false).done();
         s.say(values(), QStringLiteral("n = 0: o intervalo não se divide em zero partes; só o Novo Cálculo segue"));
