@@ -1,0 +1,118 @@
+// The window of the digit sum: its controls, the columns under its pseudo-code, how they make
+// room for each other, and how a run goes on it.
+#include "problems/digit_sum/digit_sum.h"
+
+#include "framework/form.h"
+#include "problems/problems.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace problems {
+
+using namespace framework;
+using C = ControlSpec;
+
+namespace {
+constexpr FontSpec Pt18{18};
+constexpr FontSpec Pt18Bold{18, true};
+constexpr FontSpec Pt135Italic{13.5, false, true};
+// The least room kept between two columns when one has widened for its rows.
+constexpr int kGap = 120;
+}  // namespace
+
+class DigitSumWindow : public Form {
+public:
+    DigitSumWindow();
+
+private:
+    // Makes room for what the number box and the columns hold now: the columns side by side,
+    // the window around them.
+    void arrange() override;
+
+    QLineEdit* Num_;
+    QListWidget *R_, *N_, *Div_, *Dez_, *Som_, *Sol_, *Resto_;
+};
+
+DigitSumWindow::DigitSumWindow()
+    : Form(QStringLiteral("Soma_Dígitos"), QStringLiteral("Soma_Dígitos"), 5310, 6870)
+{
+    // The pseudo-code panel and the columns under its two assignments. The face here is
+    // taller than the design's: the line over the first columns stands 60 twips higher, and
+    // the columns under "Soma = Soma + R" 60 twips lower, so that neither line runs into them.
+    addControls({
+        {C::Label, "Label1(0)", "Digite um número :", {120, 0}, Pt18},
+        {C::TextBox, "Num", "", {3240, 0, 1575, 555}, Pt18Bold},
+        {C::Button, "Resposta", " Leia     N", {3240, 480, 1575, 375}, Pt12Bold},
+        {C::Label, "Label2", "Soma = 0", {480, 600}, Pt12},
+        {C::Label, "Label1(1)", "Faça enquanto  ( N <> 0)", {480, 960}, Pt135Italic, ole::Red},
+        {C::Label, "Label1(2)", "R   =   N     -   (N\\10) * 10", {720, 1260}, Pt18},
+        {C::List, "R", "", {480, 1680, 855, 1740}, Panel},
+        {C::List, "N", "", {1560, 1680, 855, 1740}, Panel},
+        {C::List, "Div", "", {2880, 1680, 975, 1740}, Panel},
+        {C::List, "Dez", "", {3960, 1680, 735, 1815}},
+        {C::Label, "Label1(3)", "Soma = Soma + R", {600, 3360}, Pt18},
+        {C::List, "Som", "", {600, 3780, 1095, 1740}, Panel},
+        {C::List, "Sol", "", {1920, 3780, 975, 1740}, Panel},
+        {C::List, "Resto", "", {3120, 3780, 615, 1620}},
+        {C::Label, "Label1(4)", "Fim_faça ", {480, 5520}, Pt135Italic, ole::Red},
+    });
+    // The bracket from "Faça enquanto" down to "Fim_faça ": its ends slant towards the lines,
+    // and its upper stroke stops just short of the line.
+    addLine(QStringLiteral("Line1"), 120, 1440, 435, 1230);
+    addLine(QStringLiteral("Line2"), 120, 1440, 120, 5400);
+    addLine(QStringLiteral("Line3"), 120, 5400, 360, 5640);
+    addControls({
+        {C::Frame, "Frame1", "RESPOSTA", {120, 5880, 2655, 735}, PanelBold},
+        // Designed at 120 twips from the frame's top; the frame's border is drawn lower here
+        // than in the design (under its caption, not through it), so the answer stands eight
+        // pixels lower to stay inside it.
+        {C::Label, "Answer", "", {1440, 240, 1095, 495}, Pt135Bold, ole::Red, "Frame1"},
+        {C::Button, "Command1", "Próximo", {3240, 5880, 1455, 735}},
+    });
+    Num_ = textBox(QStringLiteral("Num"));
+    R_ = listBox(QStringLiteral("R"));
+    N_ = listBox(QStringLiteral("N"));
+    Div_ = listBox(QStringLiteral("Div"));
+    Dez_ = listBox(QStringLiteral("Dez"));
+    Som_ = listBox(QStringLiteral("Som"));
+    Sol_ = listBox(QStringLiteral("Sol"));
+    Resto_ = listBox(QStringLiteral("Resto"));
+
+    describe(Num_, QStringLiteral("Número inteiro"), label(QStringLiteral("Label1(0)")));
+    setForeColor(Num_, ole::DarkBlue);
+    connect(Num_, &QLineEdit::textChanged, this, [this] { rearrange(); });
+    button(QStringLiteral("Command1"))->setEnabled(false);
+
+    setTabOrder({Num_, button(QStringLiteral("Resposta")), button(QStringLiteral("Command1"))});
+    setRun(std::make_unique<DigitSum>(),
+           {.calculate = QStringLiteral("Resposta"),
+            .newCalculation = QStringLiteral("Command1"),
+            .lockedWhileRunning = {QStringLiteral("Num")},
+            .clearedByNew = {QStringLiteral("R"), QStringLiteral("N"), QStringLiteral("Div"), QStringLiteral("Som"),
+                             QStringLiteral("Sol"), QStringLiteral("Resto"), QStringLiteral("Dez"),
+                             QStringLiteral("Answer"), QStringLiteral("Num")},
+            .focusOnNew = QStringLiteral("Num")});
+
+    // Whatever adds or clears rows (a click, the end of a run by an error, the reset of the
+    // panel), the columns make room for each other at once.
+    arrangeOnResize({R_, N_, Div_, Dez_, Som_, Sol_, Resto_});
+}
+
+void DigitSumWindow::arrange()
+{
+    Num_->resize(widthToShow(Num_, px(1575)), Num_->height());
+    // Each column stands where it was designed, or just right of the one before when that one
+    // has widened for its rows.
+    const int gap = px(kGap);
+    N_->move(qMax(px(1560), rightOf(R_) + gap), N_->y());
+    Div_->move(qMax(px(2880), rightOf(N_) + gap), Div_->y());
+    Dez_->move(qMax(px(3960), rightOf(Div_) + gap), Dez_->y());
+    Sol_->move(qMax(px(1920), rightOf(Som_) + gap), Sol_->y());
+    Resto_->move(qMax(px(3120), rightOf(Sol_) + gap), Resto_->y());
+    growToFit();
+}
+
+framework::Form* createDigitSum() { return new DigitSumWindow; }
+
+}  // namespace problems

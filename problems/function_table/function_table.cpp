@@ -1,0 +1,134 @@
+#include "problems/function_table/function_table.h"
+
+#include "framework/host.h"
+#include "framework/text.h"
+
+namespace problems {
+
+using framework::shown;
+using framework::valOf;
+using num::Currency;
+using num::Value;
+
+namespace {
+
+// A number as the window shows it, read back with '.' as the decimal point whatever the
+// locale: the value the table's x column shows (15 significant digits), never cut to its
+// whole part by a decimal comma.
+double asShown(double value) { return num::val(num::strDouble(value)); }
+
+QString shownCurrency(Currency value) { return framework::qs(num::displayCurrency(value)); }
+
+}  // namespace
+
+QStringList FunctionTable::columns() const
+{
+    return {QStringLiteral("Intervalo"), QStringLiteral("X"), QStringLiteral("Cont"), QStringLiteral("Fx")};
+}
+
+QStringList FunctionTable::values() const
+{
+    if (!running)
+        return {QString(), QString(), QString(), QString()};
+    return {shown(Intervalo), shown(X), shownCurrency(Cont), written ? shownCurrency(Fx) : QString()};
+}
+
+void FunctionTable::command(const QString&, const framework::Inputs& in, framework::Step& s)
+{
+    // What the step has done so far, and what it is doing when a run-time error stops it.
+    QString said, doing;
+    try {
+        if (Inicio) {
+            doing = QStringLiteral("A leitura de a, b e n");
+            const bool goesOn = start(in, s, said, doing);
+            Inicio = false;
+            if (!goesOn)
+                return;
+        }
+        point(s, said, doing);
+    } catch (const num::RuntimeError& error) {
+        s.say(values(),
+              said + doing + QStringLiteral(" interrompe o cálculo: ") + framework::runtimeErrorText(error.number()));
+        throw;
+    }
+}
+
+// Reads a, b and n and shows the step; false when n = 0 ends the run there.
+bool FunctionTable::start(const framework::Inputs& in, framework::Step& s, QString& said, QString& doing)
+{
+    a = Value::dbl(valOf(in.text(QStringLiteral("a"))));
+    b = Value::dbl(valOf(in.text(QStringLiteral("b"))));
+    n = Value::dbl(valOf(in.text(QStringLiteral("n"))));
+    if (n == 0.0) {
+        s.message(QStringLiteral("Erro !!! Zero não é aceito"), framework::OkOnly,
+                  QStringLiteral("Intervalo Fechado"));
+        // "Novo Cálculo" first, so that the focus leaving "Calcule" goes to it.
+        s.enable(QStringLiteral("CmdNovo")).enable(QStringLiteral("Command1"), false).done();
+        s.say(values(), QStringLiteral("n = 0: o intervalo não se divide em zero partes; só o Novo Cálculo segue"));
+        return false;
+    }
+    doing = QStringLiteral("Intervalo = (b - a) / n");
+    Intervalo = (b - a) / n;
+    s.caption(QStringLiteral("Interv"), shown(Intervalo));
+    s.caption(QStringLiteral("X"), shown(a));
+    s.caption(QStringLiteral("bb"), shown(b));
+    X = a;
+    Cont = Currency{};
+    running = true;
+    s.started();
+    s.enable(QStringLiteral("CmdNovo"), false);
+    said = QStringLiteral("Intervalo = (b - a) / n = %1, X = a = %2, Cont = 0; ").arg(shown(Intervalo), shown(X));
+    return true;
+}
+
+// One point of the table, or the end of the loop.
+void FunctionTable::point(framework::Step& s, const QString& said, QString& doing)
+{
+    // The branch lit by the previous point goes back to rest.
+    s.rest();
+    if (!(X <= b)) {
+        // "Novo Cálculo" first, so that the focus leaving "Calcule" goes to it.
+        s.enable(QStringLiteral("CmdNovo")).enable(QStringLiteral("Command1"), false).done();
+        s.say(values(), said + QStringLiteral("X = %1 > b = %2: o laço termina, a tabela tem %3 pontos")
+                                   .arg(shown(X), shown(b), shownCurrency(Cont)));
+        return;
+    }
+
+    // The branch and f follow the value of x as the table shows it, in every locale.
+    const double v = asShown(X.toDouble());
+    double f;
+    if (v < -3) {
+        s.light({"Xmenor3", "Label1(7)"});
+        doing = QStringLiteral("X = %1 < -3: Fx = 2 * X - 3").arg(shown(X));
+        f = num::checked(2 * v - 3);
+    } else if (v > 3) {
+        s.light({"Xmaior3", "Label1(10)"});
+        doing = QStringLiteral("X = %1 > 3: Fx = 2 * X - 9").arg(shown(X));
+        f = num::checked(2 * v - 9);
+    } else {
+        s.light({"Xintervalo", "Label1(12)"});
+        doing = QStringLiteral("X = %1 entre -3 e 3: Fx = (- X ^ 2) / 3").arg(shown(X));
+        const Value square = (Value::dbl(-1) * X) * X;
+        f = asShown(square.toDouble()) / 3;
+    }
+    Fx = Currency::fromDouble(f);
+    written = true;
+    const QString branch = doing + QStringLiteral(" = ") + shownCurrency(Fx);
+
+    s.row(QStringLiteral("Xfinal"), shown(X));
+    s.row(QStringLiteral("fx"), shownCurrency(Fx));
+    s.row(QStringLiteral("Cont1"), shownCurrency(Cont));
+    Cont = Cont + Currency::fromWhole(1);
+    s.row(QStringLiteral("Cont2"), shownCurrency(Cont));
+    s.row(QStringLiteral("X1"), shown(X));
+    // The next point afresh from a, never by adding the step to the last one; a Double, not
+    // rounded to four decimals by the Currency count.
+    doing = branch + QStringLiteral("; Cont = Cont + 1 = %1, X = a + Cont * Intervalo").arg(shownCurrency(Cont));
+    X = Value::dbl(num::checked(a.toDouble() + Cont.toDouble() * Intervalo.toDouble()));
+    s.row(QStringLiteral("a1"), shown(a));
+    s.row(QStringLiteral("cont3"), shownCurrency(Cont));
+    s.row(QStringLiteral("int1"), shown(Intervalo));
+    s.say(values(), said + doing + QStringLiteral(" = ") + shown(X));
+}
+
+}  // namespace problems

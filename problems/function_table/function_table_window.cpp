@@ -1,0 +1,265 @@
+// The window of the table of f(x): its controls, the panel of its pseudo-code, how it makes
+// room for long numbers and rows, and how a run goes on it.
+#include "problems/function_table/function_table.h"
+
+#include "framework/form.h"
+#include "problems/problems.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace problems {
+
+using namespace framework;
+using C = ControlSpec;
+
+namespace {
+// The least room between a value and what it pushes along its row, and between two lists.
+constexpr int kGap = 120;
+constexpr int kListGap = 105;
+}  // namespace
+
+class FunctionTableWindow : public Form {
+public:
+    FunctionTableWindow();
+
+private:
+    // A horizontal rule of the tables, designed from x1 to x2 at the height y (twips).
+    struct Rule {
+        LineControl* line;
+        int x1, y, x2;
+        // Makes the rule reach `right` (pixels), or only its designed end when that is enough.
+        void reach(int right);
+    };
+
+    // Makes room for what the boxes, values and lists hold now: the boxes as wide as their
+    // texts, the values pushing what follows them, the lists side by side with the box and
+    // rules around them, the window around it all.
+    void arrange() override;
+    QPoint designedPos(const QWidget* w) const;
+
+    QLineEdit *a_, *b_, *n_;
+    QPushButton *Command1_, *CmdNovo_;
+    QLabel *Interv_, *X_, *bb_;
+    QListWidget *Xfinal_, *fx_, *Cont1_, *Cont2_, *X1_, *a1_, *cont3_, *int1_;
+
+    // What arrange() moves, with where it was designed.
+    std::vector<std::pair<QWidget*, QPoint>> designed_;
+    QWidget *Line12_, *Line13_, *Line14_, *Line15_, *Line16_, *boxRight_;
+    std::vector<Rule> boxRules_, contRules_, stepRules_;
+};
+
+void FunctionTableWindow::Rule::reach(int right)
+{
+    // A table wider than designed: the rule runs on to its new end.
+    line->setEnds(x1, y, qMax(x2, right * TwipsPerPixel), y);
+}
+
+FunctionTableWindow::FunctionTableWindow()
+    : Form(QStringLiteral("Intervalo"), QStringLiteral("Intevalo_Fechado"), 6720, 7125)
+{
+    addControls({
+        {C::Label, "Label1(0)", "Digite dois números distintos na ordem crescente :", {360, 360}},
+        {C::Label, "Label3", "a      b", {5160, 0}, PanelBold},
+        {C::TextBox, "a", "2", {5040, 240, 375, 375}, PanelBold},
+        {C::TextBox, "b", "8", {5520, 240, 375, 375}, PanelBold},
+        {C::Label, "Label1(1)", "Digite a quantidade de números espaçados no intervalo :", {360, 960}},
+        {C::Label, "Label4", "n", {5640, 720}, PanelBold},
+        {C::TextBox, "n", "2", {5520, 960, 375, 375}, PanelBold},
+        {C::Button, "Command1", "Calcule", {4200, 1560, 1935, 495}, Pt135},
+        {C::Button, "CmdNovo", "Novo Cálculo", {4800, 5880, 1335, 495}},
+
+        // The pseudo-code panel.
+        {C::Label, "Label1(2)", "Intervalo = ( b-a ) / n =", {240, 1440}, Panel},
+        {C::Label, "Label1(3)", "X = a =", {480, 1800}, Panel},
+        {C::Label, "Label1(4)", "Cont = 0", {360, 2160}, Panel},
+        {C::Label, "Label1(5)", "Faça enquanto  X < =b", {600, 2400}, Panel},
+        {C::Label, "Xmenor3", "Se x < -3 então", {960, 2640}, Panel},
+        {C::Label, "Label1(7)", "Fx = 2 * X - 3", {1440, 2880}, Panel},
+        {C::Label, "Label1(8)", "Senão", {1200, 3120}, Panel},
+        {C::Label, "Xmaior3", "Se x > 3 então", {1200, 3360}, Panel},
+        {C::Label, "Label1(10)", "Fx = 2 * X - 9", {1800, 3600}, Panel},
+        {C::Label, "Xintervalo", "Senão", {1560, 3840}, Panel},
+        {C::Label, "Label1(12)", "Fx = (- X ^ 2 ) /3", {1800, 4080}, Panel},
+        {C::Label, "Label1(13)", "Fim_se", {1320, 4320}, Panel},
+        // These two stand 30 twips higher than designed, clear of the rule over their lists
+        // in the taller face used here.
+        {C::Label, "Label1(15)", "Cont   =   Cont + 1", {1080, 4650}, Panel},
+        {C::Label, "Label1(16)", " X    =       a        +     cont    *  intervalo", {1320, 5610}, Panel},
+        {C::Label, "Label1(14)", "Fim_se", {960, 6600}, Panel},
+        {C::Label, "Label1(17)", "Fim_Faça", {600, 6840}, Panel},
+
+        // Values shown beside the panel lines.
+        {C::Value, "Interv", "", {2160, 1440}, Pt12Bold},
+        {C::Value, "X", "", {1200, 1800}, Pt12Bold},
+        {C::Label, "Label5", "b =", {2880, 1800}},
+        {C::Value, "bb", "", {3240, 1800}, Default, ole::ButtonText},
+
+        // The result area. The answer columns widen for their rows; the box around them
+        // follows (arrange()).
+        {C::Label, "Label1(20)", "Resposta", {4800, 2520}, Default, ole::Blue},
+        {C::Label, "Label2(0)", "x", {4470, 2880}, Pt12Bold},
+        {C::Label, "Label2(1)", "f(x)", {5415, 2880}, Pt12Bold},
+        {C::List, "Xfinal", "", {3960, 3360, 975, 1260}, Pt12Bold},
+        {C::List, "fx", "", {5400, 3360, 975, 1260}, Pt12Bold},
+
+        // The loop's bookkeeping, under the lines that compute it.
+        {C::List, "Cont1", "", {1080, 4920, 495, 645}},
+        {C::List, "Cont2", "", {1800, 4920, 615, 645}},
+        {C::List, "X1", "", {960, 5880, 735, 645}},
+        {C::List, "a1", "", {1800, 5880, 735, 645}},
+        {C::List, "cont3", "", {2760, 5880, 615, 645}},
+        {C::List, "int1", "", {3600, 5880, 495, 645}},
+    });
+    a_ = textBox(QStringLiteral("a"));
+    b_ = textBox(QStringLiteral("b"));
+    n_ = textBox(QStringLiteral("n"));
+    Command1_ = button(QStringLiteral("Command1"));
+    CmdNovo_ = button(QStringLiteral("CmdNovo"));
+    Interv_ = label(QStringLiteral("Interv"));
+    X_ = label(QStringLiteral("X"));
+    bb_ = label(QStringLiteral("bb"));
+    Xfinal_ = listBox(QStringLiteral("Xfinal"));
+    fx_ = listBox(QStringLiteral("fx"));
+    Cont1_ = listBox(QStringLiteral("Cont1"));
+    Cont2_ = listBox(QStringLiteral("Cont2"));
+    X1_ = listBox(QStringLiteral("X1"));
+    a1_ = listBox(QStringLiteral("a1"));
+    cont3_ = listBox(QStringLiteral("cont3"));
+    int1_ = listBox(QStringLiteral("int1"));
+
+    describe(a_, QStringLiteral("Início do intervalo, a"), label(QStringLiteral("Label1(0)")));
+    describe(b_, QStringLiteral("Fim do intervalo, b"));
+    describe(n_, QStringLiteral("Quantidade de partes, n"), label(QStringLiteral("Label1(1)")));
+    for (QLineEdit* box : {a_, b_, n_})
+        connect(box, &QLineEdit::textChanged, this, [this] { rearrange(); });
+    CmdNovo_->setEnabled(false);
+    keepClearOf(Interv_, label(QStringLiteral("Label1(2)")));
+    for (const char* heading : {"Label2(0)", "Label2(1)"})
+        label(QString::fromUtf8(heading))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    // Brackets: "Faça enquanto" to "Fim_Faça", the outer "Se" to its "Fim_se", the inner
+    // "Se" to its "Fim_se"; each tick stops just short of its line. The strokes stand 15
+    // twips further left than usual; the two inner brackets keep their indexed names
+    // (Line4(0) ..), so they are drawn line by line.
+    addBrackets(1, {{"Label1(5)", "Label1(17)", 480}});
+    addLine(QStringLiteral("Line4(0)"), 840, 2760, 915, 2760);
+    addLine(QStringLiteral("Line4(1)"), 840, 2760, 840, 6720);
+    addLine(QStringLiteral("Line4(2)"), 840, 6720, 915, 6720);
+    addLine(QStringLiteral("Line5(0)"), 1080, 3480, 1155, 3480);
+    addLine(QStringLiteral("Line5(1)"), 1080, 3480, 1080, 4440);
+    addLine(QStringLiteral("Line5(2)"), 1080, 4440, 1275, 4440);
+    // Rules over and under the two groups of lists, and dividers between their columns.
+    const auto rule = [this](const char* name, int x1, int y, int x2, int width = 1, OleColor color = ole::Black) {
+        return Rule{addLine(QString::fromUtf8(name), x1, y, x2, y, width, color), x1, y, x2};
+    };
+    contRules_ = {rule("Line7", 1020, 4920, 2475), rule("Line8", 1020, 5595, 2475)};
+    stepRules_ = {rule("Line9", 900, 5880, 4155), rule("Line10", 900, 6555, 4155)};
+    const auto divider = [this](const char* name, int x, int y1, int y2, int width = 1, OleColor color = ole::Black) {
+        QWidget* line = addLine(QString::fromUtf8(name), x, y1, x, y2, width, color);
+        designed_.emplace_back(line, line->pos());
+        return line;
+    };
+    Line13_ = divider("Line13", 1688, 4920, 5595);
+    Line14_ = divider("Line14", 1748, 5880, 6555);
+    Line15_ = divider("Line15", 2648, 5880, 6555);
+    Line16_ = divider("Line16", 3488, 5880, 6555);
+    // The box around the result area.
+    boxRules_ = {rule("Line6(0)", 3840, 2760, 6480, 3, ole::Blue), rule("Line6(1)", 3840, 4800, 6480, 3, ole::Blue)};
+    addLine(QStringLiteral("Line6(2)"), 3840, 2760, 3840, 4800, 3, ole::Blue);
+    boxRight_ = divider("Line6(3)", 6480, 2760, 4800, 3, ole::Blue);
+    boxRules_.push_back(rule("Line11", 3840, 3240, 6480, 3, ole::Blue));
+    Line12_ = divider("Line12", 5160, 2760, 4800, 3, ole::Blue);
+    for (const char* name : {"Label2(0)", "Label2(1)", "Label1(20)"}) {
+        QWidget* heading = control(QString::fromUtf8(name));
+        designed_.emplace_back(heading, heading->pos());
+    }
+
+    setTabOrder({a_, b_, n_, Command1_, CmdNovo_});
+    setRun(std::make_unique<FunctionTable>(),
+           {.calculate = QStringLiteral("Command1"),
+            .newCalculation = QStringLiteral("CmdNovo"),
+            .lockedWhileRunning = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("n")},
+            .clearedByNew = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("n"), QStringLiteral("X"),
+                             QStringLiteral("Interv"), QStringLiteral("Xfinal"), QStringLiteral("fx"),
+                             QStringLiteral("Cont1"), QStringLiteral("Cont2"), QStringLiteral("X1"),
+                             QStringLiteral("a1"), QStringLiteral("cont3"), QStringLiteral("int1")},
+            .focusOnNew = QStringLiteral("a")});
+
+    // Whatever writes a value or a row (a click, the end of a run by an error, the reset of
+    // the panel), the window makes room for it at once.
+    arrangeOnResize({Interv_, X_, bb_, Xfinal_, fx_, Cont1_, Cont2_, X1_, a1_, cont3_, int1_});
+}
+
+QPoint FunctionTableWindow::designedPos(const QWidget* w) const
+{
+    for (const auto& [control, pos] : designed_)
+        if (control == w)
+            return pos;
+    return w->pos();
+}
+
+void FunctionTableWindow::arrange()
+{
+    const int gap = px(kGap);
+    const int listGap = px(kListGap);
+    const auto shiftBy = [this](QWidget* w, int dx) { w->move(designedPos(w) + QPoint(dx, 0)); };
+
+    // The boxes as wide as their texts; b and the headings over a and b move along with a.
+    const int box = px(375);
+    a_->resize(widthToShow(a_, box), a_->height());
+    const int aGrown = a_->width() - box;
+    b_->setGeometry(px(5520) + aGrown, b_->y(), widthToShow(b_, box), b_->height());
+    label(QStringLiteral("Label3"))->move(px(5160) + aGrown, 0);
+    n_->resize(widthToShow(n_, box), n_->height());
+
+    // "X = a =": a long a pushes "b =" and b along; "Calcule" stands right of the step and of b.
+    QLabel* bLabel = label(QStringLiteral("Label5"));
+    bLabel->move(qMax(px(2880), rightOf(X_) + gap), bLabel->y());
+    bb_->move(bLabel->x() + px(3240 - 2880), bb_->y());
+    Command1_->move(std::max({px(4200), rightOf(Interv_) + gap, rightOf(bb_) + gap}), Command1_->y());
+
+    // The result columns side by side; the divider, the headings and the box follow them.
+    const int divider = qMax(px(5160), rightOf(Xfinal_) + px(120));
+    fx_->move(divider + px(240), fx_->y());
+    const int right = qMax(px(6480), rightOf(fx_) + px(60));
+    shiftBy(Line12_, divider - px(5160));
+    shiftBy(boxRight_, right - px(6480));
+    for (Rule& r : boxRules_)
+        r.reach(right);
+    shiftBy(label(QStringLiteral("Label2(0)")), (Xfinal_->width() - px(975)) / 2);
+    shiftBy(label(QStringLiteral("Label2(1)")), fx_->x() - px(5400) + (fx_->width() - px(975)) / 2);
+    shiftBy(label(QStringLiteral("Label1(20)")), (right - px(6480)) / 2);
+
+    // The loop's lists side by side, a divider in the middle of each gap, the rules over and
+    // under them as long as the row; "Novo Cálculo" stands clear of them.
+    const auto between = [&](QWidget* line, QListWidget* left, QListWidget* next, int designedMiddle) {
+        shiftBy(line, (rightOf(left) + next->x()) / 2 - designedMiddle);
+    };
+    Cont2_->move(qMax(px(1800), rightOf(Cont1_) + listGap), Cont2_->y());
+    between(Line13_, Cont1_, Cont2_, (px(1575) + px(1800)) / 2);
+    for (Rule& r : contRules_)
+        r.reach(rightOf(Cont2_) + px(60));
+    a1_->move(qMax(px(1800), rightOf(X1_) + listGap), a1_->y());
+    cont3_->move(qMax(px(2760), rightOf(a1_) + listGap), cont3_->y());
+    int1_->move(qMax(px(3600), rightOf(cont3_) + listGap), int1_->y());
+    between(Line14_, X1_, a1_, (px(1695) + px(1800)) / 2);
+    between(Line15_, a1_, cont3_, (px(2535) + px(2760)) / 2);
+    between(Line16_, cont3_, int1_, (px(3375) + px(3600)) / 2);
+    const int rowEnd = qMax(px(4155), rightOf(int1_) + px(60));
+    for (Rule& r : stepRules_)
+        r.reach(rowEnd);
+    CmdNovo_->move(qMax(px(4800), rowEnd + gap), CmdNovo_->y());
+
+    growToFit();
+}
+
+framework::Form* createFunctionTable() { return new FunctionTableWindow; }
+
+}  // namespace problems
