@@ -58,7 +58,7 @@ private:
 void FunctionTableWindow::Rule::reach(int right)
 {
     // A table wider than designed: the rule runs on to its new end.
-    line->setEnds(x1, y, qMax(x2, right * TwipsPerPixel), y);
+    line->setEnds(x1, y, qMax(x2, twips(right)), y);
 }
 
 FunctionTableWindow::FunctionTableWindow()
