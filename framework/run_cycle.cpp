@@ -298,15 +298,29 @@ int RunCycle::rowsShown() const { return records_.empty() ? 0 : int(records_[siz
 
 std::size_t RunCycle::footprint() const
 {
+    // Texts count their characters and their header; list rows are counted once for all the
+    // states that share them.
+    const auto textBytes = [](const QString& t) { return sizeof(QString) + 24 + std::size_t(t.capacity()) * 2; };
+    std::set<const QStringList*> lists;
     std::size_t bytes = 0;
-    const auto textBytes = [](const QString& t) { return sizeof(QString) + std::size_t(t.capacity()) * 2; };
+    const auto stateBytes = [&](const ControlState& c) {
+        std::size_t b = sizeof(ControlState) + std::size_t(c.text.capacity()) * 2;
+        if (c.rows && lists.insert(c.rows.get()).second)
+            for (const QString& row : *c.rows)
+                b += textBytes(row);
+        return b;
+    };
+    for (const ControlState& c : base_.controls)
+        bytes += stateBytes(c);
     for (const Record& r : records_) {
-        bytes += sizeof(Record) + r.changed.capacity() * sizeof(std::pair<int, ControlState>) + 64;
+        bytes += sizeof(Record) + r.changed.capacity() * sizeof(std::pair<int, ControlState>) + 256;
         for (const auto& [index, control] : r.changed)
-            bytes += std::size_t(control.text.capacity()) * 2;
+            bytes += stateBytes(control) - sizeof(ControlState);
+        for (const QString& line : r.lit)
+            bytes += textBytes(line);
     }
     for (const TraceRow& row : trace_) {
-        bytes += textBytes(row.said);
+        bytes += sizeof(TraceRow) + textBytes(row.said);
         for (const QString& v : row.values)
             bytes += textBytes(v);
     }

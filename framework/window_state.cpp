@@ -68,16 +68,14 @@ void restoreList(QListWidget* list, const ControlState& s)
             list->clear();
         return;
     }
-    if (!extends(list, *s.rows, qMin(s.rowCount, list->count()))) {
+    // Rows taken away one by one cost more than the list made again, beyond a few.
+    const int kept = qMin(s.rowCount, list->count());
+    if (!extends(list, *s.rows, kept) || list->count() - s.rowCount > 16)
         list->clear();
-    }
     while (list->count() > s.rowCount)
         delete list->takeItem(list->count() - 1);
-    QStringList missing;
-    for (int i = list->count(); i < s.rowCount; ++i)
-        missing << (*s.rows)[i];
-    if (!missing.isEmpty()) {
-        list->addItems(missing);
+    if (list->count() < s.rowCount) {
+        list->addItems(s.rows->mid(list->count(), s.rowCount - list->count()));
         list->scrollToBottom();
     }
 }

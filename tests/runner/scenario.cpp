@@ -253,7 +253,16 @@ int Runner::run(const QStringList& lines)
     return failed_;
 }
 
-void Runner::finish() { out_ << passed_ << " passed, " << failed_ << " failed" << Qt::endl; }
+void Runner::finish()
+{
+    // A benchmark aid: MATRAVEL_FOOTPRINT=1 prints how much each open window's desk check holds.
+    if (main_ && qEnvironmentVariableIsSet("MATRAVEL_FOOTPRINT"))
+        for (const auto* form : main_->workspace()->findChildren<framework::Form*>())
+            if (form->run() && form->run()->steps() > 0)
+                out_ << "desk check of " << form->objectName() << ": " << form->run()->steps() << " steps, "
+                     << form->run()->footprint() / 1024 << " KiB" << Qt::endl;
+    out_ << passed_ << " passed, " << failed_ << " failed" << Qt::endl;
+}
 
 void Runner::step(int number, const QString& text)
 {
