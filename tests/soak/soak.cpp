@@ -6,6 +6,7 @@
 #include "framework/application.h"
 #include "framework/form.h"
 #include "problems/problems.h"
+#include "shell/desk_check.h"
 #include "shell/main_window.h"
 #include "tests/runner/scenario.h"
 
@@ -30,12 +31,7 @@ const char* const kOtherItems[] = {"MnuAbout", "MnuStop", "MnuAnimar", "Mnu_Esco
 const char* const kKeys[] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12",
                              "Ctrl+S", "Ctrl+A", "Ctrl+E", "Ctrl+D", "Tab", "Return", "Escape", "Space"};
 
-QString quoted(const QString& s)
-{
-    QString r = s;
-    r.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
-    return QLatin1Char('"') + r + QLatin1Char('"');
-}
+using scenario::quoted;
 
 class Soak {
 public:
@@ -135,6 +131,26 @@ private:
         }
     }
 
+    // The desk check: shown and hidden, going back and on, a row chosen, the run played and
+    // stopped, now and then a zoom.
+    QString deskCheckAction()
+    {
+        static const char* const zooms[] = {"100", "125", "150", "200", "250", "300"};
+        switch (pick(8)) {
+        case 0: return QStringLiteral("menu MnuTesteMesa");
+        case 1: return QStringLiteral("key Alt+Left");
+        case 2: return QStringLiteral("key Alt+Right");
+        case 3: {
+            const shell::DeskCheck* desk = runner_.program()->deskCheck();
+            return desk->form() ? QStringLiteral("trace go %1").arg(pick(desk->rows() + 1)) : QStringLiteral("tick");
+        }
+        case 4: return QStringLiteral("play");
+        case 5: return QStringLiteral("stop");
+        case 6: return chance(25) ? QStringLiteral("zoom ") + QLatin1String(zooms[pick(6)]) : QStringLiteral("tick");
+        default: return QStringLiteral("key Ctrl+R");
+        }
+    }
+
     QString nextAction()
     {
         const QList<framework::Form*> all = forms();
@@ -153,6 +169,8 @@ private:
             return QStringLiteral("tick");
         if (roll < 18 && !all.isEmpty())
             return QStringLiteral("close ") + all[pick(all.size())]->objectName();
+        if (roll < 22)
+            return deskCheckAction();
         if (shown.isEmpty())
             return QStringLiteral("menu ") + QString::fromUtf8(problems::all()[pick(int(problems::all().size()))].menuItem);
         framework::Form* form = shown[pick(shown.size())];
