@@ -199,6 +199,8 @@ void Zarpa01::showDeskCheck(bool on)
     if (on) {
         followActiveWindow();
         desk_->show();
+        // From the keyboard alone: the arrows choose the step at once.
+        desk_->table()->setFocus(Qt::ShortcutFocusReason);
     } else {
         desk_->hide();
     }
@@ -309,7 +311,6 @@ bool Zarpa01::exportDeskCheck(const QString& file)
     printer.setCreator(QStringLiteral("Matravel"));
 
     QTextDocument doc;
-    doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("janela.png")), form->grab().toImage());
     QString html = QStringLiteral("<h2>%1</h2><p>%2</p><p><img src=\"janela.png\"></p><h3>Teste de mesa</h3>")
                        .arg(form->windowTitle().trimmed().toHtmlEscaped(), statementOf(form->objectName()).toHtmlEscaped());
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>Passo</th>");
