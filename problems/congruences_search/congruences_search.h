@@ -1,36 +1,32 @@
 #pragma once
 // Problem 09, second method: the smallest whole number that leaves remainders 2, 3 and 4 when
-// divided by 3, 5 and 7, found by trying 1, 2, 3 ... in turn.
-#include "framework/form.h"
-
-#include <cstdint>
-
-class QLabel;
-class QPushButton;
+// divided by 3, 5 and 7, found by trying 1, 2, 3 ... in turn: one pass of the search per click
+// of "Calcular Passo-a-passo" (Cmd_Calcular), or the whole search at one click of "Calcular"
+// (Cmd_Calculo).
+#include "framework/numbers/value.h"
+#include "framework/step.h"
 
 namespace problems {
 
-class XMOD123 : public framework::Form {
-    Q_OBJECT
+class CongruencesSearch : public framework::AlgorithmOf<CongruencesSearch> {
 public:
-    XMOD123();
+    QStringList columns() const override;
+    void command(const QString& command, const framework::Inputs& in, framework::Step& step) override;
+    void reset(framework::Step&) override { *this = CongruencesSearch(); }
+
+    // Working values, named as the panel names them.
+    num::Value X, R1, R2, R3;
+    // A step-by-step search is under way: the next step click goes on with it.
+    bool stepping = false;
 
 private:
-    void Cmd_Calcular_Click();
-    void Cmd_Calculo_Click();
-
-    // One turn of the search loop, and its condition.
-    void pass();
-    bool searching() const;
     void start();
-    void answer();
-
-    QLabel *Wx_, *Wr1_, *Wr2_, *Wr3_, *Resp_;
-    QPushButton *Cmd_Calcular_, *Cmd_Calculo_;
-
-    num::Value X, R1, R2, R3;
-    // 0: the next step click starts a new search; 1: a step-by-step search is under way.
-    int16_t passo = 0;
+    // The condition of the loop: Enquanto ( R1 <> 2 Or R2 <> 3 Or R3 <> 4 ).
+    bool searching() const;
+    // One turn of the loop; `said` leads its desk-check sentence.
+    void pass(framework::Step& s, const QString& said);
+    void answer(framework::Step& s);
+    QStringList values() const;
 };
 
 }  // namespace problems

@@ -1,77 +1,415 @@
 #include "problems/congruences_steps/congruences_steps.h"
 
-#include "problems/problems.h"
-
-#include <QGroupBox>
-#include <QPushButton>
+#include "framework/host.h"
+#include "framework/text.h"
 
 namespace problems {
 
-using namespace framework;
+using framework::shown;
+using framework::shownDouble;
+using framework::shownWhole;
+using framework::valOf;
+using num::Value;
 
-XMod123Form::XMod123Form()
-    : Form(QStringLiteral("X_Mod123"), QStringLiteral("Inteiro dividido por 2,3 & 4 ( Versão 1)"), 10425, 8595)
+namespace {
+
+// An inverse search gives up once its count passes this.
+constexpr int GivesUpAfter = 80;
+
+const QString Times = QStringLiteral(" * ");
+const QString Equals = QStringLiteral(" = ");
+
+QString box(const char* base, int i) { return QString::fromUtf8(base) + QString::number(i); }
+QString indexed(const char* base, int i) { return QString::fromUtf8(base) + QStringLiteral("(%1)").arg(i); }
+
+// "35 X1        1( mod 3 )": the blanks leave room for the drawn sign.
+QString congruence(const Value& coefficient, int i, double modulus)
 {
-    // Made in this order, so the frames lie over the summary page and the buttons over all.
-    buildInputStrip();
-    buildSummaryPage();
-    buildMdcFrame();
-    buildModFrame();
-    buildButtons();
-    setUpTabOrder();
+    return shown(coefficient) + QStringLiteral(" X%1        1( mod ").arg(i) + shownDouble(modulus) +
+           QStringLiteral(" )");
+}
 
-    // A run-time error leaves `running_` set, so that afterRuntimeError knows the stage.
-    auto stage = [this](Stage which, void (XMod123Form::*handler)()) {
-        return [this, which, handler] {
-            running_ = which;
-            (this->*handler)();
-            running_ = Stage::None;
-        };
+QString truth(bool b) { return b ? QStringLiteral("Verdadeiro") : QStringLiteral("Falso"); }
+
+// The three strokes of the drawn congruence sign `i`.
+void showSign(framework::Step& s, int i)
+{
+    for (const char* stroke : {"Line1", "Line2", "Line3"})
+        s.show(indexed(stroke, i));
+}
+
+}  // namespace
+
+QStringList CongruencesSteps::columns() const
+{
+    return {QStringLiteral("Mod1"), QStringLiteral("Mod2"), QStringLiteral("Mod3"), QStringLiteral("Maior"),
+            QStringLiteral("Menor"), QStringLiteral("Resto"), QStringLiteral("Termina"), QStringLiteral("Mod"),
+            QStringLiteral("N1"), QStringLiteral("N2"), QStringLiteral("N3"), QStringLiteral("Aux"),
+            QStringLiteral("Cont"), QStringLiteral("X1"), QStringLiteral("X2"), QStringLiteral("X3"),
+            QStringLiteral("X"), QStringLiteral("N")};
+}
+
+QStringList CongruencesSteps::values() const
+{
+    const Value* cont = search == 1 ? &Cont_1 : search == 2 ? &Cont_2 : search == 3 ? &cont3 : nullptr;
+    return {shown(Mod1), shown(Mod2), shown(Mod3), shown(Maior), shown(Menor), shown(Resto),
+            Mod1.isEmpty() ? QString() : truth(Termina), shown(Mod), shown(N1), shown(N2), shown(N3), shown(Aux),
+            cont ? shown(*cont) : QString(), shown(X1), shown(X2), shown(X3), shown(X), shown(N)};
+}
+
+void CongruencesSteps::row(framework::Step& s)
+{
+    s.say(values(), said_.join(QStringLiteral("; ")));
+    said_.clear();
+}
+
+void CongruencesSteps::command(const QString& command, const framework::Inputs& in, framework::Step& s)
+{
+    said_.clear();
+    trying_.clear();
+    // A run-time error stops the click where it arose; the stage's button stays offered so the
+    // student can correct the boxes and go again.
+    const auto failed = [&](const num::RuntimeError& error, const QString& then) {
+        QString text = framework::runtimeErrorText(error.number());
+        text[0] = text[0].toLower();
+        did(QStringLiteral("ao calcular %1: %2; %3").arg(trying_, text, then));
+        row(s);
     };
-    onClick(Cmd_Calc_MDC_, stage(Stage::Mdc, &XMod123Form::Cmd_Calc_MDC_Click));
-    onClick(Cmd_Calc_MOD_, stage(Stage::Mod, &XMod123Form::Cmd_Calc_MOD_Click));
-    onClick(Cmd_Next_, stage(Stage::None, &XMod123Form::Cmd_Next_Click));
-    onClick(Cmd_Final_, stage(Stage::Final, &XMod123Form::Cmd_Final_Click));
-    guarded([this] { Form_Load(); });
-    layOut();
-}
-
-void XMod123Form::Form_Load()
-{
-    firstTime_ = true;
-    Cmd_Next_->hide();
-    Cmd_Calc_MOD_->hide();
-    Cmd_Final_->hide();
-    Frame_MDC_->show();
-}
-
-// The window has no new-calculation command of its own; after a division by zero or an
-// overflow, the button of the stage stays offered so the student can correct the boxes and
-// go again:
-// - in stage (i) the next "Calculo_MDC" click starts the stage over from the boxes;
-// - in stage (ii) "Calculo_MOD" already redoes the whole stage from the boxes;
-// - stage (iii) works from what stage (ii) found, so it goes back to "Calculo_MOD".
-void XMod123Form::afterRuntimeError()
-{
-    switch (running_) {
-    case Stage::Mdc:
-        restartMdc_ = true;
-        break;
-    case Stage::Final:
-        Cmd_Final_->hide();
-        Frame_MOD_->show();
-        Cmd_Calc_MOD_->show();
-        Cmd_Calc_MOD_->setFocus();
-        break;
-    case Stage::Mod:
-    case Stage::None:
-        break;
+    if (command == QLatin1String("Cmd_Calc_MDC")) {
+        try {
+            mdcStage(in, s);
+        } catch (const num::RuntimeError& error) {
+            // The next "Calculo_MDC" click starts the stage over from the boxes.
+            restartMdc = true;
+            failed(error, QStringLiteral("o próximo Calculo_MDC recomeça das caixas"));
+            throw;
+        }
+    } else if (command == QLatin1String("Cmd_Calc_MOD")) {
+        try {
+            modStage(in, s);
+        } catch (const num::RuntimeError& error) {
+            // "Calculo_MOD" redoes the whole stage from the boxes.
+            failed(error, QStringLiteral("o Calculo_MOD refaz a etapa das caixas"));
+            throw;
+        }
+    } else if (command == QLatin1String("Cmd_Next")) {
+        nextStage(s);
+    } else if (command == QLatin1String("Cmd_Final")) {
+        try {
+            finalStage(s);
+        } catch (const num::RuntimeError& error) {
+            // Stage (iii) works from what stage (ii) found: back to "Calculo_MOD".
+            s.show(QStringLiteral("Cmd_Final"), false);
+            s.show(QStringLiteral("Frame_MOD"));
+            s.show(QStringLiteral("Cmd_Calc_MOD"));
+            s.focus(QStringLiteral("Cmd_Calc_MOD"));
+            failed(error, QStringLiteral("volta ao Calculo_MOD"));
+            throw;
+        }
     }
-    running_ = Stage::None;
-    // Whatever the interrupted click wrote stands clear of its neighbours.
-    layOut();
 }
 
-framework::Form* createCongruencesSteps() { return new XMod123Form(); }
+// Stage (i): MDC(MDC(m1, m2), m3) by Euclid's algorithm, one remainder step per click.
+void CongruencesSteps::mdcStage(const framework::Inputs& in, framework::Step& s)
+{
+    if (restartMdc) {
+        restartMdc = false;
+        for (const char* list : {"ListRest", "ListMaior", "ListMenor", "ListResto"})
+            s.clearList(QString::fromUtf8(list));
+        primeiraVez = true;
+        Termina = false;
+        pairRunning = false;
+        Maior = Menor = Resto = Value();
+        did(QStringLiteral("depois do erro, o cálculo do MDC recomeça"));
+    }
+    // The colours and the six value labels of the previous click.
+    s.rest();
+    for (const char* label : {"Modu1(0)", "Modu2(0)", "Modu1(1)", "Modu2(1)", "Mod2_Final", "Mod1_Final"})
+        s.caption(QString::fromUtf8(label), {});
+    if (primeiraVez)
+        primeiraVezReading(in, s);
+
+    for (;;) {
+        // Top of the outer loop: the stage ends once the second pair is done.
+        if (Termina && !pairRunning) {
+            conclusion(in, s);
+            return;
+        }
+        s.light(QStringLiteral("Label2(4)"));
+        if (Mod2 == Menor) {
+            Termina = true;
+            s.light(QStringLiteral("Label2(5)"));
+            s.rest(QStringLiteral("Label2(22)"));
+            // Before the first pair Menor is still empty, and an empty value counts as 0.
+            did(Menor.isEmpty() ? QStringLiteral("Mod2 = 0 e Menor, ainda vazio, vale 0: Termina = Verdadeiro")
+                                : QStringLiteral("Mod2 = Menor = %1: Termina = Verdadeiro").arg(shown(Menor)));
+        }
+        if (!pairRunning) {
+            // A new pair starts; "Se Mod1> Mod2 então" writes beside its own lines, "Senão"
+            // beside its own.
+            pairRunning = true;
+            const bool greater = Mod1 > Mod2;
+            s.light(greater ? QStringLiteral("Label2(6)") : QStringLiteral("Label2(9)"));
+            Maior = greater ? Mod1 : Mod2;
+            Menor = greater ? Mod2 : Mod1;
+            const int branch = greater ? 0 : 1;
+            s.caption(indexed("Modu1", branch), shown(Maior));
+            s.caption(indexed("Modu2", branch), shown(Menor));
+            did(greater ? QStringLiteral("Mod1 > Mod2 (%1 > %2): Maior = Mod1 = %1, Menor = Mod2 = %2")
+                              .arg(shown(Mod1), shown(Mod2))
+                        : QStringLiteral("Mod1 > Mod2 é falso (%1 > %2): pelo Senão, Maior = Mod2 = %2, "
+                                         "Menor = Mod1 = %1")
+                              .arg(shown(Mod1), shown(Mod2)));
+            trying_ = QStringLiteral("Resto = Maior MOD Menor");
+            Resto = num::mod(Maior, Menor);
+            s.row(QStringLiteral("ListRest"), shown(Resto));
+            did(QStringLiteral("Resto = %1 MOD %2 = %3").arg(shown(Maior), shown(Menor), shown(Resto)));
+        }
+        if (Resto != 0.0) {
+            // One remainder step, and the click ends.
+            Maior = Menor;
+            Menor = Resto;
+            trying_ = QStringLiteral("Resto = Maior MOD Menor");
+            Resto = num::mod(Maior, Menor);
+            s.row(QStringLiteral("ListMaior"), shown(Maior));
+            s.row(QStringLiteral("ListMenor"), shown(Menor));
+            s.row(QStringLiteral("ListResto"), shown(Resto));
+            did(QStringLiteral("Resto <> 0: Maior = Menor = %1, Menor = Resto = %2, Resto = Maior MOD Menor = %3")
+                    .arg(shown(Maior), shown(Menor), shown(Resto)));
+            row(s);
+            return;
+        }
+        // The pair is done: its divisor is paired with the third modulus.
+        pairRunning = false;
+        Mod2 = Menor;
+        Mod1 = Mod3;
+        s.caption(QStringLiteral("Mod2_Final"), shown(Mod2));
+        s.caption(QStringLiteral("Mod1_Final"), shown(Mod1));
+        did(QStringLiteral("Resto = 0: o par dá MDC %1, Mod2 = Menor = %1, Mod1 = Mod3 = %2")
+                .arg(shown(Mod2), shown(Mod1)));
+    }
+}
+
+// Reads the moduli and, unless two of them are even, writes the congruences and starts the loop.
+void CongruencesSteps::primeiraVezReading(const framework::Inputs& in, framework::Step& s)
+{
+    trying_ = QStringLiteral("Mod1, Mod2 e Mod3 das caixas");
+    Mod1 = Value::dbl(valOf(in.text(QStringLiteral("R1"))));
+    Mod2 = Value::dbl(valOf(in.text(QStringLiteral("R2"))));
+    Mod3 = Value::dbl(valOf(in.text(QStringLiteral("R3"))));
+
+    const Value two = Value::integer(2);
+    trying_ = QStringLiteral("Mod1 MOD 2");
+    const bool even1 = num::mod(Mod1, two) == 0.0;
+    trying_ = QStringLiteral("Mod2 MOD 2");
+    const bool even2 = num::mod(Mod2, two) == 0.0;
+    trying_ = QStringLiteral("Mod3 MOD 2");
+    const bool even3 = num::mod(Mod3, two) == 0.0;
+    if ((even1 && even2) || (even1 && even3) || (even2 && even3)) {
+        // The flags stay as they are: the next click reads the moduli and checks again.
+        s.message(QStringLiteral("Impossível calcular, pois MDC ( ") + shown(Mod1) + QStringLiteral(" , ") +
+                      shown(Mod2) + QStringLiteral(" , ") + shown(Mod3) + QStringLiteral(" ) # 1"),
+                  framework::OkOnly, {});
+        did(QStringLiteral("dois dos módulos %1, %2 e %3 são pares: o MDC não é 1, e o laço segue")
+                .arg(shown(Mod1), shown(Mod2), shown(Mod3)));
+        return;
+    }
+
+    for (int i = 1; i <= 3; ++i)
+        s.caption(indexed("Label1", i - 1), QStringLiteral("X         ") + shownDouble(valOf(in.text(box("Mod", i)))) +
+                                                QStringLiteral(" ( mod ") + shownDouble(valOf(in.text(box("R", i)))) +
+                                                QStringLiteral(" )"));
+    for (int i = 0; i < 3; ++i)
+        showSign(s, i);
+    Termina = false;
+    primeiraVez = false;
+    pairRunning = false;
+    s.light(QStringLiteral("Label2(22)"));
+    did(QStringLiteral("Mod1 = %1, Mod2 = %2, Mod3 = %3, as congruências escritas, Termina = Falso")
+            .arg(shown(Mod1), shown(Mod2), shown(Mod3)));
+}
+
+void CongruencesSteps::conclusion(const framework::Inputs& in, framework::Step& s)
+{
+    const QString mdc = QStringLiteral("O MDC de ( ") + shownDouble(valOf(in.text(QStringLiteral("R1")))) +
+                        QStringLiteral(" , ") + shownDouble(valOf(in.text(QStringLiteral("R2")))) +
+                        QStringLiteral(" , ") + shownDouble(valOf(in.text(QStringLiteral("R3")))) +
+                        QStringLiteral(" ) = ") + shown(Menor);
+    s.message(mdc, framework::OkOnly, {});
+    if (Menor == 1.0) {
+        s.show(QStringLiteral("Frame_MDC"), false);
+        s.show(QStringLiteral("Cmd_Calc_MDC"), false);
+        s.show(QStringLiteral("Cmd_Calc_MOD"));
+        s.show(QStringLiteral("Frame_MOD"));
+        s.caption(QStringLiteral("Label3(1)"), QStringLiteral("Conclusão (i): ") + mdc);
+        did(QStringLiteral("Termina = Verdadeiro e o par terminou: o laço termina com MDC = 1, "
+                           "segue o cálculo do módulo"));
+    } else {
+        s.message(QStringLiteral("Impossível calcular !!!"), framework::OkOnly, {});
+        did(QStringLiteral("Termina = Verdadeiro e o par terminou: o laço termina com MDC = %1, diferente de 1: "
+                           "impossível calcular")
+                .arg(shown(Menor)));
+    }
+    row(s);
+}
+
+// Stage (ii): the product of the moduli, the cofactors and the three inverse searches, each
+// pass followed by a "Próximo" pause; then X.
+void CongruencesSteps::modStage(const framework::Inputs& in, framework::Step& s)
+{
+    // The moduli as typed, and as numbers.
+    const QString t1 = in.text(QStringLiteral("R1")), t2 = in.text(QStringLiteral("R2")),
+                  t3 = in.text(QStringLiteral("R3"));
+    const double m1 = valOf(t1), m2 = valOf(t2), m3 = valOf(t3);
+    trying_ = QStringLiteral("Mod = Mod1 * Mod2 * Mod3");
+    Mod = Value::dbl(m1) * Value::dbl(m2) * Value::dbl(m3);
+    trying_ = QStringLiteral("N1 = Mod2 * Mod3");
+    N1 = Value::dbl(m2) * Value::dbl(m3);
+    trying_ = QStringLiteral("N2 = Mod1 * Mod3");
+    N2 = Value::dbl(m1) * Value::dbl(m3);
+    trying_ = QStringLiteral("N3 = Mod1 * Mod2");
+    N3 = Value::dbl(m1) * Value::dbl(m2);
+
+    s.caption(QStringLiteral("Modulo"), t1 + Times + t2 + Times + t3 + Equals + shown(Mod));
+    s.caption(QStringLiteral("N1"), t2 + Times + t3 + Equals + shown(N1));
+    s.caption(QStringLiteral("N2"), t1 + Times + t3 + Equals + shown(N2));
+    s.caption(QStringLiteral("N3"), t1 + Times + t2 + Equals + shown(N3));
+    for (int i = 3; i <= 5; ++i)
+        showSign(s, i);
+    s.caption(QStringLiteral("Cálc_Mod(0)"), congruence(N1, 1, m1));
+    s.caption(QStringLiteral("Cálc_Mod(1)"), congruence(N2, 2, m2));
+    s.caption(QStringLiteral("Cálc_Mod(2)"), congruence(N3, 3, m3));
+    did(QStringLiteral("Mod = %1, N1 = %2, N2 = %3, N3 = %4").arg(shown(Mod), shown(N1), shown(N2), shown(N3)));
+
+    trying_ = QStringLiteral("N1 MOD Mod1");
+    C1 = num::mod(N1, Value::dbl(m1));
+    trying_ = QStringLiteral("N2 MOD Mod2");
+    C2 = num::mod(N2, Value::dbl(m2));
+    trying_ = QStringLiteral("N3 MOD Mod3");
+    C3 = num::mod(N3, Value::dbl(m3));
+    for (int k : {0, 1}) {
+        s.caption(indexed("Mod_X1", k), congruence(C1, 1, m1));
+        s.caption(indexed("Mod_X2", k), congruence(C2, 2, m2));
+        s.caption(indexed("Mod_X3", k), congruence(C3, 3, m3));
+    }
+    for (int i = 0; i < 6; ++i) {
+        s.show(indexed("Image1", i));
+        if (i < 3)
+            s.show(indexed("Line17", i));
+    }
+    s.caption(QStringLiteral("Mod_X1(2)"), congruence(N1, 1, m1));
+    s.caption(QStringLiteral("Mod_X2(2)"), congruence(N2, 2, m2));
+    s.caption(QStringLiteral("Mod_X3(2)"), congruence(N3, 3, m3));
+    for (int i = 3; i <= 8; ++i)
+        showSign(s, i);
+    for (const char* line : {"Line18", "Line19", "Line20"})
+        s.show(QString::fromUtf8(line));
+    did(QStringLiteral("as congruências reduzidas: N1 MOD Mod1 = %1, N2 MOD Mod2 = %2, N3 MOD Mod3 = %3")
+            .arg(shown(C1), shown(C2), shown(C3)));
+
+    if (!searchInverse(1, C1, Cont_1, in, s))
+        return;
+    X1 = Cont_1;
+    if (!searchInverse(2, C2, Cont_2, in, s))
+        return;
+    X2 = Cont_2;
+    if (!searchInverse(3, C3, cont3, in, s))
+        return;
+    Cont_3 = cont3.toInteger();
+    X3 = Value::integer(Cont_3);
+
+    s.caption(QStringLiteral("Valor_X"), QStringLiteral(" Conclusão (ii) : X1 = ") + shown(X1) +
+                                             QStringLiteral("     X2 = ") + shown(X2) +
+                                             QStringLiteral("     X3 = ") + shown(X3));
+    trying_ = QStringLiteral("X = (Mod1 * N1 * X1) + (Mod2 * N2 * X2) + (Mod3 * N3 * X3)");
+    const Value r1 = Value::dbl(valOf(in.text(QStringLiteral("Mod1"))));
+    const Value r2 = Value::dbl(valOf(in.text(QStringLiteral("Mod2"))));
+    const Value r3 = Value::dbl(valOf(in.text(QStringLiteral("Mod3"))));
+    X = r1 * N1 * X1 + r2 * N2 * X2 + r3 * N3 * X3;
+    const QString plus = QStringLiteral(" + ");
+    s.caption(QStringLiteral("X(0)"), shown(r1) + Times + shown(N1) + Times + shown(X1) + plus + shown(r2) + Times +
+                                          shown(N2) + Times + shown(X2) + plus + shown(r3) + Times + shown(N3) +
+                                          Times + shown(X3));
+    s.caption(QStringLiteral("X(1)"), shown(X));
+
+    s.show(QStringLiteral("Cmd_Calc_MOD"), false);
+    s.show(QStringLiteral("Cmd_Next"));
+    s.focus(QStringLiteral("Cmd_Next"));
+    did(QStringLiteral("X = (Mod1 * N1 * X1) + (Mod2 * N2 * X2) + (Mod3 * N3 * X3) = %1; segue o Próximo Cálculo")
+            .arg(shown(X)));
+    row(s);
+}
+
+bool CongruencesSteps::searchInverse(int i, const Value& C, Value& counter, const framework::Inputs& in,
+                                     framework::Step& s)
+{
+    const QString n = QString::number(i);
+    const QString title = QStringLiteral("Cálculo de X") + n;
+    search = i;
+    s.caption(QStringLiteral("Rótulo"), title);
+    Aux = Value::integer(0);
+    counter = Value::integer(0);
+    s.caption(QStringLiteral("Label9(0)"), QStringLiteral("Aux_%1= 0").arg(n));
+    s.caption(QStringLiteral("Label9(1)"), QStringLiteral("Cont_%1 = 0").arg(n));
+    s.caption(QStringLiteral("Label9(2)"), QStringLiteral("Faça enquanto Aux_%1 <> 1").arg(n));
+    s.caption(QStringLiteral("Label9(5)"), QStringLiteral("Loop"));
+    did(QStringLiteral("Aux_%1 = 0, Cont_%1 = 0").arg(n));
+    while (Aux != 1.0) {
+        counter = counter + Value::integer(1);
+        s.caption(QStringLiteral("Label9(3)"), QStringLiteral("Cont_%1 = cont_%1 + 1 = ").arg(n) + shown(counter));
+        trying_ = QStringLiteral("Aux_%1 = (N%1 * Cont_%1) MOD Mod%1").arg(n);
+        Aux = num::mod(C * counter, Value::dbl(valOf(in.text(box("R", i)))));
+        s.caption(QStringLiteral("Label9(4)"), QStringLiteral("Aux_%1 = (N%1 * Cont_%1) MOD Mod%1 = ").arg(n) + shown(Aux));
+        s.message(QStringLiteral("Próximo"), framework::Information, title);
+        // The pause is a step of the search of its own.
+        did(QStringLiteral("Cont_%1 = %2, Aux_%1 = (N%1 * Cont_%1) MOD Mod%1 = %3").arg(n, shown(counter), shown(Aux)) +
+            (Aux == 1.0 ? QStringLiteral(": o laço termina") : QStringLiteral(", diferente de 1: o laço segue")));
+        row(s);
+        if (counter > double(GivesUpAfter)) {
+            // No inverse below 81: say so, and leave "Calculo_MOD" offered.
+            s.message(QStringLiteral("Impossível calcular !!!"), framework::OkOnly, {});
+            did(QStringLiteral("Cont_%1 = %2 passou de %3: não se acha X%1, impossível calcular")
+                    .arg(n, shown(counter))
+                    .arg(GivesUpAfter));
+            row(s);
+            return false;
+        }
+    }
+    s.caption(QStringLiteral("Label9(6)"), QStringLiteral("X%1 = ").arg(n) + shown(counter));
+    s.caption(indexed("Label8", i - 1), QStringLiteral(" Logo X%1 = ").arg(n) + shown(counter));
+    did(QStringLiteral("X%1 = Cont_%1 = %2").arg(n, shown(counter)));
+    return true;
+}
+
+void CongruencesSteps::nextStage(framework::Step& s)
+{
+    s.show(QStringLiteral("Cmd_Next"), false);
+    s.show(QStringLiteral("Cmd_Calc_MOD"), false);
+    s.show(QStringLiteral("Cmd_Final"));
+    s.show(QStringLiteral("Frame_MOD"), false);
+    did(QStringLiteral("Próximo Cálculo: o resumo das etapas (i) e (ii) à vista, segue o cálculo final"));
+    row(s);
+}
+
+// Stage (iii): X reduced modulo the product.
+void CongruencesSteps::finalStage(framework::Step& s)
+{
+    trying_ = QStringLiteral("N = X MOD Mod");
+    const int32_t n = num::mod(X, Mod).toLong();
+    N = Value::lng(n);
+    const QString x = shown(X), mod = shown(Mod), whole = shownWhole(n);
+    s.caption(QStringLiteral("Label10(5)"), x + QStringLiteral("         ? (mod ") + mod + QStringLiteral(")"));
+    s.caption(QStringLiteral("Label10(6)"), QStringLiteral(" Assim : ") + x + QStringLiteral(" dividido por ") + mod +
+                                                QStringLiteral(" deixa resto : ") + whole);
+    s.caption(QStringLiteral("Label10(7)"), QStringLiteral(" Logo, N = ") + whole + QStringLiteral(" + ") + mod +
+                                                QStringLiteral(" k,  com ( k = 0,1,2...N )"));
+    s.caption(QStringLiteral("Label10(8)"), QStringLiteral(" Sendo k = 0, teremos, N = ") + whole +
+                                                QStringLiteral(" + ") + mod + QStringLiteral(" * 0 = ") + whole);
+    s.caption(QStringLiteral("Label10(9)"), QStringLiteral(" conclusão (iii): O menor número inteiro é : ") + whole);
+    s.show(QStringLiteral("Cmd_Final"), false);
+    did(QStringLiteral("N = X MOD Mod = %1 MOD %2 = %3, e com k = 0 o menor número inteiro é %3").arg(x, mod, whole));
+    row(s);
+    s.done();
+}
 
 }  // namespace problems
