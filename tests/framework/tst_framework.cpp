@@ -4,6 +4,7 @@
 #include "framework/controls.h"
 #include "framework/form.h"
 #include "framework/host.h"
+#include "problems/problems.h"
 #include "shell/main_window.h"
 
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -108,6 +111,20 @@ private slots:
             }
         }
         QCOMPARE(windows, 14);
+    }
+
+    // The table of problems and the windows it makes say the same: the help and the menus read
+    // the window's name and title from the table, the window carries them itself. Every window
+    // runs its clicks through the run cycle, whose desk check names a column for each value.
+    void everyProblemWindowIsTheOneItsRowNames()
+    {
+        for (const problems::Problem& p : problems::all()) {
+            std::unique_ptr<framework::Form> form(p.create());
+            QCOMPARE(form->objectName(), QString::fromUtf8(p.form));
+            QCOMPARE(form->windowTitle(), QString::fromUtf8(p.title));
+            QVERIFY2(form->run(), p.form);
+            QVERIFY2(!form->run()->columns().isEmpty(), p.form);
+        }
     }
 
     void closingTheMainWindowClosesEveryChildFirst()
