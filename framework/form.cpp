@@ -239,24 +239,6 @@ QLineEdit* Form::textBox(const QString& name) const { return qobject_cast<QLineE
 QPushButton* Form::button(const QString& name) const { return qobject_cast<QPushButton*>(control(name)); }
 QListWidget* Form::listBox(const QString& name) const { return qobject_cast<QListWidget*>(control(name)); }
 
-void Form::clear(std::initializer_list<QWidget*> controls)
-{
-    for (QWidget* c : controls)
-        setCaption(c, QString());
-}
-
-void Form::light(std::initializer_list<QWidget*> controls, OleColor color)
-{
-    for (QWidget* c : controls)
-        setForeColor(c, color);
-}
-
-void Form::rest(std::initializer_list<QWidget*> controls)
-{
-    for (QWidget* c : controls)
-        restoreForeColor(c);
-}
-
 void Form::addBracket(int first, int x, int openLeft, int openTop, int closeLeft, int closeTop, int middle)
 {
     const auto name = [](int n) { return QStringLiteral("Line%1").arg(n); };
@@ -264,16 +246,6 @@ void Form::addBracket(int first, int x, int openLeft, int openTop, int closeLeft
     addLine(name(first), x, yTop, x, yBottom);
     addLine(name(first + 1), x, yTop, openLeft - 45, yTop);
     addLine(name(first + 2), x, yBottom, closeLeft - 45, yBottom);
-}
-
-void Form::addBrackets(int first, std::initializer_list<BracketLines> brackets)
-{
-    int n = first;
-    for (const BracketLines& b : brackets) {
-        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.top, b.openLeft, b.top);
-        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.top, b.x, b.bottom);
-        addLine(QStringLiteral("Line%1").arg(n++), b.x, b.bottom, b.closeLeft, b.bottom);
-    }
 }
 
 void Form::growToFit()

@@ -108,25 +108,12 @@ public:
     QPushButton* button(const QString& name) const;
     QListWidget* listBox(const QString& name) const;
 
-    // Empties the captions or texts of these controls.
-    static void clear(std::initializer_list<QWidget*> controls);
-    // Lights these panel lines in a colour / gives them back their designed colour.
-    static void light(std::initializer_list<QWidget*> controls, OleColor color);
-    static void rest(std::initializer_list<QWidget*> controls);
-
     // A bracket tying an opening line ("Se", "Enquanto", "Início") to its closing line: a
     // vertical stroke at `x` and a short tick towards each line, drawn as the line controls
     // Line<first>, Line<first + 1> and Line<first + 2>. The ticks stand `middle` twips below
     // the lines' tops and stop just before their left edges.
     void addBracket(int first, int x, int openLeft, int openTop, int closeLeft, int closeTop, int middle = 120);
 
-    // Brackets given by their own coordinates: for each, a tick at `top` from `x` to
-    // `openLeft`, the vertical stroke down to `bottom`, and a tick there to `closeLeft`, drawn
-    // as Line<first>, Line<first + 1>, ... in that order.
-    struct BracketLines {
-        int x, top, openLeft, bottom, closeLeft;
-    };
-    void addBrackets(int first, std::initializer_list<BracketLines> brackets);
 
     // The window holds what it shows (the controls it holds directly, and a margin): it grows
     // when its lines are wider here than in its design or a value has grown, goes back to its
