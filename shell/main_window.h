@@ -1,8 +1,10 @@
 #pragma once
 // The main window: the frame of every other window, its menus, its blinking status bar.
+#include "framework/form.h"
 #include "framework/host.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 
@@ -13,7 +15,6 @@ class QMdiSubWindow;
 class QStatusBar;
 class QTimer;
 
-namespace framework { class Form; }
 
 namespace shell {
 
@@ -46,7 +47,9 @@ public:
 
     // The menu "E&xibir" (view_menu.cpp): the desk check of the active problem window, going
     // back a step, the run that plays by itself, and export.
-    DeskCheck* deskCheck() const { return desk_; }
+    DeskCheck* deskCheck();
+    // The problem window shown last, whose desk check the menu shows.
+    framework::Form* activeProblem() const { return problem_; }
     QTimer* playTimer() const { return play_; }
     // One step of "Executar sozinho" (what its timer does at each beat).
     void playStep();
@@ -92,6 +95,7 @@ private:
     QTimer* timer_ = nullptr;
     HelpWindow* help_ = nullptr;
     DeskCheck* desk_ = nullptr;
+    QPointer<framework::Form> problem_;
     QTimer* play_ = nullptr;
     int zoom_ = 100;
     std::int16_t blinkFlag_ = 0;

@@ -56,22 +56,13 @@ void Zarpa01::buildViewMenu()
     view->setObjectName(QStringLiteral("MnuExibir"));
     view->menuAction()->setObjectName(QStringLiteral("MnuExibir"));
 
-    desk_ = new DeskCheck(this);
-    addDockWidget(Qt::RightDockWidgetArea, desk_);
-    desk_->hide();
-
     QAction* table = addItem(view, "MnuTesteMesa", QStringLiteral("&Teste de mesa"), QKeySequence(Qt::CTRL | Qt::Key_T));
     table->setCheckable(true);
     connect(table, &QAction::toggled, this, [this](bool on) { showDeskCheck(on); });
-    connect(desk_, &QDockWidget::visibilityChanged, this, [this, table] {
-        // Closed by its own button, or shown again: the item follows.
-        if (!isHidden())
-            table->setChecked(desk_->isVisible());
-    });
 
     view->addSeparator();
     connect(addItem(view, "MnuVoltarPasso", QStringLiteral("&Voltar um passo"), QKeySequence(Qt::ALT | Qt::Key_Left)),
-            &QAction::triggered, this, [this] { desk_->back(); });
+            &QAction::triggered, this, [this] { deskCheck()->back(); });
     connect(addItem(view, "MnuAvancarPasso", QStringLiteral("&Avançar um passo"),
                     QKeySequence(Qt::ALT | Qt::Key_Right)),
             &QAction::triggered, this, [this] { stepForward(); });
@@ -127,7 +118,27 @@ void Zarpa01::buildViewMenu()
             &QAction::triggered, this, [this] { exportChosen(); });
 
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { followActiveWindow(); });
+}
+
+DeskCheck* Zarpa01::deskCheck()
+{
+    // Made the first time it is asked for: a program whose desk check is never shown does not
+    // pay for it.
+    if (desk_)
+        return desk_;
+    desk_ = new DeskCheck(this);
+    desk_->hide();
+    addDockWidget(Qt::RightDockWidgetArea, desk_);
+    desk_->setScale(framework::scale());
+    desk_->follow(problem_);
+    QAction* table = menuItem(QStringLiteral("MnuTesteMesa"));
+    connect(desk_, &QDockWidget::visibilityChanged, this, [this, table] {
+        // Closed by its own button, or shown again: the item follows.
+        if (!isHidden())
+            table->setChecked(desk_->isVisible());
+    });
     connect(desk_, &DeskCheck::widened, this, [this] { fitDeskCheck(); });
+    return desk_;
 }
 
 void Zarpa01::setZoom(int percent)
@@ -167,7 +178,8 @@ void Zarpa01::setZoom(int percent)
     menuBar()->setFont(menus);
     statusLabel_->setFont(framework::makeFont(framework::Panel));
     statusBar_->setFixedHeight(framework::px(495));
-    desk_->setScale(framework::scale());
+    if (desk_)
+        desk_->setScale(framework::scale());
     followActiveWindow();
 
     // The main window at its designed size, grown for the active window and the desk check.
@@ -188,17 +200,20 @@ void Zarpa01::followActiveWindow()
     // no active window leave it as it is.
     QMdiSubWindow* active = mdi_->activeSubWindow();
     auto form = active ? qobject_cast<framework::Form*>(active->widget()) : nullptr;
-    if (form && form->run())
-        desk_->follow(form);
+    if (form && form->run()) {
+        problem_ = form;
+        if (desk_)
+            desk_->follow(form);
+    }
 }
 
 void Zarpa01::showDeskCheck(bool on)
 {
-    if (on == desk_->isVisible())
+    if (on == (desk_ && desk_->isVisible()))
         return;
     if (on) {
         followActiveWindow();
-        desk_->show();
+        deskCheck()->show();
         // From the keyboard alone: the arrows choose the step at once.
         desk_->table()->setFocus(Qt::ShortcutFocusReason);
     } else {
@@ -208,7 +223,7 @@ void Zarpa01::showDeskCheck(bool on)
 
 void Zarpa01::fitDeskCheck()
 {
-    if (!desk_->isVisible())
+    if (!desk_ || !desk_->isVisible())
         return;
     const int want = desk_->neededWidth();
     const int grow = want - desk_->width();
@@ -230,7 +245,7 @@ void Zarpa01::fitDeskCheck()
 
 void Zarpa01::stepForward()
 {
-    framework::Form* form = desk_->form();
+    framework::Form* form = problem_;
     framework::RunCycle* cycle = form ? form->run() : nullptr;
     if (!cycle || !cycle->canContinue())
         return;
@@ -242,7 +257,7 @@ void Zarpa01::setPlaying(bool on)
 {
     QAction* item = menuItem(QStringLiteral("MnuExecutar"));
     if (on) {
-        framework::Form* form = desk_->form();
+        framework::Form* form = problem_;
         if (!form || !form->run() || !form->run()->canContinue())
             on = false;
     }
@@ -259,7 +274,7 @@ void Zarpa01::setPlaying(bool on)
 
 void Zarpa01::playStep()
 {
-    framework::Form* form = desk_->form();
+    framework::Form* form = problem_;
     framework::RunCycle* cycle = form ? form->run() : nullptr;
     if (!cycle || !cycle->canContinue() || !form->isVisible()) {
         setPlaying(false);
@@ -277,10 +292,10 @@ void Zarpa01::playStep()
 
 void Zarpa01::exportChosen()
 {
-    if (!desk_->form())
+    if (!problem_)
         return;
     const QString file = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Exportar teste de mesa"), desk_->form()->windowTitle().trimmed(),
+        this, QStringLiteral("Exportar teste de mesa"), problem_->windowTitle().trimmed(),
         QStringLiteral("Documento PDF (*.pdf);;Planilha CSV (*.csv)"));
     if (file.isEmpty())
         return;
@@ -290,14 +305,15 @@ void Zarpa01::exportChosen()
 
 bool Zarpa01::exportDeskCheck(const QString& file)
 {
-    framework::Form* form = desk_->form();
+    framework::Form* form = problem_;
     if (!form)
         return false;
+    DeskCheck* desk = deskCheck();
     if (file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
         QFile out(file);
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return false;
-        const QByteArray text = desk_->csv().toUtf8();
+        const QByteArray text = desk->csv().toUtf8();
         return out.write(text) == text.size();
     }
 
@@ -314,13 +330,13 @@ bool Zarpa01::exportDeskCheck(const QString& file)
     QString html = QStringLiteral("<h2>%1</h2><p>%2</p><p><img src=\"janela.png\"></p><h3>Teste de mesa</h3>")
                        .arg(form->windowTitle().trimmed().toHtmlEscaped(), statementOf(form->objectName()).toHtmlEscaped());
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>Passo</th>");
-    for (const QString& heading : desk_->columns())
+    for (const QString& heading : desk->columns())
         html += QStringLiteral("<th>%1</th>").arg(heading.toHtmlEscaped());
     html += QStringLiteral("</tr>");
-    const QTableWidget* table = desk_->table();
-    for (int r = 1; r <= desk_->rows(); ++r) {
+    const QTableWidget* table = desk->table();
+    for (int r = 1; r <= desk->rows(); ++r) {
         html += QStringLiteral("<tr><td align=\"right\">%1</td>").arg(r);
-        const QStringList fields = desk_->row(r);
+        const QStringList fields = desk->row(r);
         for (int c = 0; c < fields.size(); ++c) {
             const QTableWidgetItem* item = table->item(r - 1, c);
             const bool changed = item && item->font().bold();

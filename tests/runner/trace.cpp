@@ -88,8 +88,9 @@ bool Runner::deskCheckCommand(int number, const QString& line, const QStringList
     const QString& cmd = w[0];
     auto usage = [&](const char* form) { fail(number, line, QStringLiteral("usage: %1").arg(QLatin1String(form))); };
     auto check = [&](bool ok, const QString& expected, const QString& got) { verdict(number, line, ok, expected, got); };
-    shell::DeskCheck* desk = main_->deskCheck();
-    framework::Form* active = desk->form();
+    framework::Form* active = main_->activeProblem();
+    // Made only for the commands that read it, as the program makes it only when asked.
+    const auto deskCheck = [this] { return main_->deskCheck(); };
 
     if (cmd == QLatin1String("trace")) {
         bool ok = false;
@@ -98,6 +99,7 @@ bool Runner::deskCheckCommand(int number, const QString& line, const QStringList
             return usage("trace go K"), true;
         if (!active)
             return fail(number, line, QStringLiteral("no problem window is active")), true;
+        shell::DeskCheck* desk = deskCheck();
         if (row > desk->rows())
             return fail(number, line, QStringLiteral("the desk check has %1 rows").arg(desk->rows())), true;
         desk->choose(row);
@@ -137,6 +139,7 @@ bool Runner::deskCheckCommand(int number, const QString& line, const QStringList
 
     if (w[1] == QLatin1String("trace")) {
         const QString& what = w[2];
+        const shell::DeskCheck* desk = deskCheck();
         if (what == QLatin1String("columns"))
             return check(desk->columns() == w.mid(3), quotedList(w.mid(3)), quotedList(desk->columns())), true;
         if (what == QLatin1String("rows") && w.size() == 4)
@@ -173,7 +176,7 @@ bool Runner::deskCheckCommand(int number, const QString& line, const QStringList
             if (!parseCsv(text, rows))
                 return fail(number, line, QStringLiteral("%1 is not CSV: a quote is not closed or the last line has no end").arg(file)), true;
             // Field by field against what the table on screen shows.
-            const QTableWidget* table = desk->table();
+            const QTableWidget* table = deskCheck()->table();
             QStringList differences;
             if (int(rows.size()) != table->rowCount() + 1)
                 differences << QStringLiteral("%1 lines for %2 rows and the headings").arg(rows.size()).arg(table->rowCount());
