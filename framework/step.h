@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <vector>
 
 namespace framework {
@@ -67,9 +68,19 @@ struct Step {
         return *this;
     }
     Step& rest(const QString& line = {}) { return add(Effect::Rest, line), *this; }
-    Step& caption(const QString& control, const QString& text) { return add(Effect::Caption, control).text = text, *this; }
+    // A caption written again before anything shows it (a message box) replaces the earlier one.
+    Step& caption(const QString& control, const QString& text)
+    {
+        forget([&](const Effect& e) { return e.kind == Effect::Caption && e.control == control; });
+        return add(Effect::Caption, control).text = text, *this;
+    }
     Step& row(const QString& list, const QString& text) { return add(Effect::Row, list).text = text, *this; }
-    Step& clearList(const QString& list) { return add(Effect::Clear, list), *this; }
+    // A list emptied drops the rows added to it since anything showed them.
+    Step& clearList(const QString& list)
+    {
+        forget([&](const Effect& e) { return (e.kind == Effect::Row || e.kind == Effect::Clear) && e.control == list; });
+        return add(Effect::Clear, list), *this;
+    }
     Step& enable(const QString& control, bool on = true) { return add(Effect::Enable, control).on = on, *this; }
     Step& show(const QString& control, bool on = true) { return add(Effect::Show, control).on = on, *this; }
     Step& focus(const QString& control) { return add(Effect::Focus, control), *this; }
@@ -81,6 +92,7 @@ struct Step {
         e.text = text;
         e.number = buttons;
         e.title = title;
+        shown_ = effects.size();
         return *this;
     }
     Step& say(QStringList values, const QString& said)
@@ -100,6 +112,15 @@ struct Step {
     }
 
 private:
+    // Drops the effects since the last message box that match: a long loop in one click then
+    // holds only what the window shows at its end.
+    template <class Match>
+    void forget(Match match)
+    {
+        effects.erase(std::remove_if(effects.begin() + std::ptrdiff_t(shown_), effects.end(), match), effects.end());
+    }
+    std::size_t shown_ = 0;  // the effects before this one were shown by a message box
+
     Effect& add(Effect::Kind kind, const QString& control)
     {
         Effect& e = effects.emplace_back();

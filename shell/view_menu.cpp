@@ -16,8 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -319,12 +318,11 @@ bool Zarpa01::exportDeskCheck(const QString& file)
 
     // The PDF: the window's title, the statement, a picture of the window as it is now, and
     // the table, as the screen shows them.
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(form->windowTitle().trimmed());
-    printer.setCreator(QStringLiteral("Matravel"));
+    QPdfWriter pdf(file);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setResolution(300);
+    pdf.setTitle(form->windowTitle().trimmed());
+    pdf.setCreator(QStringLiteral("Matravel"));
 
     QTextDocument doc;
     QString html = QStringLiteral("<h2>%1</h2><p>%2</p><p><img src=\"janela.png\"></p><h3>Teste de mesa</h3>")
@@ -352,13 +350,13 @@ bool Zarpa01::exportDeskCheck(const QString& file)
     html += QStringLiteral("</table>");
     doc.setHtml(html);
     // The picture is as wide as the page at most.
-    const QSizeF page = printer.pageRect(QPrinter::Point).size();
+    const QSizeF page = pdf.pageLayout().paintRect(QPageLayout::Point).size();
     doc.setPageSize(page);
     const QImage picture = form->grab().toImage();
     const double fit = qMin(1.0, (page.width() - 40) / qMax(1, picture.width()));
     doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("janela.png")),
                     picture.scaledToWidth(int(picture.width() * fit), Qt::SmoothTransformation));
-    doc.print(&printer);
+    doc.print(&pdf);
     return QFile::exists(file) && QFile(file).size() > 0;
 }
 

@@ -12,6 +12,26 @@ const QString Sums = QStringLiteral("List2");
 const QString Divisors = QStringLiteral("List3");
 }  // namespace
 
+Examined examine(const Value& N)
+{
+    const Value one = Value::integer(1);
+    Examined e;
+    e.Soma = Value::integer(0);
+    // The end of the loop is taken once, when it starts; "Cont = N + 1" ends it early.
+    const int16_t last = N.toInteger();
+    for (int16_t Cont = 2; Cont <= last; Cont = num::addInteger(Cont, 1)) {
+        const Value cont = Value::integer(Cont);
+        if (num::mod(N, cont) == 0) {
+            e.Soma = e.Soma + N / cont;
+            e.sums << shown(e.Soma);
+            e.divisors << shown(N / cont);
+            if (e.Soma > N)
+                Cont = (N + one).toInteger();
+        }
+    }
+    return e;
+}
+
 QStringList PerfectNumbers::columns() const { return {QStringLiteral("N"), QStringLiteral("Soma")}; }
 
 QStringList PerfectNumbers::values() const { return {shown(N), shown(Soma)}; }
@@ -30,21 +50,14 @@ void PerfectNumbers::command(const QString&, const framework::Inputs&, framework
         s.clearList(Sums).clearList(Divisors);
         N = N + one;
         s.caption(QStringLiteral("Wn"), shown(N));
-        Soma = Value::integer(0);
-        QStringList parcels;
-        // The end of the loop is taken once, when it starts; "Cont = N + 1" ends it early.
-        const int16_t last = N.toInteger();
-        for (int16_t Cont = 2; Cont <= last; Cont = num::addInteger(Cont, 1)) {
-            const Value cont = Value::integer(Cont);
-            if (num::mod(N, cont) == 0) {
-                Soma = Soma + N / cont;
-                s.row(Sums, shown(Soma));
-                s.row(Divisors, shown(N / cont));
-                parcels << shown(N / cont);
-                if (Soma > N)
-                    Cont = (N + one).toInteger();
-            }
-        }
+        // The rows of each N replace those of the one before: only the last are shown.
+        const Examined e = examine(N);
+        Soma = e.Soma;
+        for (const QString& row : e.sums)
+            s.row(Sums, row);
+        for (const QString& row : e.divisors)
+            s.row(Divisors, row);
+        const QStringList& parcels = e.divisors;
         if (Soma == N) {
             s.message(shown(num::concat(N, Value::text(" è um número perfeito"))), framework::Information,
                       QStringLiteral("Valor Válido"));

@@ -6,6 +6,14 @@
 
 namespace problems {
 
+// What the loop over Cont writes for one N: the running sums (List2), the divisors N / Cont
+// from the largest down (List3), until the sum passes N; and Soma at its end.
+struct Examined {
+    QStringList sums, divisors;
+    num::Value Soma;
+};
+Examined examine(const num::Value& N);
+
 class PerfectNumbers : public framework::AlgorithmOf<PerfectNumbers> {
 public:
     QStringList columns() const override;
