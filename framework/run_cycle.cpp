@@ -212,6 +212,8 @@ void RunCycle::clickEnded()
     if (!pending_)
         return;
     pending_ = false;
+    // The window lays itself out for what the step wrote before it is recorded.
+    form_->rearrange();
     record();
     emit stepped();
 }
@@ -287,11 +289,16 @@ int RunCycle::firstRowOf(int step) const
     return step <= 0 || records_.empty() ? 0 : int(records_[size_t(step) - 1].traceRows);
 }
 
-bool RunCycle::canContinue() const
+QPushButton* RunCycle::nextCommand() const
 {
-    const QWidget* calculate = form_->control(spec_.calculate);
-    return calculate && calculate->isEnabled() && !calculate->isHidden()
-           && (stage_ == Stage::Ready || stage_ == Stage::Running);
+    if (stage_ != Stage::Ready && stage_ != Stage::Running)
+        return nullptr;
+    QStringList commands{spec_.calculate};
+    commands += spec_.otherCommands;
+    for (const QString& name : commands)
+        if (QPushButton* command = form_->button(name); command && command->isEnabled() && !command->isHidden())
+            return command;
+    return nullptr;
 }
 
 int RunCycle::rowsShown() const { return records_.empty() ? 0 : int(records_[size_t(shown_)].traceRows); }

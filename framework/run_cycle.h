@@ -9,6 +9,7 @@
 #include <memory>
 #include <set>
 
+class QPushButton;
 class QWidget;
 
 namespace framework {
@@ -63,8 +64,11 @@ public:
     void clickEnded();
     // How the step shown ended (GoesOn at step 0).
     Step::Run endOf(int step) const { return step > 0 && step <= steps() ? records_[size_t(step)].end : Step::Run::GoesOn; }
-    // Whether a command can continue the run from the step shown.
-    bool canContinue() const;
+    // The command that continues the run from the step shown: the calculate command, or in a
+    // window of several stages the first of its other commands that is offered; null when the
+    // run is over.
+    QPushButton* nextCommand() const;
+    bool canContinue() const { return nextCommand() != nullptr; }
     // Takes over the run of the same window made anew (at another zoom): its steps, its
     // working values and the step shown, which the window is brought back to.
     void adopt(RunCycle& other);

@@ -3,6 +3,7 @@
 #include "framework/controls.h"
 #include "framework/form.h"
 
+#include <QLabel>
 #include <QListWidget>
 
 namespace framework {
@@ -37,6 +38,10 @@ ControlState stateOf(const QWidget* control, const ControlState* before)
     s.enabled = !control->testAttribute(Qt::WA_ForceDisabled);
     s.visible = !control->isHidden();
     s.geometry = control->geometry();
+    // An empty label with no frame shows nothing: only its top-left corner counts.
+    if (auto label = qobject_cast<const QLabel*>(control);
+        label && s.text.isEmpty() && label->frameShape() == QFrame::NoFrame && !label->autoFillBackground())
+        s.geometry.setSize(QSize());
     // Only a control placed in twips keeps its top (a shape the program moves).
     const QVariant top = control->property("topTwips");
     s.top = top.isValid() ? top.toFloat() : ControlState::NoTop;
@@ -136,6 +141,8 @@ void WindowState::restore(Form& form) const
         }
         if (auto line = dynamic_cast<LineControl*>(control))
             line->setStroke(s.geometry, s.stroke);
+        else if (s.geometry.isEmpty() && qobject_cast<QLabel*>(control))
+            control->move(s.geometry.topLeft());
         else if (control->geometry() != s.geometry)
             control->setGeometry(s.geometry);
         if (s.top != ControlState::NoTop && topTwips(control) != s.top)
@@ -156,8 +163,34 @@ QStringList WindowState::differences(const WindowState& other, const Form& form)
     const auto& controls = form.controls();
     for (size_t i = 0; i < controls.size(); ++i) {
         const bool here = i < this->controls.size(), there = i < other.controls.size();
-        if (here != there || (here && !(this->controls[i] == other.controls[i])))
+        if (here != there) {
             names << controls[i]->objectName();
+            continue;
+        }
+        if (!here || this->controls[i] == other.controls[i])
+            continue;
+        // What differs, as "Label2(6) (text, place)".
+        const ControlState& a = this->controls[i];
+        const ControlState& b = other.controls[i];
+        QStringList what;
+        if (a.text != b.text)
+            what << QStringLiteral("text");
+        if (a.fore != b.fore)
+            what << QStringLiteral("colour");
+        if (a.enabled != b.enabled)
+            what << QStringLiteral("enabled");
+        if (a.visible != b.visible)
+            what << QStringLiteral("visible");
+        const auto rect = [](const QRect& r) { return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); };
+        if (a.geometry != b.geometry)
+            what << QStringLiteral("place %1, not %2").arg(rect(a.geometry), rect(b.geometry));
+        if (a.top != b.top)
+            what << QStringLiteral("top %1, not %2").arg(a.top).arg(b.top);
+        if (a.stroke != b.stroke)
+            what << QStringLiteral("stroke");
+        if (what.isEmpty())
+            what << QStringLiteral("rows");
+        names << QStringLiteral("%1 (%2)").arg(controls[i]->objectName(), what.join(QStringLiteral(", ")));
     }
     return names;
 }

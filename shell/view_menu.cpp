@@ -246,10 +246,8 @@ void Zarpa01::stepForward()
 {
     framework::Form* form = problem_;
     framework::RunCycle* cycle = form ? form->run() : nullptr;
-    if (!cycle || !cycle->canContinue())
-        return;
-    if (QPushButton* calculate = form->button(cycle->spec().calculate))
-        calculate->click();
+    if (QPushButton* next = cycle ? cycle->nextCommand() : nullptr)
+        next->click();
 }
 
 void Zarpa01::setPlaying(bool on)
@@ -319,7 +317,10 @@ bool Zarpa01::exportDeskCheck(const QString& file)
     // The PDF: the window's title, the statement, a picture of the window as it is now, and
     // the table, as the screen shows them.
     QPdfWriter pdf(file);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
+    // A table of many columns is laid across the page, in smaller letters.
+    const int columns = int(desk->columns().size());
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), columns > 8 ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                  QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     pdf.setResolution(300);
     pdf.setTitle(form->windowTitle().trimmed());
     pdf.setCreator(QStringLiteral("Matravel"));
@@ -327,7 +328,9 @@ bool Zarpa01::exportDeskCheck(const QString& file)
     QTextDocument doc;
     QString html = QStringLiteral("<h2>%1</h2><p>%2</p><p><img src=\"janela.png\"></p><h3>Teste de mesa</h3>")
                        .arg(form->windowTitle().trimmed().toHtmlEscaped(), statementOf(form->objectName()).toHtmlEscaped());
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>Passo</th>");
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"font-size: %1pt\">"
+                           "<tr><th>Passo</th>")
+                .arg(columns > 12 ? 6 : 8);
     for (const QString& heading : desk->columns())
         html += QStringLiteral("<th>%1</th>").arg(heading.toHtmlEscaped());
     html += QStringLiteral("</tr>");

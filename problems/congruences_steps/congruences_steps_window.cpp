@@ -269,15 +269,17 @@ CongruencesStepsWindow::CongruencesStepsWindow()
     // The window has no new-calculation command of its own: every stage's button runs its
     // stage, and a run-time error leaves the button of the stage offered (the algorithm's step
     // says which), so the student can correct the boxes and go again.
-    RunCycle* cycle = setRun(std::make_unique<CongruencesSteps>(),
+    setRun(std::make_unique<CongruencesSteps>(),
                              {.calculate = QStringLiteral("Cmd_Calc_MDC"),
                               .end = RunSpec::End::Hide,
                               .otherCommands = {QStringLiteral("Cmd_Calc_MOD"), QStringLiteral("Cmd_Next"),
                                                 QStringLiteral("Cmd_Final")}});
-    // What a step wrote stands clear of its neighbours.
-    connect(cycle, &RunCycle::stepped, this, [this] { layOut(); });
     layOut();
 }
+
+// What a step wrote stands clear of its neighbours (the run cycle lays the window out after
+// every step, and after going back to one).
+void CongruencesStepsWindow::arrange() { layOut(); }
 
 // The window keeps what the interrupted click wrote, laid out as any step is.
 void CongruencesStepsWindow::afterRuntimeError() { layOut(); }

@@ -61,6 +61,7 @@ private:
     // pushing what stands to its right; the window grows when the strip has to move. It runs
     // after every step.
     void layOut();
+    void arrange() override;
     void layOutStrip(int shift);
     void layOutModRows();
     void layOutSummaryRows();

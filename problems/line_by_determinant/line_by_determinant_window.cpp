@@ -50,6 +50,7 @@ private:
     // Everything the click wrote, laid out so that no text covers another or passes the
     // window's edge: the determinant's columns, the rows below it, the window's size.
     void layOut();
+    void arrange() override;
     // The columns, bars and diagonals of the determinant; returns where the rows below it
     // must end, in pixels.
     int layOutDeterminant();
@@ -178,9 +179,11 @@ LineByDeterminantWindow::LineByDeterminantWindow()
     // Every click is a whole run; nothing is taken away.
     setRun(std::make_unique<LineByDeterminant>(),
            {.calculate = QStringLiteral("CmdSolve"), .end = RunSpec::End::Stay});
-    // What the click wrote is laid out afresh (also after a run-time error stopped it half-way).
-    onClick(CmdSolve_, [this] { layOut(); });
 }
+
+// What a click wrote is laid out afresh (also after a run-time error stopped it half-way, and
+// when the window is put back to an earlier click).
+void LineByDeterminantWindow::arrange() { layOut(); }
 
 void LineByDeterminantWindow::layOutPoints()
 {

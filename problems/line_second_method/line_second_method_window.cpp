@@ -38,6 +38,7 @@ private:
     void layOutPoints();
     // The answer clear of the window's edge.
     void placeAnswer();
+    void arrange() override;
 };
 
 LineSecondMethodWindow::LineSecondMethodWindow()
@@ -123,9 +124,11 @@ LineSecondMethodWindow::LineSecondMethodWindow()
     // Every click is a whole run; nothing is taken away.
     setRun(std::make_unique<LineSecondMethod>(),
            {.calculate = QStringLiteral("Cmd_Calculo"), .end = RunSpec::End::Stay});
-    // After the run's own handler, also when a run-time error stopped the click half-way.
-    onClick(calculate, [this] { placeAnswer(); });
 }
+
+// After each click, also when a run-time error stopped it half-way, and when the window is put
+// back to an earlier click.
+void LineSecondMethodWindow::arrange() { placeAnswer(); }
 
 void LineSecondMethodWindow::layOutPoints()
 {
