@@ -155,12 +155,16 @@ void DeskCheck::fill(int from)
     const int columns = table_->columnCount();
     QFont bold = table_->font();
     bold.setBold(true);
+    // Rows after the step shown are greyed.
+    const int shownRows = c ? c->rowsShown() : 0;
+    const QBrush now = table_->palette().text(), later(kLater);
     for (int r = from; r < int(trace.size()); ++r) {
         const framework::TraceRow& row = trace[size_t(r)];
         for (int col = 0; col < columns; ++col) {
             const bool said = col == columns - 1;
             const QString text = said ? row.said : row.values.value(col);
             auto item = new QTableWidgetItem(text);
+            item->setForeground(r < shownRows ? now : later);
             if (!said) {
                 const QString before = r > 0 ? trace[size_t(r) - 1].values.value(col) : QString();
                 if (text != before && !text.isEmpty()) {
@@ -173,6 +177,7 @@ void DeskCheck::fill(int from)
             table_->setItem(r, col, item);
         }
     }
+    greyFrom_ = shownRows;
     showChosen();
 }
 
@@ -225,12 +230,15 @@ void DeskCheck::showChosen()
     if (c && (selected_ > shownRows || selected_ <= c->firstRowOf(c->shownStep())))
         selected_ = shownRows;
     choosing_ = true;
-    for (int r = 0; r < table_->rowCount(); ++r) {
+    // Only the rows between the old and the new end of the step shown change colour.
+    const int from = qMax(0, qMin(greyFrom_, shownRows)), to = qMin(table_->rowCount(), qMax(greyFrom_, shownRows));
+    for (int r = from; r < to; ++r) {
         const QBrush brush = r < shownRows ? table_->palette().text() : QBrush(kLater);
         for (int col = 0; col < table_->columnCount(); ++col)
-            if (QTableWidgetItem* item = table_->item(r, col); item && item->foreground() != brush)
+            if (QTableWidgetItem* item = table_->item(r, col))
                 item->setForeground(brush);
     }
+    greyFrom_ = shownRows;
     if (selected_ > 0) {
         table_->setCurrentCell(selected_ - 1, 0);
         table_->selectRow(selected_ - 1);

@@ -65,6 +65,7 @@ private:
     QTableWidget* table_;
     QPointer<framework::Form> form_;
     int selected_ = 0;
+    int greyFrom_ = 0;  // rows from here on are drawn grey
     bool choosing_ = false;
     mutable bool stale_ = false;
 };
