@@ -92,9 +92,10 @@ void BouncingBall::command(const QString&, const framework::Inputs& in, framewor
         // "Novo_Calculo" is offered before "Calcular" is taken away, so that the focus
         // leaving "Calcular" goes to it.
         s.enable(QStringLiteral("Cmd_Novo")).done();
+        const QString times = shown(Cont) + (Cont == 1.0 ? QStringLiteral(" vez") : QStringLiteral(" vezes"));
         s.say(values(), said + QStringLiteral("H = %1 não é maior que 0,001: o laço termina; a bola percorreu %2 "
-                                              "e tocou %3 vez (es) no chão")
-                                   .arg(shown(H), shownDouble(Soma), shown(Cont)));
+                                              "e tocou %3 no chão")
+                                   .arg(shown(H), shownDouble(Soma), times));
     }
 }
 
