@@ -46,9 +46,9 @@ void FunctionTable::command(const QString&, const framework::Inputs& in, framewo
                 return;
         }
         point(s, said, doing);
-    } catch (const num::RuntimeError& error) {
-        s.say(values(),
-              said + doing + QStringLiteral(" interrompe o cálculo: ") + framework::runtimeErrorText(error.number()));
+    } catch (const num::RuntimeError&) {
+        // The run cycle adds the error's own text after it.
+        s.say(values(), said + doing + QStringLiteral(" interrompe o cálculo"));
         throw;
     }
 }
