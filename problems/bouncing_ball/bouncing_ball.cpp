@@ -65,10 +65,9 @@ void BouncingBall::command(const QString&, const framework::Inputs& in, framewor
         s.row(QStringLiteral("SomList"), shownDouble(Soma));
         try {
             Soma = num::checked(Soma + H.toDouble());
-        } catch (const num::RuntimeError& error) {
-            s.say(values(), said + QStringLiteral("; Soma + H passa do maior Double: erro de execução %1, a bola "
-                                                  "não conta o toque")
-                                       .arg(error.number()));
+        } catch (const num::RuntimeError&) {
+            // The run cycle adds the error's own text after it.
+            s.say(values(), said + QStringLiteral("; Soma + H passa do maior Double e a bola não conta o toque"));
             throw;
         }
         s.row(QStringLiteral("SomaList"), shownDouble(Soma));
@@ -92,9 +91,10 @@ void BouncingBall::command(const QString&, const framework::Inputs& in, framewor
         // "Novo_Calculo" is offered before "Calcular" is taken away, so that the focus
         // leaving "Calcular" goes to it.
         s.enable(QStringLiteral("Cmd_Novo")).done();
+        const QString times = shown(Cont) + (Cont == 1.0 ? QStringLiteral(" vez") : QStringLiteral(" vezes"));
         s.say(values(), said + QStringLiteral("H = %1 não é maior que 0,001: o laço termina; a bola percorreu %2 "
-                                              "e tocou %3 vez (es) no chão")
-                                   .arg(shown(H), shownDouble(Soma), shown(Cont)));
+                                              "e tocou %3 no chão")
+                                   .arg(shown(H), shownDouble(Soma), times));
     }
 }
 

@@ -74,9 +74,9 @@ void DigitSum::command(const QString&, const framework::Inputs& in, framework::S
             s.say(values(),
                   said + QStringLiteral("N = 0: o laço termina, a soma dos dígitos é %1").arg(shownWhole(Soma)));
         }
-    } catch (const num::RuntimeError& error) {
-        s.say(values(),
-              said + doing + QStringLiteral(" interrompe o cálculo: ") + framework::runtimeErrorText(error.number()));
+    } catch (const num::RuntimeError&) {
+        // The run cycle adds the error's own text after it.
+        s.say(values(), said + doing + QStringLiteral(" interrompe o cálculo"));
         throw;
     }
 }

@@ -5,8 +5,12 @@
 #include "framework/form.h"
 #include "problems/problems.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace problems {
 
@@ -19,6 +23,22 @@ constexpr FontSpec Pt18Bold{18, true};
 constexpr FontSpec Pt135Italic{13.5, false, true};
 // The least room kept between two columns when one has widened for its rows.
 constexpr int kGap = 120;
+
+// Where the line of text a box shows ends below, in its window's pixels: the box centres the
+// line in what its frame and margins leave.
+int textBottom(const QLineEdit* box)
+{
+    QStyleOptionFrame opt;
+    opt.initFrom(box);
+    opt.rect = box->rect();
+    opt.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box) : 0;
+    const QMargins m = box->textMargins();
+    const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box)
+                           .adjusted(m.left() + 2, m.top() + 1, -m.right() - 2, -m.bottom() - 1);
+    const QFontMetrics fm(box->font());
+    const QRect line = QStyle::alignedRect(Qt::LeftToRight, box->alignment(), QSize(1, fm.height()), room);
+    return box->y() + line.bottom() + 1;
+}
 }  // namespace
 
 class DigitSumWindow : public Form {
@@ -31,6 +51,7 @@ private:
     void arrange() override;
 
     QLineEdit* Num_;
+    QPushButton* Resposta_;
     QListWidget *R_, *N_, *Div_, *Dez_, *Som_, *Sol_, *Resto_;
 };
 
@@ -71,6 +92,7 @@ DigitSumWindow::DigitSumWindow()
         {C::Button, "Command1", "Próximo", {3240, 5880, 1455, 735}},
     });
     Num_ = textBox(QStringLiteral("Num"));
+    Resposta_ = button(QStringLiteral("Resposta"));
     R_ = listBox(QStringLiteral("R"));
     N_ = listBox(QStringLiteral("N"));
     Div_ = listBox(QStringLiteral("Div"));
@@ -102,6 +124,9 @@ DigitSumWindow::DigitSumWindow()
 void DigitSumWindow::arrange()
 {
     Num_->resize(widthToShow(Num_, px(1575)), Num_->height());
+    // The button is designed over the lower edge of the box; in a larger face the number would
+    // run under it, and the button stands lower.
+    Resposta_->move(Resposta_->x(), qMax(px(480), textBottom(Num_)));
     // Each column stands where it was designed, or just right of the one before when that one
     // has widened for its rows.
     const int gap = px(kGap);

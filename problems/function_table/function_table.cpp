@@ -46,9 +46,9 @@ void FunctionTable::command(const QString&, const framework::Inputs& in, framewo
                 return;
         }
         point(s, said, doing);
-    } catch (const num::RuntimeError& error) {
-        s.say(values(),
-              said + doing + QStringLiteral(" interrompe o cálculo: ") + framework::runtimeErrorText(error.number()));
+    } catch (const num::RuntimeError&) {
+        // The run cycle adds the error's own text after it.
+        s.say(values(), said + doing + QStringLiteral(" interrompe o cálculo"));
         throw;
     }
 }
@@ -89,8 +89,10 @@ void FunctionTable::point(framework::Step& s, const QString& said, QString& doin
     if (!(X <= b)) {
         // "Novo Cálculo" first, so that the focus leaving "Calcule" goes to it.
         s.enable(QStringLiteral("CmdNovo")).enable(QStringLiteral("Command1"), false).done();
-        s.say(values(), said + QStringLiteral("X = %1 > b = %2: o laço termina, a tabela tem %3 pontos")
-                                   .arg(shown(X), shown(b), shownCurrency(Cont)));
+        const QString points = shownCurrency(Cont);
+        s.say(values(), said + QStringLiteral("X = %1 > b = %2: o laço termina, a tabela tem %3 %4")
+                                   .arg(shown(X), shown(b), points,
+                                        points == QLatin1String("1") ? QStringLiteral("ponto") : QStringLiteral("pontos")));
         return;
     }
 

@@ -138,8 +138,9 @@ void LineByDeterminant::command(const QString&, const Inputs& in, Step& s)
         working = QStringLiteral("b = X0 - X1");
         b = num::checked(x0 - x1);
         s.say(values(), QStringLiteral("b = X0 - X1 = %1").arg(strOf(*b).trimmed()));
-    } catch (const num::RuntimeError& error) {
-        s.say(values(), QStringLiteral("%1: %2, o cálculo para aqui").arg(working, runtimeErrorText(error.number())));
+    } catch (const num::RuntimeError&) {
+        // The run cycle adds the error's own text after it.
+        s.say(values(), working + QStringLiteral(" interrompe o cálculo"));
         throw;
     }
 

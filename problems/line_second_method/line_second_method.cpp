@@ -58,8 +58,9 @@ void LineSecondMethod::command(const QString&, const framework::Inputs& in, fram
         s.caption(QStringLiteral("Wa"), shown(a));
         s.caption(QStringLiteral("Wb"), shown(b));
         s.caption(QStringLiteral("Wc"), shownDouble(*c));
-    } catch (const num::RuntimeError& error) {
-        s.say(values(), QStringLiteral("%1: %2, o cálculo para aqui").arg(working, framework::runtimeErrorText(error.number())));
+    } catch (const num::RuntimeError&) {
+        // The run cycle adds the error's own text after it.
+        s.say(values(), working + QStringLiteral(" interrompe o cálculo"));
         throw;
     }
 

@@ -67,10 +67,10 @@ void SeriesS::command(const QString&, const framework::Inputs& in, framework::St
     QString doing;
     try {
         addTerm(typedX, s, said, doing);
-    } catch (const num::RuntimeError& error) {
-        s.say(values(), said + QStringLiteral("; %1 dá erro de execução %2: o cálculo para aqui")
-                                   .arg(doing)
-                                   .arg(error.number()));
+    } catch (const num::RuntimeError&) {
+        // The run cycle adds the error's own text after it.
+        s.say(values(), (said.isEmpty() ? QString() : said + QStringLiteral("; ")) + doing
+                            + QStringLiteral(" interrompe o cálculo"));
         throw;
     }
     s.say(values(), said);

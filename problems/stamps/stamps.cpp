@@ -10,6 +10,12 @@ using num::Value;
 
 namespace {
 const QString kTitle = QStringLiteral("Trocar selos");
+
+// A count of stamps in words: "1 selo", "4 selos" (and "0 selos").
+QString stamps(const QString& count)
+{
+    return count + (count == QLatin1String("1") ? QStringLiteral(" selo") : QStringLiteral(" selos"));
+}
 }
 
 bool exactChange(num::Currency amount)
@@ -86,8 +92,8 @@ void Stamps::command(const QString&, const framework::Inputs& in, framework::Ste
     } else {
         s.caption(QStringLiteral("Selo3"), shown(Cont3));
         s.caption(QStringLiteral("Selo5"), shownWhole(Cont5));
-        s.say(values(), QStringLiteral("Valor = 0: o laço termina; %1 selos de 3 e %2 selos de 5")
-                            .arg(shown(Cont3), shownWhole(Cont5)));
+        s.say(values(), QStringLiteral("Valor = 0: o laço termina; %1 de 3 e %2 de 5")
+                            .arg(stamps(shown(Cont3)), stamps(shownWhole(Cont5))));
         s.done();
     }
 }
