@@ -92,14 +92,21 @@ void DeskCheck::follow(framework::Form* form)
 {
     if (form == form_)
         return;
-    if (RunCycle* old = cycle())
-        disconnect(old, nullptr, this, nullptr);
+    if (form_) {
+        disconnect(form_, nullptr, this, nullptr);
+        if (RunCycle* old = cycle())
+            disconnect(old, nullptr, this, nullptr);
+    }
     form_ = form;
     if (RunCycle* c = cycle()) {
         connect(c, &RunCycle::stepped, this, &DeskCheck::append);
         connect(c, &RunCycle::traceCleared, this, &DeskCheck::rebuild);
         connect(c, &RunCycle::moved, this, &DeskCheck::showChosen);
-        connect(c, &QObject::destroyed, this, [this] { follow(nullptr); });
+        // A closed window takes its desk check with it.
+        connect(form, &QObject::destroyed, this, [this] {
+            form_ = nullptr;
+            rebuild();
+        });
     }
     rebuild();
 }
