@@ -188,6 +188,8 @@ LineByDeterminantWindow::LineByDeterminantWindow()
     arrangeOnResize({X0_[0], X0_[1], Y0_[0], Y0_[1], X1_[0], X1_[1], Y1_[0], Y1_[1], Calc_[0], Calc_[1],
                      Calc1_[0], Calc1_[1], Calc1_[2], Calc1_[3], Calc1_[4], Calc1_[5], Calc1_[6], Calc1_[7],
                      Calc1_[8], Calc1_[9], Calc1_[10], Calc1_[11], Resposta_});
+    // And once more when the click is over, for a caption that changed without changing size.
+    onClick(CmdSolve_, [this] { layOut(); });
 }
 
 void LineByDeterminantWindow::layOutPoints()
