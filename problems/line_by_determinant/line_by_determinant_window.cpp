@@ -44,13 +44,17 @@ class LineByDeterminantWindow : public Form {
 public:
     LineByDeterminantWindow();
 
+protected:
+    // The window laid out again for what it shows: after a click, a step gone back to, or a
+    // zoom.
+    void arrange() override { layOut(); }
+
 private:
     // The boxes of the two points wide enough for their coordinates, and what follows them.
     void layOutPoints();
     // Everything the click wrote, laid out so that no text covers another or passes the
     // window's edge: the determinant's columns, the rows below it, the window's size.
     void layOut();
-    void arrange() override;
     // The columns, bars and diagonals of the determinant; returns where the rows below it
     // must end, in pixels.
     int layOutDeterminant();
@@ -179,11 +183,12 @@ LineByDeterminantWindow::LineByDeterminantWindow()
     // Every click is a whole run; nothing is taken away.
     setRun(std::make_unique<LineByDeterminant>(),
            {.calculate = QStringLiteral("CmdSolve"), .end = RunSpec::End::Stay});
+    // What the click writes is laid out afresh as it is written (also when a run-time error
+    // stops it half-way), so that the step the desk check keeps is the window as laid out.
+    arrangeOnResize({X0_[0], X0_[1], Y0_[0], Y0_[1], X1_[0], X1_[1], Y1_[0], Y1_[1], Calc_[0], Calc_[1],
+                     Calc1_[0], Calc1_[1], Calc1_[2], Calc1_[3], Calc1_[4], Calc1_[5], Calc1_[6], Calc1_[7],
+                     Calc1_[8], Calc1_[9], Calc1_[10], Calc1_[11], Resposta_});
 }
-
-// What a click wrote is laid out afresh (also after a run-time error stopped it half-way, and
-// when the window is put back to an earlier click).
-void LineByDeterminantWindow::arrange() { layOut(); }
 
 void LineByDeterminantWindow::layOutPoints()
 {
@@ -345,7 +350,10 @@ int LineByDeterminantWindow::widestWindow() const
     const QMdiArea* workspace = frame ? frame->mdiArea() : nullptr;
     if (!workspace)
         return width();
-    return qMax(width(), workspace->viewport()->width() - qMax(0, frame->x()) - (frame->width() - width()));
+    // The frame's borders; none while the frame is not yet fitted to a window made anew (at a
+    // zoom), which may then be wider than it.
+    const int borders = qMax(0, frame->width() - width());
+    return qMax(width(), workspace->viewport()->width() - qMax(0, frame->x()) - borders);
 }
 
 void LineByDeterminantWindow::stroke(size_t index, const QString& name, int x1, int y1, int x2, int y2, int width,
@@ -364,9 +372,14 @@ void LineByDeterminantWindow::stroke(size_t index, const QString& name, int x1, 
 void LineByDeterminantWindow::wrapWithin(QLabel* label, int left, int top, int limit)
 {
     label->setWordWrap(false);
+    if (caption(label).isEmpty()) {
+        // Nothing to show: no width, whatever the label showed before.
+        label->setGeometry(left, top, 0, label->sizeHint().height());
+        return;
+    }
     label->adjustSize();
     label->move(left, top);
-    if (caption(label).isEmpty() || left + label->width() <= limit)
+    if (left + label->width() <= limit)
         return;
     const QRect wrapped = QFontMetrics(label->font())
                               .boundingRect(QRect(0, 0, limit - left, 1 << 20),

@@ -32,17 +32,23 @@ class LineSecondMethodWindow : public Form {
 public:
     LineSecondMethodWindow();
 
+protected:
+    // The answer placed again for what the window shows: as a click writes it, after going
+    // back a step, after a zoom.
+    void arrange() override { placeAnswer(); }
+
 private:
     void buildBrackets();
     // The boxes of the two points wide enough for their coordinates, and what follows them.
     void layOutPoints();
-    // The answer clear of the window's edge.
+    // The answer clear of the window's edge, the window as wide as the widest answer at least.
     void placeAnswer();
-    void arrange() override;
+
+    int widestAnswer_ = 0;  // pixels
 };
 
 LineSecondMethodWindow::LineSecondMethodWindow()
-    : Form(QStringLiteral("EquaçãoReta"), QStringLiteral("Equação Da reta ( versão 2 )"), 7710, 7110)
+    : Form(QStringLiteral("EquaçãoReta"), QStringLiteral("Equação Da reta ( versão 2 )"), 7710, 8040)
 {
     addControls({
         // Each point reads "A = ( x , y )", the boxes between the parentheses: the words around
@@ -103,12 +109,8 @@ LineSecondMethodWindow::LineSecondMethodWindow()
     keepClearOf(label(QStringLiteral("Wa")), label(QStringLiteral("Label2(3)")), px(30));
     keepClearOf(label(QStringLiteral("Wb")), label(QStringLiteral("Label2(4)")), px(30));
     keepClearOf(label(QStringLiteral("Wc")), label(QStringLiteral("Label2(5)")), px(30));
-    growToFit();
-    const int widestAnswer = px(AnswerLeftmost) +
-                             QFontMetrics(label(QStringLiteral("Resp"))->font()).horizontalAdvance(WidestAnswer) +
-                             px(120);
-    if (widestAnswer > width())
-        setFixedSize(widestAnswer, height());
+    widestAnswer_ = px(AnswerLeftmost) +
+                    QFontMetrics(label(QStringLiteral("Resp"))->font()).horizontalAdvance(WidestAnswer) + px(120);
 
     QLineEdit* const x0 = textBox(QStringLiteral("X(0)"));
     QLineEdit* const y0 = textBox(QStringLiteral("Y(0)"));
@@ -124,11 +126,10 @@ LineSecondMethodWindow::LineSecondMethodWindow()
     // Every click is a whole run; nothing is taken away.
     setRun(std::make_unique<LineSecondMethod>(),
            {.calculate = QStringLiteral("Cmd_Calculo"), .end = RunSpec::End::Stay});
+    // The answer is placed as the click writes it, so that the step the desk check keeps is the
+    // window as laid out.
+    arrangeOnResize({label(QStringLiteral("Resp"))});
 }
-
-// After each click, also when a run-time error stopped it half-way, and when the window is put
-// back to an earlier click.
-void LineSecondMethodWindow::arrange() { placeAnswer(); }
 
 void LineSecondMethodWindow::layOutPoints()
 {
@@ -159,9 +160,14 @@ void LineSecondMethodWindow::placeAnswer()
     // The answer stands in its place while it fits the window; a longer one moves
     // left, as far as the start of its "Escreva" line, and beyond that the window grows.
     QLabel* const answer = label(QStringLiteral("Resp"));
-    const int room = width() - px(120) - answer->width();
+    const int room = qMax(width(), widestAnswer_) - px(120) - answer->width();
     answer->move(qBound(px(AnswerLeftmost), room, px(AnswerLeft)), answer->y());
     growToFit();
+    if (width() < widestAnswer_) {
+        setFixedSize(widestAnswer_, height());
+        if (QWidget* frame = parentWidget())
+            frame->adjustSize();
+    }
 }
 
 void LineSecondMethodWindow::buildBrackets()
