@@ -188,7 +188,15 @@ void followRows(QListWidget* list)
                              }, Qt::QueuedConnection);
                          }
                      });
-    QObject::connect(list->model(), &QAbstractItemModel::rowsRemoved, list, fit);
+    // Rows taken away (a run put back to an earlier step) may take the widest row with them.
+    QObject::connect(list->model(), &QAbstractItemModel::rowsRemoved, list, [list, fit] {
+        const QFontMetrics fm(list->font());
+        int widest = 0;
+        for (int i = 0; i < list->count(); ++i)
+            widest = qMax(widest, fm.horizontalAdvance(list->item(i)->text()));
+        list->setProperty(kWidestRow, widest);
+        fit();
+    });
     QObject::connect(list->model(), &QAbstractItemModel::modelReset, list, fit);
 }
 

@@ -4,6 +4,7 @@
 #include "framework/form.h"
 #include "framework/host.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -212,7 +213,11 @@ void RunCycle::clickEnded()
     if (!pending_)
         return;
     pending_ = false;
-    // The window lays itself out for what the step wrote before it is recorded.
+    // The window lays itself out for what the step wrote before it is recorded: its lists fit
+    // their new rows (which they do once the click is over), then the rest follows.
+    for (QWidget* control : form_->controls())
+        if (qobject_cast<QListWidget*>(control))
+            QCoreApplication::sendPostedEvents(control, QEvent::MetaCall);
     form_->rearrange();
     record();
     emit stepped();

@@ -77,7 +77,8 @@ void DeskCheck::showEvent(QShowEvent* event)
 {
     QDockWidget::showEvent(event);
     sync();
-    emit widened();
+    // Once the main window has laid the panel out.
+    QMetaObject::invokeMethod(this, &DeskCheck::widened, Qt::QueuedConnection);
 }
 
 int DeskCheck::neededWidth() const

@@ -224,22 +224,27 @@ void Zarpa01::fitDeskCheck()
 {
     if (!desk_ || !desk_->isVisible())
         return;
+    // The table wants its columns whole, and the active window its own room in the workspace
+    // (which the panel, shown again, may have taken).
+    const QMdiSubWindow* active = mdi_->activeSubWindow();
     const int want = desk_->neededWidth();
-    const int grow = want - desk_->width();
-    if (grow <= 0)
+    const int dockGrow = qMax(0, want - desk_->width());
+    const int workspaceGrow = active ? qMax(0, active->geometry().right() + 1 + 8 - mdi_->viewport()->width()) : 0;
+    if (dockGrow + workspaceGrow == 0)
         return;
-    // The main window widens for the table as far as the screen lets it; beyond that the table
-    // takes room from the workspace, but never the active window's, and scrolls.
+    // The main window widens as far as the screen lets it; beyond that the table takes room
+    // from the workspace, but never the active window's, and scrolls.
     if (const QScreen* s = screen()) {
         const int frame = frameGeometry().width() - width();
         const int room = s->availableGeometry().width() - frame - width();
         if (room > 0)
-            resize(width() + qMin(grow, room), height());
+            resize(width() + qMin(dockGrow + workspaceGrow, room), height());
     }
-    const QMdiSubWindow* active = mdi_->activeSubWindow();
     const int keep = active ? active->geometry().right() + 1 + 8 : 0;
     const int most = width() - keep;
-    resizeDocks({desk_}, {qMax(desk_->width(), qMin(want, most))}, Qt::Horizontal);
+    const int dock = qMax(qMin(desk_->width(), most), qMin(want, most));
+    if (dock > 0)
+        resizeDocks({desk_}, {dock}, Qt::Horizontal);
 }
 
 void Zarpa01::stepForward()
@@ -343,7 +348,7 @@ bool Zarpa01::exportDeskCheck(const QString& file)
             const bool changed = item && item->font().bold();
             const QString text = fields[c].toHtmlEscaped();
             html += c + 1 < fields.size()
-                        ? QStringLiteral("<td align=\"right\"%1>%2</td>")
+                        ? QStringLiteral("<td align=\"right\" nowrap%1>%2</td>")
                               .arg(changed ? QStringLiteral(" bgcolor=\"#fff3a0\"") : QString(),
                                    changed ? QStringLiteral("<b>%1</b>").arg(text) : text)
                         : QStringLiteral("<td>%1</td>").arg(text);
