@@ -221,9 +221,9 @@ void Form::addBrackets(int first, std::initializer_list<BracketSpec> brackets)
     }
 }
 
-RunCycle* Form::setRun(std::unique_ptr<Algorithm> algorithm, RunSpec spec)
+RunCycle* Form::setRun(std::unique_ptr<Algorithm> algorithm, RunSpec how)
 {
-    run_ = new RunCycle(this, std::move(algorithm), std::move(spec));
+    run_ = new RunCycle(this, std::move(algorithm), std::move(how));
     return run_;
 }
 

@@ -93,7 +93,7 @@ public:
     void addBrackets(int first, std::initializer_list<BracketSpec> brackets);
 
     // The window's algorithm and how its run goes: the run cycle takes the commands' clicks.
-    RunCycle* setRun(std::unique_ptr<Algorithm> algorithm, RunSpec spec);
+    RunCycle* setRun(std::unique_ptr<Algorithm> algorithm, RunSpec how);
     RunCycle* run() const { return run_; }
 
     // A whole table of labels (UTF-8 names and captions), in its order.

@@ -27,8 +27,8 @@ private:
 };
 }  // namespace
 
-RunCycle::RunCycle(Form* form, std::unique_ptr<Algorithm> algorithm, RunSpec spec)
-    : QObject(form), form_(form), algorithm_(std::move(algorithm)), spec_(std::move(spec))
+RunCycle::RunCycle(Form* form, std::unique_ptr<Algorithm> algorithm, RunSpec how)
+    : QObject(form), form_(form), algorithm_(std::move(algorithm)), spec_(std::move(how))
 {
     QPushButton* calculate = form_->button(spec_.calculate);
     Q_ASSERT(calculate);

@@ -35,11 +35,11 @@ class RunCycle : public QObject {
 public:
     enum class Stage { Ready, Running, Done, Stopped };
 
-    RunCycle(Form* form, std::unique_ptr<Algorithm> algorithm, RunSpec spec);
+    RunCycle(Form* form, std::unique_ptr<Algorithm> algorithm, RunSpec how);
     ~RunCycle() override;
 
     Stage stage() const { return stage_; }
-    const RunSpec& spec() const { return spec_; }
+    const RunSpec& declared() const { return spec_; }
     const Algorithm& algorithm() const { return *algorithm_; }
     // The desk check of the run under way: one or more rows for each step, in order.
     QStringList columns() const { return algorithm_->columns(); }
