@@ -166,7 +166,13 @@ void Zarpa01::setZoom(int percent)
         const QPoint place = sub->pos();
         const bool hidden = sub->isHidden();
         sub->setWidget(made);
+        const bool followed = old == problem_;
         delete old;
+        if (followed) {
+            problem_ = made;
+            if (desk_)
+                desk_->follow(made);
+        }
         made->show();
         sub->adjustSize();
         sub->setVisible(!hidden);
