@@ -135,6 +135,18 @@ std::uint64_t captionWrites() { return g_captionWrites; }
 
 std::uint64_t lastWritten(const QWidget* control) { return control->property(kLastWritten).toULongLong(); }
 
+namespace {
+// The widest text of the rows from `first` to before `end`, in pixels.
+int widestRow(const QListWidget* list, int first, int end)
+{
+    const QFontMetrics fm(list->font());
+    int widest = 0;
+    for (int i = first; i < end; ++i)
+        widest = qMax(widest, fm.horizontalAdvance(list->item(i)->text()));
+    return widest;
+}
+}  // namespace
+
 void followRows(QListWidget* list)
 {
     // One height for every row: adding a row then costs the same at 5,000 rows as at 5.
@@ -173,11 +185,8 @@ void followRows(QListWidget* list)
     };
     QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list,
                      [list, fit](const QModelIndex&, int first, int last) {
-                         const QFontMetrics fm(list->font());
-                         int widest = list->property(kWidestRow).toInt();
-                         for (int i = first; i <= last; ++i)
-                             widest = qMax(widest, fm.horizontalAdvance(list->item(i)->text()));
-                         list->setProperty(kWidestRow, widest);
+                         list->setProperty(kWidestRow, qMax(list->property(kWidestRow).toInt(),
+                                                            widestRow(list, first, last + 1)));
                          // A click may add hundreds of rows: the list is fitted once, when the
                          // click is over.
                          if (!list->property(kFitPending).toBool()) {
@@ -190,11 +199,7 @@ void followRows(QListWidget* list)
                      });
     // Rows taken away (a run put back to an earlier step) may take the widest row with them.
     QObject::connect(list->model(), &QAbstractItemModel::rowsRemoved, list, [list, fit] {
-        const QFontMetrics fm(list->font());
-        int widest = 0;
-        for (int i = 0; i < list->count(); ++i)
-            widest = qMax(widest, fm.horizontalAdvance(list->item(i)->text()));
-        list->setProperty(kWidestRow, widest);
+        list->setProperty(kWidestRow, widestRow(list, 0, list->count()));
         fit();
     });
     QObject::connect(list->model(), &QAbstractItemModel::modelReset, list, fit);
