@@ -40,10 +40,14 @@ struct Effect {
 };
 
 // One row of the desk check: the working values after the step, in the algorithm's columns,
-// and what happened, in one sentence.
+// and what happened, in one sentence. Each row is a step the student can go back to: the
+// window it puts back is the window at `upTo` effects of its click (see Step::say).
 struct TraceRow {
     QStringList values;
     QString said;
+    static constexpr int Open = -1;
+    int opensAt = 0;   // the effects of the click before the row was said
+    int upTo = Open;   // Open: up to the next row, the next message box or the click's end
 };
 
 struct Step {
@@ -95,10 +99,15 @@ struct Step {
         shown_ = effects.size();
         return *this;
     }
-    Step& say(QStringList values, const QString& said)
+    // A row of the desk check that opens here: what the click does from now on, up to the next
+    // row, the next message box or the end of the click, is what the row shows when the
+    // student goes back to it. For a sentence said before its work is done ("Det = ( 2 * 3 )
+    // - ( 1 * 1 )" before the product is taken, so that an overflow has its row).
+    Step& say(QStringList values, const QString& said) { return addRow(std::move(values), said, TraceRow::Open); }
+    // A row for what the click has just done: it shows the window as it stands now.
+    Step& sayDone(QStringList values, const QString& said)
     {
-        trace.push_back({std::move(values), said});
-        return *this;
+        return addRow(std::move(values), said, int(effects.size()));
     }
     Step& done()
     {
@@ -112,7 +121,14 @@ struct Step {
     }
 
 private:
-    // Drops the effects since the last message box that match: a long loop in one click then
+    Step& addRow(QStringList values, const QString& said, int upTo)
+    {
+        trace.push_back({std::move(values), said, int(effects.size()), upTo});
+        // The window may be shown as it stands here: what came before is kept.
+        shown_ = effects.size();
+        return *this;
+    }
+    // Drops the effects since the last message box or row that match: a long loop in one click then
     // holds only what the window shows at its end.
     template <class Match>
     void forget(Match match)
