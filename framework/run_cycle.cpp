@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace framework {
 
 namespace {
@@ -28,7 +30,8 @@ private:
 }  // namespace
 
 RunCycle::RunCycle(Form* form, std::unique_ptr<Algorithm> algorithm, RunSpec how)
-    : QObject(form), form_(form), algorithm_(std::move(algorithm)), spec_(std::move(how))
+    : QObject(form), form_(form), algorithm_(std::move(algorithm)), spec_(std::move(how)),
+      model_(new TraceModel(algorithm_->columns(), this))
 {
     QPushButton* calculate = form_->button(spec_.calculate);
     Q_ASSERT(calculate);
@@ -52,9 +55,45 @@ QWidget* RunCycle::named(const QString& name) const
     return control;
 }
 
+namespace {
+// Where each row of a click takes the window it shows: the effects shown before it. A row
+// said before its work takes what follows, up to the next row or message box.
+std::vector<std::size_t> marksOf(const Step& step)
+{
+    std::vector<std::size_t> marks;
+    const std::size_t end = step.effects.size();
+    for (std::size_t i = 0; i < step.trace.size(); ++i) {
+        const TraceRow& row = step.trace[i];
+        std::size_t mark = row.upTo >= 0 ? std::size_t(row.upTo) : end;
+        if (row.upTo < 0) {
+            if (i + 1 < step.trace.size())
+                mark = std::size_t(step.trace[i + 1].opensAt);
+            for (std::size_t k = std::size_t(row.opensAt); k < mark; ++k)
+                if (step.effects[k].kind == Effect::Message) {
+                    mark = k;
+                    break;
+                }
+        }
+        marks.push_back(std::clamp(mark, marks.empty() ? std::size_t(0) : marks.back(), end));
+    }
+    return marks;
+}
+}  // namespace
+
 void RunCycle::show(const Step& step)
 {
-    for (const Effect& e : step.effects) {
+    // In a click, each row but the last is a step of its own, recorded as the window stands at
+    // its mark; the last row, and those marked at the end, take the window the click leaves.
+    const std::vector<std::size_t> marks = pending_ ? marksOf(step) : std::vector<std::size_t>();
+    std::size_t next = 0;
+    for (std::size_t k = 0; k <= step.effects.size(); ++k) {
+        for (; next + 1 < marks.size() && marks[next] == k && k < step.effects.size(); ++next) {
+            model_->append(step.trace[next]);
+            record(false, false);
+        }
+        if (k == step.effects.size())
+            break;
+        const Effect& e = step.effects[k];
         switch (e.kind) {
         case Effect::Light: {
             setForeColor(named(e.control), e.color);
@@ -101,6 +140,7 @@ void RunCycle::show(const Step& step)
             break;
         }
     }
+    waiting_.assign(step.trace.begin() + std::ptrdiff_t(next), step.trace.end());
 }
 
 void RunCycle::run(const QString& command)
@@ -108,16 +148,28 @@ void RunCycle::run(const QString& command)
     if (records_.empty()) {
         // The window before the first step.
         base_ = last_ = WindowState::of(*form_);
-        records_.push_back({{}, base_.size, std::unique_ptr<Algorithm>(algorithm_->clone()), stage_, lit_,
-                            trace_.size(), form_->endedByError_, Step::Run::GoesOn});
+        records_.push_back({{}, base_.size, base_.scale, std::shared_ptr<const Algorithm>(algorithm_->clone()), stage_,
+                            lit_, form_->endedByError_, Step::Run::GoesOn, 0});
         shown_ = 0;
     } else if (shown_ < steps()) {
-        // A click after going back: the steps after the one shown are dropped.
-        records_.resize(size_t(shown_) + 1);
-        trace_.resize(records_.back().traceRows);
-        last_ = stateAt(shown_);
+        // A click after going back continues from the step shown, or, at a row inside a
+        // click, does that click again from its start with the inputs as they are typed now.
+        const int from = records_[size_t(shown_)].from;
+        if (from != shown_) {
+            std::vector<std::pair<QWidget*, QString>> typed;
+            for (QWidget* control : form_->controls())
+                if (qobject_cast<QLineEdit*>(control))
+                    typed.emplace_back(control, caption(control));
+            restoreStep(from);
+            for (const auto& [box, text] : typed)
+                if (caption(box) != text)
+                    setCaption(box, text);
+        }
+        dropAfter(from);
     }
+    clickStart_ = shown_;
     pending_ = true;
+    waiting_.clear();
     Step step;
     try {
         algorithm_->command(command, FormInputs(form_), step);
@@ -127,22 +179,22 @@ void RunCycle::run(const QString& command)
     }
     show(step);
     afterStep(step);
-    // The step is recorded when the click is over (clickEnded), after the guard's report.
-    // The window's guard reports the error and ends the run there.
+    // The rows left are recorded when the click is over (clickEnded), after the guard's
+    // report. The window's guard reports the error and ends the run there.
     if (step.run == Step::Run::Error)
         throw num::RuntimeError(step.error);
 }
 
 void RunCycle::afterStep(const Step& step)
 {
-    const QStringList before = trace_.empty() ? QStringList() : trace_.back().values;
-    trace_.insert(trace_.end(), step.trace.begin(), step.trace.end());
-    // Every step is a row of the desk check at least; a run-time error is said in the row of
+    // Every click is a row of the desk check at least; a run-time error is said in the row of
     // the step it stopped.
-    if (step.trace.empty())
-        trace_.push_back({before.isEmpty() ? QStringList(algorithm_->columns().size(), QString()) : before, {}});
+    if (waiting_.empty()) {
+        const QStringList before = trace().empty() ? QStringList() : trace().back().values;
+        waiting_.push_back({before.isEmpty() ? QStringList(algorithm_->columns().size(), QString()) : before, {}});
+    }
     if (step.run == Step::Run::Error) {
-        QString& said = trace_.back().said;
+        QString& said = waiting_.back().said;
         said += (said.isEmpty() ? QString() : QStringLiteral(": ")) + runtimeErrorText(step.error);
     }
     lastEnd_ = step.run;
@@ -194,17 +246,18 @@ void RunCycle::newCalculation()
             step.caption(name, QString());
     }
     algorithm_->reset(step);
+    pending_ = false;
     show(step);
     if (!spec_.focusOnNew.isEmpty())
         named(spec_.focusOnNew)->setFocus(Qt::OtherFocusReason);
     else
         form_->focusFirstBox();
     stage_ = Stage::Ready;
-    trace_.clear();
+    model_->clear();
     records_.clear();
+    waiting_.clear();
     base_ = last_ = WindowState();
     shown_ = 0;
-    pending_ = false;
     emit traceCleared();
 }
 
@@ -213,52 +266,93 @@ void RunCycle::clickEnded()
     if (!pending_)
         return;
     pending_ = false;
-    // The window lays itself out for what the step wrote before it is recorded: its lists fit
-    // their new rows (which they do once the click is over), then the rest follows.
+    // The window lays itself out for what the click wrote before it is recorded (its lists
+    // fit their new rows once the click is over).
     for (QWidget* control : form_->controls())
         if (qobject_cast<QListWidget*>(control))
             QCoreApplication::sendPostedEvents(control, QEvent::MetaCall);
     form_->rearrange();
-    record();
+    for (std::size_t i = 0; i < waiting_.size(); ++i) {
+        model_->append(std::move(waiting_[i]));
+        record(true, i + 1 == waiting_.size());
+    }
+    waiting_.clear();
     emit stepped();
 }
 
-void RunCycle::record()
+void RunCycle::record(bool clickOver, bool last)
 {
+    if (!clickOver) {
+        // A row inside the click: the window laid out as the screen would show it there.
+        for (QWidget* control : form_->controls())
+            if (qobject_cast<QListWidget*>(control))
+                QCoreApplication::sendPostedEvents(control, QEvent::MetaCall);
+        form_->rearrange();
+    }
     WindowState now = WindowState::of(*form_, &last_);
-    Record r{{}, now.size, std::unique_ptr<Algorithm>(algorithm_->clone()), stage_, lit_, trace_.size(),
-             form_->endedByError_, lastEnd_};
+    const int at = int(records_.size());
+    const Record& start = records_[size_t(clickStart_)];
+    Record r{{}, now.size, now.scale, nullptr, start.stage, lit_, start.endedByError, Step::Run::GoesOn, clickStart_};
+    if (clickOver) {
+        // The rows a click ends with share its working values.
+        const Record& before = records_.back();
+        r.algorithm = before.from == at - 1 && at - 1 > clickStart_ ? before.algorithm
+                                                                    : std::shared_ptr<const Algorithm>(algorithm_->clone());
+        r.stage = stage_;
+        r.endedByError = form_->endedByError_;
+        r.end = last ? lastEnd_ : Step::Run::GoesOn;
+        r.from = at;
+    }
     for (size_t i = 0; i < now.controls.size(); ++i)
         if (i >= last_.controls.size() || !(now.controls[i] == last_.controls[i]))
             r.changed.emplace_back(int(i), now.controls[i]);
     records_.push_back(std::move(r));
     last_ = std::move(now);
     shown_ = steps();
+    model_->setShownRows(shown_);
 }
 
 WindowState RunCycle::stateAt(int step) const
 {
     WindowState state = base_;
     for (int k = 1; k <= step; ++k) {
-        for (const auto& [index, control] : records_[size_t(k)].changed)
+        const Record& r = records_[size_t(k)];
+        for (const auto& [index, control] : r.changed)
             state.controls[size_t(index)] = control;
-        state.size = records_[size_t(k)].size;
+        state.size = r.size;
+        // Places taken at two zooms do not make one window: it then lays itself out.
+        if (r.scale != state.scale && !r.changed.empty())
+            state.scale = 0;
     }
     return state;
+}
+
+void RunCycle::restoreStep(int step)
+{
+    stateAt(step).restore(*form_);
+    const Record& r = records_[size_t(step)];
+    const Record& from = records_[size_t(r.from)];
+    algorithm_.reset(from.algorithm->clone());
+    stage_ = from.stage;
+    lit_ = r.lit;
+    form_->endedByError_ = from.endedByError;
+    shown_ = step;
+    model_->setShownRows(step);
+    form_->rearrange();
+}
+
+void RunCycle::dropAfter(int step)
+{
+    records_.resize(size_t(step) + 1);
+    model_->truncate(step);
+    last_ = stateAt(step);
 }
 
 void RunCycle::goTo(int step)
 {
     if (records_.empty() || step < 0 || step > steps() || step == shown_)
         return;
-    stateAt(step).restore(*form_);
-    const Record& r = records_[size_t(step)];
-    algorithm_.reset(r.algorithm->clone());
-    stage_ = r.stage;
-    lit_ = r.lit;
-    form_->endedByError_ = r.endedByError;
-    shown_ = step;
-    form_->rearrange();
+    restoreStep(step);
     emit moved();
 }
 
@@ -267,7 +361,7 @@ void RunCycle::adopt(RunCycle& other)
     algorithm_ = std::move(other.algorithm_);
     stage_ = other.stage_;
     lit_ = std::move(other.lit_);
-    trace_ = std::move(other.trace_);
+    model_->adopt(*other.model_);
     records_ = std::move(other.records_);
     base_ = std::move(other.base_);
     last_ = std::move(other.last_);
@@ -281,19 +375,6 @@ void RunCycle::adopt(RunCycle& other)
     other.records_.clear();
 }
 
-int RunCycle::stepOfRow(int row) const
-{
-    for (int k = 1; k <= steps(); ++k)
-        if (records_[size_t(k)].traceRows > size_t(row))
-            return k;
-    return steps();
-}
-
-int RunCycle::firstRowOf(int step) const
-{
-    return step <= 0 || records_.empty() ? 0 : int(records_[size_t(step) - 1].traceRows);
-}
-
 QPushButton* RunCycle::nextCommand() const
 {
     if (stage_ != Stage::Ready && stage_ != Stage::Running)
@@ -305,8 +386,6 @@ QPushButton* RunCycle::nextCommand() const
             return command;
     return nullptr;
 }
-
-int RunCycle::rowsShown() const { return records_.empty() ? 0 : int(records_[size_t(shown_)].traceRows); }
 
 std::size_t RunCycle::footprint() const
 {
@@ -324,14 +403,17 @@ std::size_t RunCycle::footprint() const
     };
     for (const ControlState& c : base_.controls)
         bytes += stateBytes(c);
+    std::set<const Algorithm*> algorithms;
     for (const Record& r : records_) {
-        bytes += sizeof(Record) + r.changed.capacity() * sizeof(std::pair<int, ControlState>) + 256;
+        bytes += sizeof(Record) + r.changed.capacity() * sizeof(std::pair<int, ControlState>);
+        if (r.algorithm && algorithms.insert(r.algorithm.get()).second)
+            bytes += 256;
         for (const auto& [index, control] : r.changed)
             bytes += stateBytes(control) - sizeof(ControlState);
         for (const QString& line : r.lit)
             bytes += textBytes(line);
     }
-    for (const TraceRow& row : trace_) {
+    for (const TraceRow& row : trace()) {
         bytes += sizeof(TraceRow) + textBytes(row.said);
         for (const QString& v : row.values)
             bytes += textBytes(v);

@@ -3,6 +3,7 @@
 // stopped by a run-time error. It shows each step on the panel, gives the commands and inputs
 // the states the window declares for each stage of the run, and keeps the desk check.
 #include "framework/step.h"
+#include "framework/trace_model.h"
 #include "framework/window_state.h"
 
 #include <QObject>
@@ -41,34 +42,35 @@ public:
     Stage stage() const { return stage_; }
     const RunSpec& declared() const { return spec_; }
     const Algorithm& algorithm() const { return *algorithm_; }
-    // The desk check of the run under way: one or more rows for each step, in order.
+    // The desk check of the run under way: one row per step, in order.
     QStringList columns() const { return algorithm_->columns(); }
-    const std::vector<TraceRow>& trace() const { return trace_; }
+    const std::vector<TraceRow>& trace() const { return model_->rows(); }
+    TraceModel* model() const { return model_; }
 
     // Shows a step on the panel (the effects in order).
     void show(const Step& step);
 
-    // Going back and forth in the run: step 0 is the window before the run's first click,
-    // step K after its K-th. goTo puts the window back exactly as it was then, and the next
-    // click of a command continues from there (the later steps are dropped by it).
-    int steps() const { return records_.empty() ? 0 : int(records_.size()) - 1; }
+    // Going back and forth in the run. Every row of the desk check is a step: step K is the
+    // window as it stood when row K was written (inside a click, the part of the click up to
+    // that row), step 0 the window before the run's first click. goTo puts the window back
+    // exactly as it was then. A click of a command continues from the step shown: after the
+    // last row of a click it continues from there; at a row inside a click it does that click
+    // again from its start (the working values of an algorithm exist only between clicks).
+    // Either way the rows after the step it continues from are dropped.
+    int steps() const { return int(model_->rows().size()); }
     int shownStep() const { return shown_; }
     void goTo(int step);
-    // The step that made a row of the desk check, and the first row of a step (0-based).
-    int stepOfRow(int row) const;
-    int firstRowOf(int step) const;
-    // The rows of the desk check up to the step shown.
-    int rowsShown() const;
     // A command's click, and a new calculation, end here (after the window's guard): the
     // window as it stands then is the step's.
     void clickEnded();
-    // How the step shown ended (GoesOn at step 0).
+    // How the step ended (GoesOn at step 0 and inside a click).
     Step::Run endOf(int step) const { return step > 0 && step <= steps() ? records_[size_t(step)].end : Step::Run::GoesOn; }
     // The command that continues the run from the step shown: the calculate command, or in a
     // window of several stages the first of its other commands that is offered; null when the
     // run is over.
     QPushButton* nextCommand() const;
-    bool canContinue() const { return nextCommand() != nullptr; }
+    // Whether "Avançar um passo" has somewhere to go: a later row, or a command to click.
+    bool canContinue() const { return shown_ < steps() || nextCommand() != nullptr; }
     // Takes over the run of the same window made anew (at another zoom): its steps, its
     // working values and the step shown, which the window is brought back to.
     void adopt(RunCycle& other);
@@ -76,7 +78,7 @@ public:
     std::size_t footprint() const;
 
 signals:
-    // A step was shown, and its rows added to the desk check.
+    // A click made its steps, and its rows were added to the desk check.
     void stepped();
     // The desk check was emptied: a new calculation.
     void traceCleared();
@@ -87,29 +89,36 @@ private:
     struct Record {
         std::vector<std::pair<int, ControlState>> changed;  // since the step before
         QSize size;
-        std::unique_ptr<Algorithm> algorithm;
+        double scale;  // the zoom its places and size were taken at
+        // The working values from which a click continues: after the click for the rows a
+        // click ends with, before it for a row inside a click (shared by the click's rows).
+        std::shared_ptr<const Algorithm> algorithm;
         Stage stage;
         std::set<QString> lit;
-        std::size_t traceRows;
         bool endedByError;
         Step::Run end;
+        int from;  // the step a click from here continues from: itself, or its click's start
     };
     void run(const QString& command);
     void newCalculation();
     void afterStep(const Step& step);
-    void record();
+    void record(bool clickOver, bool last);
+    void restoreStep(int step);
+    void dropAfter(int step);
     WindowState stateAt(int step) const;
     QWidget* named(const QString& name) const;
 
     Form* form_;
     std::unique_ptr<Algorithm> algorithm_;
     RunSpec spec_;
+    TraceModel* model_;
     Stage stage_ = Stage::Ready;
     std::set<QString> lit_;  // the lines lit, by name
-    std::vector<TraceRow> trace_;
     std::vector<Record> records_;
     WindowState base_, last_;  // the window at step 0 and at the last step recorded
     int shown_ = 0;
+    int clickStart_ = 0;       // the step the click under way started from
+    std::vector<TraceRow> waiting_;  // rows of the click under way not yet recorded
     bool pending_ = false;     // a step was shown in the click under way
     Step::Run lastEnd_ = Step::Run::GoesOn;
 };

@@ -1,31 +1,45 @@
 #include "shell/desk_check.h"
 
-#include "framework/controls.h"
 #include "framework/form.h"
 #include "framework/run_cycle.h"
+#include "framework/trace_model.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QStyledItemDelegate>
+#include <QTableView>
 
 namespace shell {
 
 using framework::RunCycle;
+using framework::TraceModel;
 
 namespace {
-const QString kWhat = QStringLiteral("O que aconteceu");
-// A value that changed at its step stands out; rows after the step shown are greyed.
-const QColor kChanged(255, 243, 160);
-const QColor kLater(128, 128, 128);
-
 QString csvField(const QString& text)
 {
     if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
         return text;
     return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
+
+// A value that changed at its step is drawn bold.
+class Cells : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(TraceModel::ChangedRole).toBool())
+            option->font.setBold(true);
+    }
+};
+
+// The room a cell's text needs beside it.
+constexpr int kCellMargin = 12;
 }  // namespace
 
 DeskCheck::DeskCheck(QWidget* parent) : QDockWidget(QStringLiteral("Teste de mesa"), parent)
@@ -35,7 +49,7 @@ DeskCheck::DeskCheck(QWidget* parent) : QDockWidget(QStringLiteral("Teste de mes
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     setAllowedAreas(Qt::RightDockWidgetArea | Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea);
 
-    table_ = new QTableWidget(this);
+    table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("Tabela"));
     table_->setAccessibleName(QStringLiteral("Tabela do teste de mesa"));
     table_->setAccessibleDescription(
@@ -45,45 +59,33 @@ DeskCheck::DeskCheck(QWidget* parent) : QDockWidget(QStringLiteral("Teste de mes
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setWordWrap(false);
     table_->setTextElideMode(Qt::ElideNone);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setItemDelegate(new Cells(table_));
+    // Widths and heights are measured here, once per row, not by the header on every change.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table_->horizontalHeader()->setStretchLastSection(false);
-    // One height for every row, so that a long run costs nothing to lay out.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     setWidget(table_);
-    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
-        if (!choosing_ && row >= 0)
-            choose(row + 1);
-    });
 }
 
 RunCycle* DeskCheck::cycle() const { return form_ ? form_->run() : nullptr; }
 
-QTableWidget* DeskCheck::table() const
+TraceModel* DeskCheck::model() const
 {
-    sync();
-    return table_;
-}
-
-void DeskCheck::sync() const
-{
-    if (stale_) {
-        stale_ = false;
-        const_cast<DeskCheck*>(this)->fill(0);
-    }
+    const RunCycle* c = cycle();
+    return c ? c->model() : nullptr;
 }
 
 void DeskCheck::showEvent(QShowEvent* event)
 {
     QDockWidget::showEvent(event);
-    sync();
+    showChosen();
     // Once the main window has laid the panel out.
     QMetaObject::invokeMethod(this, &DeskCheck::widened, Qt::QueuedConnection);
 }
 
 int DeskCheck::neededWidth() const
 {
-    sync();
     const int frame = 2 * table_->frameWidth();
     const int scrollBar = table_->verticalScrollBar()->sizeHint().width();
     return table_->verticalHeader()->width() + table_->horizontalHeader()->length() + frame + scrollBar + 8;
@@ -95,182 +97,152 @@ void DeskCheck::follow(framework::Form* form)
         return;
     if (form_) {
         disconnect(form_, nullptr, this, nullptr);
-        if (RunCycle* old = cycle())
+        if (RunCycle* old = cycle()) {
             disconnect(old, nullptr, this, nullptr);
+            disconnect(old->model(), nullptr, this, nullptr);
+        }
     }
     form_ = form;
+    TraceModel* m = model();
+    table_->setModel(m);
     if (RunCycle* c = cycle()) {
-        connect(c, &RunCycle::stepped, this, &DeskCheck::append);
-        connect(c, &RunCycle::traceCleared, this, &DeskCheck::rebuild);
         connect(c, &RunCycle::moved, this, &DeskCheck::showChosen);
+        connect(c, &RunCycle::stepped, this, [this] {
+            showChosen();
+            if (isVisible() && neededWidth() > width())
+                emit widened();
+        });
+        connect(m, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first) { measure(first); });
+        connect(m, &QAbstractItemModel::rowsRemoved, this, [this, m] { widths_.erase(m); });
+        connect(m, &QAbstractItemModel::modelReset, this, [this, m] {
+            widths_.erase(m);
+            measure(0);
+            showChosen();
+        });
+        connect(m, &QObject::destroyed, this, [this, m] { widths_.erase(m); });
+        connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this](const QModelIndex& now) {
+                    if (!choosing_ && now.isValid())
+                        choose(now.row() + 1);
+                });
         // A closed window takes its desk check with it.
         connect(form, &QObject::destroyed, this, [this] {
             form_ = nullptr;
-            rebuild();
+            table_->setModel(nullptr);
         });
     }
-    rebuild();
+    measure(0);
+    showChosen();
+}
+
+void DeskCheck::measure(int from)
+{
+    const TraceModel* m = model();
+    if (!m)
+        return;
+    Widths& w = widths_[m];
+    const int columns = m->columnCount();
+    if (int(w.columns.size()) != columns || from < w.rows) {
+        // Measured anew: the headings first.
+        w = Widths();
+        const QFontMetrics header(table_->horizontalHeader()->font());
+        for (int c = 0; c < columns; ++c)
+            w.columns.push_back(header.horizontalAdvance(m->headings()[c]) + 2 * kCellMargin);
+    }
+    QFont boldFont = table_->font();
+    boldFont.setBold(true);
+    const QFontMetrics plain(table_->font()), bold(boldFont);
+    for (int r = w.rows; r < m->rowCount(); ++r)
+        for (int c = 0; c < columns; ++c)
+            w.columns[size_t(c)] = qMax(w.columns[size_t(c)],
+                                        (m->changed(r, c) ? bold : plain).horizontalAdvance(m->text(r, c)) + kCellMargin);
+    w.rows = m->rowCount();
+    for (int c = 0; c < columns; ++c)
+        if (table_->columnWidth(c) != w.columns[size_t(c)])
+            table_->setColumnWidth(c, w.columns[size_t(c)]);
 }
 
 QStringList DeskCheck::columns() const
 {
-    sync();
-    QStringList headings;
-    for (int c = 0; c < table_->columnCount(); ++c)
-        headings << table_->horizontalHeaderItem(c)->text();
-    return headings;
+    const TraceModel* m = model();
+    return m ? m->headings() : QStringList();
 }
 
 int DeskCheck::rows() const
 {
-    sync();
-    return table_->rowCount();
+    const TraceModel* m = model();
+    return m ? m->rowCount() : 0;
 }
 
 QStringList DeskCheck::row(int row) const
 {
-    sync();
     QStringList fields;
-    if (row < 1 || row > table_->rowCount())
+    const TraceModel* m = model();
+    if (!m || row < 1 || row > m->rowCount())
         return fields;
-    for (int c = 0; c < table_->columnCount(); ++c)
-        fields << table_->item(row - 1, c)->text();
+    for (int c = 0; c < m->columnCount(); ++c)
+        fields << m->text(row - 1, c);
     return fields;
 }
 
-void DeskCheck::rebuild()
-{
-    selected_ = 0;
-    stale_ = true;
-    if (isVisible())
-        sync();
-}
-
-void DeskCheck::fill(int from)
+int DeskCheck::selected() const
 {
     const RunCycle* c = cycle();
-    if (from == 0) {
-        table_->clear();
-        QStringList headings = c ? c->columns() : QStringList();
-        if (c)
-            headings << kWhat;
-        table_->setColumnCount(int(headings.size()));
-        table_->setHorizontalHeaderLabels(headings);
-    }
-    const std::vector<framework::TraceRow> none;
-    const auto& trace = c ? c->trace() : none;
-    table_->setRowCount(int(trace.size()));
-    const int columns = table_->columnCount();
-    QFont bold = table_->font();
-    bold.setBold(true);
-    // Rows after the step shown are greyed.
-    const int shownRows = c ? c->rowsShown() : 0;
-    const QBrush now = table_->palette().text(), later(kLater);
-    for (int r = from; r < int(trace.size()); ++r) {
-        const framework::TraceRow& row = trace[size_t(r)];
-        for (int col = 0; col < columns; ++col) {
-            const bool said = col == columns - 1;
-            const QString text = said ? row.said : row.values.value(col);
-            auto item = new QTableWidgetItem(text);
-            item->setForeground(r < shownRows ? now : later);
-            if (!said) {
-                const QString before = r > 0 ? trace[size_t(r) - 1].values.value(col) : QString();
-                if (text != before && !text.isEmpty()) {
-                    item->setBackground(kChanged);
-                    item->setFont(bold);
-                    item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("mudou neste passo"));
-                }
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            }
-            table_->setItem(r, col, item);
-        }
-    }
-    greyFrom_ = shownRows;
-    showChosen();
-}
-
-void DeskCheck::append()
-{
-    const RunCycle* c = cycle();
-    if (!c)
-        return;
-    // A new step is shown: its last row is chosen.
-    selected_ = c->rowsShown();
-    if (stale_ || !isVisible()) {
-        stale_ = true;
-        return;
-    }
-    // The rows before the step just made are as they were; a click after going back made it
-    // in place of the steps that came after.
-    fill(qMin(table_->rowCount(), c->firstRowOf(c->shownStep())));
-    if (neededWidth() > width())
-        emit widened();
+    return c ? c->shownStep() : 0;
 }
 
 void DeskCheck::choose(int row)
 {
-    sync();
     RunCycle* c = cycle();
     if (!c || row < 0 || row > rows())
         return;
-    selected_ = row;
-    c->goTo(row == 0 ? 0 : c->stepOfRow(row - 1));
+    c->goTo(row);
     showChosen();
-    emit chosen();
 }
 
 void DeskCheck::back()
 {
-    const RunCycle* c = cycle();
-    if (!c || c->shownStep() == 0)
-        return;
-    const int step = c->shownStep() - 1;
-    choose(step == 0 ? 0 : c->firstRowOf(step + 1));
+    if (selected() > 0)
+        choose(selected() - 1);
+}
+
+bool DeskCheck::forward()
+{
+    if (selected() >= rows())
+        return false;
+    choose(selected() + 1);
+    return true;
 }
 
 void DeskCheck::showChosen()
 {
-    if (stale_)
-        return;
-    const RunCycle* c = cycle();
-    const int shownRows = c ? c->rowsShown() : 0;
-    // A move that did not come from choosing a row (a command) shows the step's last row.
-    if (c && (selected_ > shownRows || selected_ <= c->firstRowOf(c->shownStep())))
-        selected_ = shownRows;
+    const int chosen = selected();
     choosing_ = true;
-    // Only the rows between the old and the new end of the step shown change colour.
-    const int from = qMax(0, qMin(greyFrom_, shownRows)), to = qMin(table_->rowCount(), qMax(greyFrom_, shownRows));
-    for (int r = from; r < to; ++r) {
-        const QBrush brush = r < shownRows ? table_->palette().text() : QBrush(kLater);
-        for (int col = 0; col < table_->columnCount(); ++col)
-            if (QTableWidgetItem* item = table_->item(r, col))
-                item->setForeground(brush);
-    }
-    greyFrom_ = shownRows;
-    if (selected_ > 0) {
-        table_->setCurrentCell(selected_ - 1, 0);
-        table_->selectRow(selected_ - 1);
-        table_->scrollToItem(table_->item(selected_ - 1, 0));
+    if (chosen > 0 && table_->model()) {
+        const QModelIndex at = table_->model()->index(chosen - 1, 0);
+        table_->setCurrentIndex(at);
+        table_->selectRow(chosen - 1);
+        if (isVisible())
+            table_->scrollTo(at);
     } else {
         table_->clearSelection();
-        table_->setCurrentCell(-1, -1);
+        if (table_->selectionModel())
+            table_->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
     choosing_ = false;
 }
 
 QString DeskCheck::csv() const
 {
-    sync();
-    QString text;
     const auto line = [](const QStringList& fields) {
         QStringList quoted;
         for (const QString& f : fields)
             quoted << csvField(f);
         return quoted.join(QLatin1Char(';')) + QLatin1Char('\n');
     };
-    text += line(columns());
+    QString text = line(QStringList{QStringLiteral("Passo")} + columns());
     for (int r = 1; r <= rows(); ++r)
-        text += line(row(r));
+        text += line(QStringList{QString::number(r)} + row(r));
     return text;
 }
 
@@ -282,7 +254,9 @@ void DeskCheck::setScale(double scale)
     table_->horizontalHeader()->setFont(f);
     table_->verticalHeader()->setFont(f);
     table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 6);
-    rebuild();
+    widths_.clear();
+    measure(0);
+    showChosen();
 }
 
 }  // namespace shell

@@ -1,13 +1,16 @@
 #pragma once
 // The desk check ("teste de mesa") of the active problem window, docked at the right of the
 // main window: one row per step of the run, the values the panel names and what happened.
-// Choosing a row puts the window back as it was after that step.
+// Choosing a row puts the window back as it was at that step. The rows are the run's own
+// model: following another window costs nothing, and a long run is measured once.
 #include <QDockWidget>
 #include <QPointer>
+#include <map>
+#include <vector>
 
-class QTableWidget;
+class QTableView;
 
-namespace framework { class Form; class RunCycle; }
+namespace framework { class Form; class RunCycle; class TraceModel; }
 
 namespace shell {
 
@@ -19,35 +22,31 @@ public:
     // The window whose run it shows (null: none).
     void follow(framework::Form* form);
     framework::Form* form() const { return form_; }
-    // The table, brought up to date with the run (it is filled only while it is shown, or
-    // when it is read).
-    QTableWidget* table() const;
+    framework::TraceModel* model() const;
+    QTableView* table() const { return table_; }
     // The width that shows every column whole.
     int neededWidth() const;
 
-    // The headings, the rows (1 is the first step's first row) and the row chosen (0: the
-    // window before the first step).
+    // The headings, the rows (1 is the first step) and the row chosen (0: the window before
+    // the first step).
     QStringList columns() const;
     int rows() const;
     QStringList row(int row) const;    // the values, then what happened
-    int selected() const
-    {
-        sync();
-        return selected_;
-    }
-    // Puts the window back as it was after the step of row `row` (0: before the first).
+    int selected() const;
+    // Puts the window back as it was at the step of row `row` (0: before the first).
     void choose(int row);
-    // One step back.
+    // One step back, and one step on when the table has a later row.
     void back();
+    bool forward();
 
-    // The table as text: one line per row, fields between ';' (quoted where needed).
+    // The table as text: the headings and one line per row, the step first, fields between
+    // ';' (quoted where needed).
     QString csv() const;
 
     // The font of the table follows the program's zoom.
     void setScale(double scale);
 
 signals:
-    void chosen();
     // The table has grown wider than it is.
     void widened();
 
@@ -55,19 +54,19 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void rebuild();
-    void fill(int from);
-    void append();
     void showChosen();
-    void sync() const;
+    void measure(int from);
     framework::RunCycle* cycle() const;
 
-    QTableWidget* table_;
+    QTableView* table_;
     QPointer<framework::Form> form_;
-    int selected_ = 0;
-    int greyFrom_ = 0;  // rows from here on are drawn grey
     bool choosing_ = false;
-    mutable bool stale_ = false;
+    // The widest text of each column, per model, so that a long run is measured once.
+    struct Widths {
+        std::vector<int> columns;
+        int rows = 0;  // the rows measured
+    };
+    std::map<const framework::TraceModel*, Widths> widths_;
 };
 
 }  // namespace shell

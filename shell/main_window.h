@@ -55,8 +55,12 @@ public:
     void playStep();
     void setPlaying(bool on);
     // Writes the desk check of the active window, with its title, statement and picture, as
-    // PDF or as CSV (by the file's ending); false when the file cannot be written.
-    bool exportDeskCheck(const QString& file);
+    // PDF or as CSV (by the file's ending); false, with the reason in `why`, when the file
+    // cannot be written whole (an earlier file is then left as it was).
+    bool exportDeskCheck(const QString& file, QString* why = nullptr);
+    // The kinds of file the export dialog offers, and a name with the ending of its kind.
+    static QStringList exportKinds();
+    static QString withKind(const QString& file, const QString& kind);
     // The zoom of every window, in percent (100, 125, 150, 200, 250 or 300).
     int zoom() const { return zoom_; }
     void setZoom(int percent);
@@ -73,6 +77,7 @@ private:
     void fitDeskCheck();
     void stepForward();
     void exportChosen();
+    void exportTo(const QString& file);
     QAction* addItem(QWidget* menu, const char* name, const QString& caption, const QKeySequence& key);
     void openProblem(const QString& formName, const QString& statement);
     void Esconder_SubProgramas();

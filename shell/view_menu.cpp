@@ -2,6 +2,7 @@
 // by itself, and the export of the desk check.
 #include "framework/form.h"
 #include "framework/run_cycle.h"
+#include "framework/trace_model.h"
 #include "framework/window_state.h"
 #include "problems/problems.h"
 #include "shell/desk_check.h"
@@ -10,7 +11,11 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -20,7 +25,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -257,7 +262,12 @@ void Zarpa01::stepForward()
 {
     framework::Form* form = problem_;
     framework::RunCycle* cycle = form ? form->run() : nullptr;
-    if (QPushButton* next = cycle ? cycle->nextCommand() : nullptr)
+    if (!cycle)
+        return;
+    // The next row when the table has one; at the last, the command that continues the run.
+    if (cycle->shownStep() < cycle->steps())
+        deskCheck()->forward();
+    else if (QPushButton* next = cycle->nextCommand())
         next->click();
 }
 
@@ -300,60 +310,89 @@ void Zarpa01::playStep()
 
 void Zarpa01::exportChosen()
 {
-    if (!problem_)
+    if (!problem_ || !problem_->isVisible())
         return;
-    const QString file = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Exportar teste de mesa"), problem_->windowTitle().trimmed(),
-        QStringLiteral("Documento PDF (*.pdf);;Planilha CSV (*.csv)"));
-    if (file.isEmpty())
-        return;
-    if (!exportDeskCheck(file))
-        framework::messageBox(QStringLiteral("Não foi possível gravar o arquivo %1").arg(file), framework::Exclamation);
+    // Qt's own dialog, in Portuguese like the rest of the program; the kind chosen decides
+    // the file's kind and adds its ending.
+    auto dialog = new QFileDialog(this, QStringLiteral("Exportar teste de mesa"));
+    dialog->setObjectName(QStringLiteral("DialogoExportar"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    // Replacing a file is asked below, as a box of the program's own.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilters(exportKinds());
+    dialog->selectFile(problem_->windowTitle().trimmed());
+    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& kind) {
+        dialog->setDefaultSuffix(kind.contains(QLatin1String("*.csv")) ? QStringLiteral("csv") : QStringLiteral("pdf"));
+    });
+    connect(dialog, &QFileDialog::fileSelected, this, [this, dialog](const QString& chosen) {
+        const QString file = withKind(chosen, dialog->selectedNameFilter());
+        if (!QFileInfo::exists(file))
+            return exportTo(file);
+        auto ask = new QMessageBox(QMessageBox::Question, QStringLiteral("Exportar teste de mesa"),
+                                   QStringLiteral("O arquivo %1 já existe. Deseja substituí-lo?")
+                                       .arg(QDir::toNativeSeparators(file)),
+                                   QMessageBox::Yes | QMessageBox::No, this);
+        ask->setObjectName(QStringLiteral("SubstituirArquivo"));
+        ask->setAttribute(Qt::WA_DeleteOnClose);
+        ask->setDefaultButton(QMessageBox::Yes);
+        connect(ask, &QMessageBox::accepted, this, [this, file] { exportTo(file); });
+        ask->open();
+    });
+    dialog->open();
 }
 
-bool Zarpa01::exportDeskCheck(const QString& file)
-{
-    framework::Form* form = problem_;
-    if (!form)
-        return false;
-    DeskCheck* desk = deskCheck();
-    if (file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return false;
-        const QByteArray text = desk->csv().toUtf8();
-        return out.write(text) == text.size();
-    }
+QStringList Zarpa01::exportKinds() { return {QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("Planilha CSV (*.csv)")}; }
 
-    // The PDF: the window's title, the statement, a picture of the window as it is now, and
-    // the table, as the screen shows them.
-    QPdfWriter pdf(file);
+QString Zarpa01::withKind(const QString& file, const QString& kind)
+{
+    const QString ending = kind.contains(QLatin1String("*.csv")) ? QStringLiteral(".csv") : QStringLiteral(".pdf");
+    return file.endsWith(ending, Qt::CaseInsensitive) ? file : file + ending;
+}
+
+void Zarpa01::exportTo(const QString& file)
+{
+    QString why;
+    if (!exportDeskCheck(file, &why))
+        framework::messageBox(QStringLiteral("Não foi possível gravar o arquivo %1: %2").arg(QDir::toNativeSeparators(file), why),
+                              framework::Exclamation);
+}
+
+namespace {
+// The desk check as a PDF: the window's title, its statement, a picture of the window as it
+// is now (with the step it shows), and the table, its headings on every page.
+void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framework::TraceModel& model)
+{
+    const int columns = model.columnCount();
     // A table of many columns is laid across the page, in smaller letters.
-    const int columns = int(desk->columns().size());
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), columns > 8 ? QPageLayout::Landscape : QPageLayout::Portrait,
                                   QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     pdf.setResolution(300);
-    pdf.setTitle(form->windowTitle().trimmed());
+    pdf.setTitle(form.windowTitle().trimmed());
     pdf.setCreator(QStringLiteral("Matravel"));
 
-    QTextDocument doc;
-    QString html = QStringLiteral("<h2>%1</h2><p>%2</p><p><img src=\"janela.png\"></p><h3>Teste de mesa</h3>")
-                       .arg(form->windowTitle().trimmed().toHtmlEscaped(), statementOf(form->objectName()).toHtmlEscaped());
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"font-size: %1pt\">"
-                           "<tr><th>Passo</th>")
+    const framework::RunCycle* cycle = form.run();
+    const int shown = cycle->shownStep(), steps = cycle->steps();
+    QString html = QStringLiteral("<h2>%1</h2><p>%2</p><p><img src=\"janela.png\"></p>")
+                       .arg(form.windowTitle().trimmed().toHtmlEscaped(), statementOf(form.objectName()).toHtmlEscaped());
+    if (shown < steps)
+        html += QStringLiteral("<p>A janela no passo %1 de %2.</p>").arg(shown).arg(steps);
+    html += QStringLiteral("<h3>Teste de mesa</h3>"
+                           "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"font-size: %1pt\">"
+                           "<thead><tr><th>Passo</th>")
                 .arg(columns > 12 ? 6 : 8);
-    for (const QString& heading : desk->columns())
+    for (const QString& heading : model.headings())
         html += QStringLiteral("<th>%1</th>").arg(heading.toHtmlEscaped());
-    html += QStringLiteral("</tr>");
-    const QTableWidget* table = desk->table();
-    for (int r = 1; r <= desk->rows(); ++r) {
-        html += QStringLiteral("<tr><td align=\"right\">%1</td>").arg(r);
-        const QStringList fields = desk->row(r);
-        for (int c = 0; c < fields.size(); ++c) {
-            const QTableWidgetItem* item = table->item(r - 1, c);
-            const bool changed = item && item->font().bold();
-            const QString text = fields[c].toHtmlEscaped();
-            html += c + 1 < fields.size()
+    html += QStringLiteral("</tr></thead>");
+    for (int r = 0; r < model.rowCount(); ++r) {
+        html += QStringLiteral("<tr><td align=\"right\">%1</td>").arg(r + 1);
+        for (int c = 0; c < columns; ++c) {
+            const QString text = model.text(r, c).toHtmlEscaped();
+            const bool changed = model.changed(r, c);
+            html += c + 1 < columns
                         ? QStringLiteral("<td align=\"right\" nowrap%1>%2</td>")
                               .arg(changed ? QStringLiteral(" bgcolor=\"#fff3a0\"") : QString(),
                                    changed ? QStringLiteral("<b>%1</b>").arg(text) : text)
@@ -362,16 +401,52 @@ bool Zarpa01::exportDeskCheck(const QString& file)
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");
+    QTextDocument doc;
     doc.setHtml(html);
-    // The picture is as wide as the page at most.
+    // The picture is as wide as the page at most, and never taller than a page.
     const QSizeF page = pdf.pageLayout().paintRect(QPageLayout::Point).size();
     doc.setPageSize(page);
-    const QImage picture = form->grab().toImage();
-    const double fit = qMin(1.0, (page.width() - 40) / qMax(1, picture.width()));
+    const QImage picture = const_cast<framework::Form&>(form).grab().toImage();
+    const double fit = qMin(1.0, qMin((page.width() - 40) / qMax(1, picture.width()),
+                                      (page.height() * 0.6) / qMax(1, picture.height())));
     doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("janela.png")),
-                    picture.scaledToWidth(int(picture.width() * fit), Qt::SmoothTransformation));
+                    picture.scaled(int(picture.width() * fit), int(picture.height() * fit), Qt::KeepAspectRatio,
+                                   Qt::SmoothTransformation));
     doc.print(&pdf);
-    return QFile::exists(file) && QFile(file).size() > 0;
+}
+}  // namespace
+
+bool Zarpa01::exportDeskCheck(const QString& file, QString* why)
+{
+    framework::Form* form = problem_;
+    const auto failed = [why](const QString& reason) {
+        if (why)
+            *why = reason;
+        return false;
+    };
+    if (!form || !form->run())
+        return failed(QStringLiteral("nenhuma janela de problema está aberta"));
+    if (QFileInfo(file).isDir())
+        return failed(QStringLiteral("é uma pasta"));
+    // Written beside the target and put in its place only once whole: a failure leaves the
+    // earlier file as it was.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
+        return failed(out.errorString());
+    const framework::TraceModel& model = *form->run()->model();
+    if (file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
+        // With a byte-order mark, so that spreadsheets read the accents as UTF-8.
+        out.write("\xEF\xBB\xBF");
+        out.write(deskCheck()->csv().toUtf8());
+    } else {
+        QPdfWriter pdf(&out);
+        printDeskCheck(pdf, *form, model);
+    }
+    if (out.error() != QFileDevice::NoError)
+        return failed(out.errorString());
+    if (!out.commit())
+        return failed(out.errorString());
+    return true;
 }
 
 }  // namespace shell
