@@ -143,15 +143,20 @@ void RunCycle::show(const Step& step)
     waiting_.assign(step.trace.begin() + std::ptrdiff_t(next), step.trace.end());
 }
 
+void RunCycle::startTable(std::shared_ptr<const Algorithm> algorithm)
+{
+    // The window before the first step.
+    model_->clear();
+    records_.clear();
+    base_ = last_ = WindowState::of(*form_);
+    records_.push_back({{}, base_.size, base_.scale, std::move(algorithm), stage_, lit_, form_->endedByError_,
+                        Step::Run::GoesOn, 0});
+    shown_ = 0;
+}
+
 void RunCycle::run(const QString& command)
 {
-    if (records_.empty()) {
-        // The window before the first step.
-        base_ = last_ = WindowState::of(*form_);
-        records_.push_back({{}, base_.size, base_.scale, std::shared_ptr<const Algorithm>(algorithm_->clone()), stage_,
-                            lit_, form_->endedByError_, Step::Run::GoesOn, 0});
-        shown_ = 0;
-    } else if (shown_ < steps()) {
+    if (shown_ > 0 && shown_ < steps()) {
         // A click after going back continues from the step shown, or, at a row inside a
         // click, does that click again from its start with the inputs as they are typed now.
         const int from = records_[size_t(shown_)].from;
@@ -167,7 +172,8 @@ void RunCycle::run(const QString& command)
         }
         dropAfter(from);
     }
-    clickStart_ = shown_;
+    dropOldest();
+    std::shared_ptr<const Algorithm> before(algorithm_->clone());
     pending_ = true;
     waiting_.clear();
     Step step;
@@ -177,6 +183,12 @@ void RunCycle::run(const QString& command)
         step.run = Step::Run::Error;
         step.error = error.number();
     }
+    // A click from the window before the first step starts the table again from the window
+    // as it is now (with what has been typed since), and so does a click that starts a new
+    // calculation of its own.
+    if (records_.empty() || shown_ == 0 || step.fresh)
+        startTable(std::move(before));
+    clickStart_ = shown_;
     show(step);
     afterStep(step);
     // The rows left are recorded when the click is over (clickEnded), after the guard's
@@ -346,6 +358,31 @@ void RunCycle::dropAfter(int step)
     records_.resize(size_t(step) + 1);
     model_->truncate(step);
     last_ = stateAt(step);
+}
+
+void RunCycle::dropOldest()
+{
+    // A run that never ends (a table of f(x) over an endless interval) is bounded: past this
+    // many rows its oldest clicks are dropped, and the table says at which step it begins.
+    constexpr int kMostSteps = 20000;
+    if (steps() < kMostSteps || shown_ < steps())
+        return;
+    int keep = steps() - kMostSteps / 2;  // the first step kept ends a click
+    while (keep > 0 && records_[size_t(keep)].from != keep)
+        --keep;
+    if (keep <= 0)
+        return;
+    base_ = stateAt(keep);
+    Record first = std::move(records_[size_t(keep)]);
+    first.changed.clear();
+    records_.erase(records_.begin(), records_.begin() + keep + 1);
+    for (Record& r : records_)
+        r.from -= keep;
+    records_.insert(records_.begin(), std::move(first));
+    records_.front().from = 0;
+    model_->dropFirst(keep);
+    shown_ -= keep;
+    clickStart_ = 0;
 }
 
 void RunCycle::goTo(int step)

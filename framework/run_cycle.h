@@ -100,11 +100,13 @@ private:
         int from;  // the step a click from here continues from: itself, or its click's start
     };
     void run(const QString& command);
+    void startTable(std::shared_ptr<const Algorithm> algorithm);
     void newCalculation();
     void afterStep(const Step& step);
     void record(bool clickOver, bool last);
     void restoreStep(int step);
     void dropAfter(int step);
+    void dropOldest();
     WindowState stateAt(int step) const;
     QWidget* named(const QString& name) const;
 

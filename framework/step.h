@@ -62,6 +62,9 @@ struct Step {
     std::vector<TraceRow> trace;
     Run run = Run::GoesOn;
     int error = 0;
+    // The click starts a run of its own (a whole new calculation): its desk check is a new
+    // table.
+    bool fresh = false;
 
     // The builders the algorithms write with.
     Step& light(const QString& line, OleColor color = 0xFF0000) { return add(Effect::Light, line).color = color, *this; }
@@ -108,6 +111,11 @@ struct Step {
     Step& sayDone(QStringList values, const QString& said)
     {
         return addRow(std::move(values), said, int(effects.size()));
+    }
+    Step& anew()
+    {
+        fresh = true;
+        return *this;
     }
     Step& done()
     {

@@ -71,7 +71,7 @@ QVariant TraceModel::headerData(int section, Qt::Orientation orientation, int ro
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal)
         return headings_.value(section);
-    return section + 1;  // the step
+    return first_ + section + 1;  // the step
 }
 
 void TraceModel::append(TraceRow row)
@@ -97,6 +97,7 @@ void TraceModel::clear()
     beginResetModel();
     rows_.clear();
     shown_ = 0;
+    first_ = 0;
     endResetModel();
 }
 
@@ -105,18 +106,22 @@ void TraceModel::adopt(TraceModel& other)
     beginResetModel();
     rows_ = std::move(other.rows_);
     shown_ = other.shown_;
+    first_ = other.first_;
     endResetModel();
     other.clear();
 }
 
-void TraceModel::addToLast(const QString& said)
+void TraceModel::dropFirst(int rows)
 {
-    if (rows_.empty())
+    rows = qMin(rows, int(rows_.size()));
+    if (rows <= 0)
         return;
-    QString& text = rows_.back().said;
-    text += (text.isEmpty() ? QString() : QStringLiteral(": ")) + said;
-    const QModelIndex last = index(int(rows_.size()) - 1, columnCount() - 1);
-    emit dataChanged(last, last);
+    beginRemoveRows({}, 0, rows - 1);
+    rows_.erase(rows_.begin(), rows_.begin() + rows);
+    first_ += rows;
+    shown_ = qMax(0, shown_ - rows);
+    endRemoveRows();
+    emit headerDataChanged(Qt::Vertical, 0, int(rows_.size()) - 1);
 }
 
 void TraceModel::setShownRows(int rows)

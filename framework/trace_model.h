@@ -34,11 +34,13 @@ public:
 
     void append(TraceRow row);
     void truncate(int rows);
+    // Drops the first rows (a run too long to keep whole); the steps keep their numbers.
+    void dropFirst(int rows);
+    // The number of the first row's step.
+    int firstStep() const { return first_ + 1; }
     void clear();
     // Takes over the rows of another model (the same window made anew at another zoom).
     void adopt(TraceModel& other);
-    // Adds to what the last row says (a run-time error that stopped its step).
-    void addToLast(const QString& said);
     // The rows up to the step shown (the others are later).
     void setShownRows(int rows);
     int shownRows() const { return shown_; }
@@ -47,6 +49,7 @@ private:
     QStringList headings_;
     std::vector<TraceRow> rows_;
     int shown_ = 0;
+    int first_ = 0;  // the steps dropped before the first row
 };
 
 }  // namespace framework

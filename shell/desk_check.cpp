@@ -241,8 +241,9 @@ QString DeskCheck::csv() const
         return quoted.join(QLatin1Char(';')) + QLatin1Char('\n');
     };
     QString text = line(QStringList{QStringLiteral("Passo")} + columns());
+    const TraceModel* m = model();
     for (int r = 1; r <= rows(); ++r)
-        text += line(QStringList{QString::number(r)} + row(r));
+        text += line(QStringList{QString::number(m->firstStep() + r - 1)} + row(r));
     return text;
 }
 

@@ -362,6 +362,12 @@ bool Zarpa01::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
     }
+    // A problem window shown, hidden or closed: the desk check follows the one on screen.
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+        auto window = qobject_cast<QMdiSubWindow*>(watched);
+        if (window && window->mdiArea() == mdi_ && !ended_)
+            followActiveWindow();
+    }
     // A child window that grows after it was shown (a long answer) makes the main window
     // grow with it, as it does when the window opens.
     if (event->type() == QEvent::Resize) {

@@ -122,6 +122,7 @@ void Zarpa01::buildViewMenu()
             &QAction::triggered, this, [this] { exportChosen(); });
 
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { followActiveWindow(); });
+    followActiveWindow();
 }
 
 DeskCheck* Zarpa01::deskCheck()
@@ -206,15 +207,27 @@ void Zarpa01::setZoom(int percent)
 
 void Zarpa01::followActiveWindow()
 {
-    // The desk check shows the problem window shown last; the About window and moments with
-    // no active window leave it as it is.
-    QMdiSubWindow* active = mdi_->activeSubWindow();
-    auto form = active ? qobject_cast<framework::Form*>(active->widget()) : nullptr;
-    if (form && form->run()) {
-        problem_ = form;
-        if (desk_)
-            desk_->follow(form);
-    }
+    // The desk check follows the problem window the student sees: the active one; else the
+    // one it followed, while that stays on screen; else the topmost problem window on screen;
+    // else none. "Executar sozinho" stays with its window: it stops when another is followed.
+    const auto problemIn = [](QMdiSubWindow* w) -> framework::Form* {
+        auto form = w && w->isVisible() ? qobject_cast<framework::Form*>(w->widget()) : nullptr;
+        return form && form->run() ? form : nullptr;
+    };
+    framework::Form* form = problemIn(mdi_->activeSubWindow());
+    if (!form && problem_ && problem_->isVisible())
+        form = problem_;
+    const QList<QMdiSubWindow*> stack = mdi_->subWindowList(QMdiArea::StackingOrder);
+    for (auto w = stack.rbegin(); !form && w != stack.rend(); ++w)
+        form = problemIn(*w);
+    if (form != problem_)
+        setPlaying(false);
+    problem_ = form;
+    if (desk_)
+        desk_->follow(form);
+    // What acts on a run needs a problem window on screen.
+    for (const char* item : {"MnuVoltarPasso", "MnuAvancarPasso", "MnuExecutar", "MnuExportar"})
+        menuItem(QString::fromLatin1(item))->setEnabled(form != nullptr);
 }
 
 void Zarpa01::showDeskCheck(bool on)
@@ -388,7 +401,7 @@ void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framewor
         html += QStringLiteral("<th>%1</th>").arg(heading.toHtmlEscaped());
     html += QStringLiteral("</tr></thead>");
     for (int r = 0; r < model.rowCount(); ++r) {
-        html += QStringLiteral("<tr><td align=\"right\">%1</td>").arg(r + 1);
+        html += QStringLiteral("<tr><td align=\"right\">%1</td>").arg(model.firstStep() + r);
         for (int c = 0; c < columns; ++c) {
             const QString text = model.text(r, c).toHtmlEscaped();
             const bool changed = model.changed(r, c);

@@ -70,6 +70,7 @@ void CongruencesSearch::command(const QString& command, const framework::Inputs&
     if (command == QLatin1String("Cmd_Calculo")) {
         // The whole search from 0, whatever a step-by-step search had reached.
         start();
+        s.anew();
         QString said = Started;
         while (searching()) {
             pass(s, said);
@@ -81,6 +82,7 @@ void CongruencesSearch::command(const QString& command, const framework::Inputs&
     QString said;
     if (!stepping) {
         start();
+        s.anew();
         said = Started;
     }
     if (searching()) {

@@ -54,6 +54,7 @@ void LineByDeterminant::command(const QString&, const Inputs& in, Step& s)
 {
     // Every click is a whole run, from the points as typed now.
     *this = LineByDeterminant();
+    s.anew();
     X0 = in.text(QStringLiteral("X(0)"));
     Y0 = in.text(QStringLiteral("Y(0)"));
     X1 = in.text(QStringLiteral("X(1)"));

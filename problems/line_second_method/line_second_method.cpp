@@ -26,6 +26,7 @@ void LineSecondMethod::command(const QString&, const framework::Inputs& in, fram
 {
     // Every click is a whole run, from the points as typed now.
     *this = LineSecondMethod();
+    s.anew();
     const auto typed = [&in](const char* box) { return Value::text(framework::ss(in.text(QString::fromUtf8(box)))); };
     X0 = typed("X(0)");
     X1 = typed("X(1)");

@@ -35,6 +35,7 @@ void LinearSystem::command(const QString&, const framework::Inputs& in, framewor
 {
     // Every click solves a system of its own.
     *this = LinearSystem();
+    s.anew();
     s.rest();
     s.caption(QStringLiteral("Label3(9)"), QString()).caption(QStringLiteral("Label3(10)"), QString());
 

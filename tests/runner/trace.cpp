@@ -188,7 +188,7 @@ bool Runner::deskCheckCommand(int number, const QString& line, const QStringList
             if (int(rows.size()) != tableRows + 1)
                 differences << QStringLiteral("%1 lines for %2 rows and the headings").arg(rows.size()).arg(tableRows);
             for (int r = 0; r < int(rows.size()) && r <= tableRows; ++r) {
-                QStringList shown{r == 0 ? QStringLiteral("Passo") : QString::number(r)};
+                QStringList shown{r == 0 ? QStringLiteral("Passo") : table->headerData(r - 1, Qt::Vertical).toString()};
                 for (int c = 0; table && c < table->columnCount(); ++c)
                     shown << (r == 0 ? table->headerData(c, Qt::Horizontal).toString()
                                      : table->index(r - 1, c).data().toString());
