@@ -3,8 +3,12 @@
 #include "framework/host.h"
 #include "framework/numbers/value.h"
 
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmapCache>
+#include <QTranslator>
+
+#include <csignal>
 
 namespace framework {
 
@@ -18,6 +22,14 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     // our own the cache took up to 10 MiB over a long lesson. One window on screen needs far
     // less than this.
     QPixmapCache::setCacheLimit(1024);
+    // A file larger than the system lets a process write is a failed export, said as such,
+    // not the end of the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Qt's own dialogs and standard buttons speak Portuguese like the rest of the program.
+    auto qt = new QTranslator(this);
+    if (qt->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qt);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 mode=${1:-run}
 case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 
-packages=(qt6-base-dev cmake ninja-build g++ fonts-dejavu-core)
+# qt6-translations-l10n: Qt's own dialogs and buttons in Portuguese.
+packages=(qt6-base-dev qt6-translations-l10n cmake ninja-build g++ fonts-dejavu-core)
 if [ "$mode" = test ]; then
   packages+=(clang libclang-rt-14-dev)
   # The package check: cpack with dpkg-shlibdeps, and the validators.
