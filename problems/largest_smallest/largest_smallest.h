@@ -22,6 +22,7 @@ public:
 
 private:
     QStringList values() const;
+    void takeMenor(framework::Step& s, const char* name, const num::Value& from, const char* line);
 };
 
 }  // namespace problems
