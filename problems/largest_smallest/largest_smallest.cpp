@@ -37,8 +37,11 @@ void LargestSmallest::reset(framework::Step& s)
 }
 
 // "Menor = N2": Menor is an Integer, so the number is rounded to a whole one, and past the
-// 16-bit range it overflows. The row is said first, so that an overflow has its row.
-void LargestSmallest::takeMenor(framework::Step& s, const char* name, const Value& from, const char* line)
+// 16-bit range it overflows. The row is said first, so that an overflow has its row; the lines
+// of the branch are written and lit only once Menor has its value, so a run stopped by the
+// overflow leaves them as they were.
+void LargestSmallest::takeMenor(framework::Step& s, const char* name, const Value& from,
+                                std::initializer_list<const char*> lit, const char* maiorLine, const char* menorLine)
 {
     const QString assignment = QStringLiteral("Menor = %1 = %2").arg(QLatin1String(name), shown(from));
     s.say(values(), assignment + QStringLiteral(", guardado como Inteiro"));
@@ -48,7 +51,10 @@ void LargestSmallest::takeMenor(framework::Step& s, const char* name, const Valu
     const QString whole = shownWhole(Menor);
     s.trace.back().said = whole == shown(from) ? assignment
                                                : assignment + QStringLiteral(", arredondado ao Inteiro ") + whole;
-    s.caption(QString::fromLatin1(line), kMenor + whole).light(QString::fromLatin1(line), ole::Red);
+    if (maiorLine)
+        s.caption(QString::fromLatin1(maiorLine), kMaior + shown(Maior));
+    s.caption(QString::fromLatin1(menorLine), kMenor + whole);
+    s.light(lit, ole::Red);
 }
 
 void LargestSmallest::command(const QString&, const framework::Inputs& in, framework::Step& s)
@@ -60,19 +66,15 @@ void LargestSmallest::command(const QString&, const framework::Inputs& in, frame
 
     if (N1 > N2) {
         s.say(values(), QStringLiteral("N1 = %1 é maior que N2 = %2: segue pelo Então").arg(shown(N1), shown(N2)));
-        s.light(QStringLiteral("Label1(4)"), ole::Red);
         Maior = N1;
         s.say(values(), QStringLiteral("Maior = N1 = %1").arg(shown(Maior)));
-        s.caption(QStringLiteral("Label1(5)"), kMaior + shown(Maior)).light(QStringLiteral("Label1(5)"), ole::Red);
-        takeMenor(s, "N2", N2, "Label1(6)");
+        takeMenor(s, "N2", N2, {"Label1(4)", "Label1(5)", "Label1(6)"}, "Label1(5)", "Label1(6)");
     } else {
         s.say(values(),
               QStringLiteral("N1 = %1 não é maior que N2 = %2: segue pelo Senão").arg(shown(N1), shown(N2)));
-        s.light(QStringLiteral("Label1(7)"), ole::Red);
         Maior = N2;
         s.say(values(), QStringLiteral("Maior = N2 = %1").arg(shown(Maior)));
-        s.caption(QStringLiteral("Label1(8)"), kMaior + shown(Maior)).light(QStringLiteral("Label1(8)"), ole::Red);
-        takeMenor(s, "N1", N1, "Label1(9)");
+        takeMenor(s, "N1", N1, {"Label1(7)", "Label1(8)", "Label1(9)"}, "Label1(8)", "Label1(9)");
     }
 
     if (N3 > Maior) {
@@ -88,8 +90,7 @@ void LargestSmallest::command(const QString&, const framework::Inputs& in, frame
         if (N3 < double(Menor)) {
             s.say(values(),
                   QStringLiteral("N3 = %1 é menor que Menor = %2: segue pelo Então").arg(shown(N3), shownWhole(Menor)));
-            s.light(QStringLiteral("Label1(14)"), ole::Red);
-            takeMenor(s, "N3", N3, "Label1(15)");
+            takeMenor(s, "N3", N3, {"Label1(14)", "Label1(15)"}, nullptr, "Label1(15)");
         } else {
             s.say(values(), QStringLiteral("N3 = %1 não é menor que Menor = %2: Maior e Menor ficam como estão")
                                 .arg(shown(N3), shownWhole(Menor)));

@@ -53,17 +53,17 @@ void LinearSystem::command(const QString&, const framework::Inputs& in, framewor
     if (Det != 0.0) {
         s.say(values(), QStringLiteral("Det = %1, diferente de 0: segue pelo Senão, o sistema tem uma só solução")
                             .arg(shown(Det)));
-        // Each of x and y lights its own line, on the row that works it out.
+        // The branch's two lines light at once, before x is worked out (an overflow there leaves
+        // them lit).
+        s.light({"Label3(7)", "Label3(8)"}, ole::Red);
         s.say(values(), QStringLiteral("X = Det_A1 / Det = %1 / %2").arg(shown(Det_A1), shown(Det)));
         X = Det_A1 / Det;
         s.trace.back().values = values();
-        s.light(QStringLiteral("Label3(7)"), ole::Red);
         s.light(QStringLiteral("Label3(9)"), ole::Red).caption(QStringLiteral("Label3(9)"), shown(X));
         // y is a Double like x, so that it is shown as computed.
         s.say(values(), QStringLiteral("Y = Det_A2 / Det = %1 / %2").arg(shown(Det_A2), shown(Det)));
         Y = Det_A2 / Det;
         s.trace.back().values = values();
-        s.light(QStringLiteral("Label3(8)"), ole::Red);
         s.light(QStringLiteral("Label3(10)"), ole::Red).caption(QStringLiteral("Label3(10)"), shown(Y));
     } else {
         // A decision's lines are lit on its own row.
