@@ -11,6 +11,18 @@ using num::Value;
 namespace {
 const QString kTitle = QStringLiteral("Altura da Bola");
 const QString kBall = QStringLiteral("Bola");
+
+// The height the loop stops at, written as the window writes numbers.
+QString least() { return shownDouble(0.001); }
+
+// The height as typed, and the number the Val rule made of it where that is not what it reads
+// ("0,5" is read as 0: the Val rule stops at the comma).
+QString typedHeight(const QString& typed, const Value& read)
+{
+    if (typed.trimmed() == shown(read))
+        return QStringLiteral("H = \"%1\"").arg(typed);
+    return QStringLiteral("H = \"%1\", lido como %2,").arg(typed, shown(read));
+}
 }  // namespace
 
 QStringList BouncingBall::columns() const
@@ -44,7 +56,7 @@ void BouncingBall::command(const QString&, const framework::Inputs& in, framewor
                 .top(kBall, DropTop)
                 .focus(QStringLiteral("H"))
                 .refused();
-            s.say(values(), QStringLiteral("H = \"%1\" não é maior que 0: impossível calcular").arg(typed));
+            s.say(values(), QStringLiteral("%1 não é maior que 0: impossível calcular").arg(typedHeight(typed, H)));
             return;
         }
         Altura = Value::integer(2280);
@@ -57,7 +69,7 @@ void BouncingBall::command(const QString&, const framework::Inputs& in, framewor
     }
 
     if (H > 0.001) {
-        said += QStringLiteral("H = %1 > 0,001: H = H / 2 = ").arg(shown(H));
+        said += QStringLiteral("H = %1 > %2: H = H / 2 = ").arg(shown(H), least());
         H = H / Value::integer(2);
         s.caption(QStringLiteral("HCont"), shown(H));
         said += shown(H);
@@ -92,9 +104,9 @@ void BouncingBall::command(const QString&, const framework::Inputs& in, framewor
         // leaving "Calcular" goes to it.
         s.enable(QStringLiteral("Cmd_Novo")).done();
         const QString times = shown(Cont) + (Cont == 1.0 ? QStringLiteral(" vez") : QStringLiteral(" vezes"));
-        s.say(values(), said + QStringLiteral("H = %1 não é maior que 0,001: o laço termina; a bola percorreu %2 "
-                                              "e tocou %3 no chão")
-                                   .arg(shown(H), shownDouble(Soma), times));
+        s.say(values(), said + QStringLiteral("H = %1 não é maior que %2: o laço termina; a bola percorreu %3 "
+                                              "e tocou %4 no chão")
+                                   .arg(shown(H), least(), shownDouble(Soma), times));
     }
 }
 

@@ -35,24 +35,26 @@ void CongruencesSearch::pass(framework::Step& s, const QString& said)
     s.caption(QStringLiteral("Wx"), shown(X));
     R1 = num::mod(X, Value::lng(3));
     s.caption(QStringLiteral("Wr1"), shown(R1));
-    QString what = said + QStringLiteral("X = X + 1 = %1, R1 = X MOD 3 = %2").arg(shown(X), shown(R1));
+    QString what = said + QStringLiteral("X = X + 1 = %1, R1 = X - 3 * ( X / 3 ) = %2").arg(shown(X), shown(R1));
     if (R1 != 2.0) {
         what += QStringLiteral(", diferente de 2: o laço segue com o próximo X");
     } else {
         R2 = num::mod(X, Value::lng(5));
         s.caption(QStringLiteral("Wr2"), shown(R2));
-        what += QStringLiteral(", R2 = X MOD 5 = %1").arg(shown(R2));
+        what += QStringLiteral(", R2 = X - 5 * ( X / 5 ) = %1").arg(shown(R2));
         if (R2 != 3.0) {
             what += QStringLiteral(", diferente de 3: o laço segue com o próximo X");
         } else {
             R3 = num::mod(X, Value::lng(7));
             s.caption(QStringLiteral("Wr3"), shown(R3));
-            what += QStringLiteral(", R3 = X MOD 7 = %1").arg(shown(R3));
+            what += QStringLiteral(", R3 = X - 7 * ( X / 7 ) = %1").arg(shown(R3));
             what += R3 == 4.0 ? QStringLiteral(": os três restos pedidos, a condição do Enquanto deixa de valer")
                               : QStringLiteral(", diferente de 4: o laço segue com o próximo X");
         }
     }
-    s.say(values(), what);
+    // A pass of "Calcular" is followed by the next one in the same click: its row is the window
+    // as this pass leaves it.
+    s.sayDone(values(), what);
 }
 
 void CongruencesSearch::answer(framework::Step& s)

@@ -63,16 +63,22 @@ void CongruencesSteps::row(framework::Step& s)
     said_.clear();
 }
 
+void CongruencesSteps::rowDone(framework::Step& s)
+{
+    s.sayDone(values(), said_.join(QStringLiteral("; ")));
+    said_.clear();
+}
+
 void CongruencesSteps::command(const QString& command, const framework::Inputs& in, framework::Step& s)
 {
     said_.clear();
     trying_.clear();
     // A run-time error stops the click where it arose; the stage's button stays offered so the
     // student can correct the boxes and go again.
-    const auto failed = [&](const num::RuntimeError& error, const QString& then) {
-        QString text = framework::runtimeErrorText(error.number());
-        text[0] = text[0].toLower();
-        did(QStringLiteral("ao calcular %1: %2; %3").arg(trying_, text, then));
+    // The run cycle ends the row with the error's own text, right after what caused it.
+    const auto failed = [&](const num::RuntimeError&, const QString& then) {
+        did(then);
+        did(trying_ + QStringLiteral(" interrompe o cálculo"));
         row(s);
     };
     if (command == QLatin1String("Cmd_Calc_MDC")) {
@@ -142,7 +148,7 @@ void CongruencesSteps::mdcStage(const framework::Inputs& in, framework::Step& s)
             s.rest(QStringLiteral("Label2(22)"));
             // Before the first pair Menor is still empty, and an empty value counts as 0.
             did(Menor.isEmpty() ? QStringLiteral("Mod2 = 0 e Menor, ainda vazio, vale 0: Termina = Verdadeiro")
-                                : QStringLiteral("Mod2 = Menor = %1: Termina = Verdadeiro").arg(shown(Menor)));
+                                : QStringLiteral("Mod2 = %1 é igual a Menor: Termina = Verdadeiro").arg(shown(Menor)));
         }
         if (!pairRunning) {
             // A new pair starts; "Se Mod1> Mod2 então" writes beside its own lines, "Senão"
@@ -210,7 +216,10 @@ void CongruencesSteps::primeiraVezReading(const framework::Inputs& in, framework
         s.message(QStringLiteral("Impossível calcular, pois MDC ( ") + shown(Mod1) + QStringLiteral(" , ") +
                       shown(Mod2) + QStringLiteral(" , ") + shown(Mod3) + QStringLiteral(" ) # 1"),
                   framework::OkOnly, {});
-        did(QStringLiteral("dois dos módulos %1, %2 e %3 são pares: o MDC não é 1, e o laço segue")
+        // Two even moduli are not coprime, but the three together may still have MDC 1 (4, 6
+        // and 9): the sentence says only what was checked.
+        did(QStringLiteral("dois dos módulos %1, %2 e %3 são pares: a mensagem avisa que não se pode calcular, "
+                           "e o cálculo do MDC segue")
                 .arg(shown(Mod1), shown(Mod2), shown(Mod3)));
         return;
     }
@@ -360,18 +369,24 @@ bool CongruencesSteps::searchInverse(int i, const Value& C, Value& counter, cons
         trying_ = QStringLiteral("Aux_%1 = (N%1 * Cont_%1) MOD Mod%1").arg(n);
         Aux = num::mod(C * counter, Value::dbl(valOf(in.text(box("R", i)))));
         s.caption(QStringLiteral("Label9(4)"), QStringLiteral("Aux_%1 = (N%1 * Cont_%1) MOD Mod%1 = ").arg(n) + shown(Aux));
+        // The pause is a step of the search of its own: its row is the window as the pause
+        // shows it.
+        const bool givesUp = counter > double(GivesUpAfter);
+        QString pass = QStringLiteral("Cont_%1 = %2, Aux_%1 = (N%1 * Cont_%1) MOD Mod%1 = %3").arg(n, shown(counter), shown(Aux));
+        if (givesUp)
+            pass += QStringLiteral(", e Cont_%1 passou de %2: a busca para").arg(n).arg(GivesUpAfter);
+        else
+            pass += Aux == 1.0 ? QStringLiteral(": o laço termina") : QStringLiteral(", diferente de 1: o laço segue");
+        did(pass);
+        rowDone(s);
         s.message(QStringLiteral("Próximo"), framework::Information, title);
-        // The pause is a step of the search of its own.
-        did(QStringLiteral("Cont_%1 = %2, Aux_%1 = (N%1 * Cont_%1) MOD Mod%1 = %3").arg(n, shown(counter), shown(Aux)) +
-            (Aux == 1.0 ? QStringLiteral(": o laço termina") : QStringLiteral(", diferente de 1: o laço segue")));
-        row(s);
-        if (counter > double(GivesUpAfter)) {
+        if (givesUp) {
             // No inverse below 81: say so, and leave "Calculo_MOD" offered.
-            s.message(QStringLiteral("Impossível calcular !!!"), framework::OkOnly, {});
-            did(QStringLiteral("Cont_%1 = %2 passou de %3: não se acha X%1, impossível calcular")
-                    .arg(n, shown(counter))
+            did(QStringLiteral("nenhum Cont_%1 até %2 dá Aux_%1 = 1: não se acha X%1, impossível calcular")
+                    .arg(n)
                     .arg(GivesUpAfter));
-            row(s);
+            rowDone(s);
+            s.message(QStringLiteral("Impossível calcular !!!"), framework::OkOnly, {});
             return false;
         }
     }

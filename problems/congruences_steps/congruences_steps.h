@@ -60,7 +60,9 @@ private:
     QStringList values() const;
     // What the step did since its last desk-check row, in clauses of one sentence.
     void did(const QString& clause) { said_ << clause; }
+    // The row of what was said: opened here, or (rowDone) the window as it stands now.
     void row(framework::Step& s);
+    void rowDone(framework::Step& s);
 
     QStringList said_;
     QString trying_;  // the formula being worked, named in the row when it fails

@@ -41,7 +41,8 @@ void DigitSum::command(const QString&, const framework::Inputs& in, framework::S
             }
             Inicio = false;
             s.row(QStringLiteral("R"), shown(R));
-            said = QStringLiteral("N = %1, Soma = 0, R = 0; ").arg(typed);
+            // The number as typed, in quotes like every text the student typed.
+            said = QStringLiteral("N = \"%1\", Soma = 0, R = 0; ").arg(typed);
         }
         s.started();
 

@@ -23,14 +23,15 @@ QString shownCurrency(Currency value) { return framework::qs(num::displayCurrenc
 
 QStringList FunctionTable::columns() const
 {
-    return {QStringLiteral("Intervalo"), QStringLiteral("X"), QStringLiteral("Cont"), QStringLiteral("Fx")};
+    // One row per point, as on the board: the point X, its f, and the count after it.
+    return {QStringLiteral("Intervalo"), QStringLiteral("X"), QStringLiteral("Fx"), QStringLiteral("Cont")};
 }
 
 QStringList FunctionTable::values() const
 {
     if (!running)
         return {QString(), QString(), QString(), QString()};
-    return {shown(Intervalo), shown(X), shownCurrency(Cont), written ? shownCurrency(Fx) : QString()};
+    return {shown(Intervalo), shown(Xrow), tabulated ? shownCurrency(Fx) : QString(), shownCurrency(Cont)};
 }
 
 void FunctionTable::command(const QString&, const framework::Inputs& in, framework::Step& s)
@@ -58,13 +59,17 @@ bool FunctionTable::start(const framework::Inputs& in, framework::Step& s, QStri
 {
     a = Value::dbl(valOf(in.text(QStringLiteral("a"))));
     b = Value::dbl(valOf(in.text(QStringLiteral("b"))));
-    n = Value::dbl(valOf(in.text(QStringLiteral("n"))));
+    const QString typedN = in.text(QStringLiteral("n"));
+    n = Value::dbl(valOf(typedN));
     if (n == 0.0) {
+        // "0,5" is read as 0 too: the Val rule stops at the comma.
+        const QString read = typedN.trimmed() == shown(n) ? QStringLiteral("n = \"%1\"").arg(typedN)
+                                                          : QStringLiteral("n = \"%1\" é lido como 0").arg(typedN);
         s.message(QStringLiteral("Erro !!! Zero não é aceito"), framework::OkOnly,
                   QStringLiteral("Intervalo Fechado"));
         // "Novo Cálculo" first, so that the focus leaving "Calcule" goes to it.
         s.enable(QStringLiteral("CmdNovo")).enable(QStringLiteral("Command1"), false).done();
-        s.say(values(), QStringLiteral("n = 0: o intervalo não se divide em zero partes; só o Novo Cálculo segue"));
+        s.say(values(), read + QStringLiteral(": o intervalo não se divide em zero partes; só o Novo Cálculo segue"));
         return false;
     }
     doing = QStringLiteral("Intervalo = (b - a) / n");
@@ -86,6 +91,8 @@ void FunctionTable::point(framework::Step& s, const QString& said, QString& doin
 {
     // The branch lit by the previous point goes back to rest.
     s.rest();
+    Xrow = X;
+    tabulated = false;
     if (!(X <= b)) {
         // "Novo Cálculo" first, so that the focus leaving "Calcule" goes to it.
         s.enable(QStringLiteral("CmdNovo")).enable(QStringLiteral("Command1"), false).done();
@@ -109,12 +116,12 @@ void FunctionTable::point(framework::Step& s, const QString& said, QString& doin
         f = num::checked(2 * v - 9);
     } else {
         s.light({"Xintervalo", "Label1(12)"});
-        doing = QStringLiteral("X = %1 entre -3 e 3: Fx = (- X ^ 2) / 3").arg(shown(X));
+        doing = QStringLiteral("X = %1 está entre -3 e 3: Fx = (- X ^ 2) / 3").arg(shown(X));
         const Value square = (Value::dbl(-1) * X) * X;
         f = asShown(square.toDouble()) / 3;
     }
     Fx = Currency::fromDouble(f);
-    written = true;
+    tabulated = true;
     const QString branch = doing + QStringLiteral(" = ") + shownCurrency(Fx);
 
     s.row(QStringLiteral("Xfinal"), shown(X));
@@ -125,7 +132,7 @@ void FunctionTable::point(framework::Step& s, const QString& said, QString& doin
     s.row(QStringLiteral("X1"), shown(X));
     // The next point afresh from a, never by adding the step to the last one; a Double, not
     // rounded to four decimals by the Currency count.
-    doing = branch + QStringLiteral("; Cont = Cont + 1 = %1, X = a + Cont * Intervalo").arg(shownCurrency(Cont));
+    doing = branch + QStringLiteral("; Cont = Cont + 1 = %1, e o próximo ponto, X = a + Cont * Intervalo").arg(shownCurrency(Cont));
     X = Value::dbl(num::checked(a.toDouble() + Cont.toDouble() * Intervalo.toDouble()));
     s.row(QStringLiteral("a1"), shown(a));
     s.row(QStringLiteral("cont3"), shownCurrency(Cont));

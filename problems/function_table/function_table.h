@@ -18,9 +18,12 @@ public:
     num::Value X;          // the point of the next pass, a Double
     num::Currency Cont;    // the points written so far
     num::Currency Fx;      // f of the last point written
+    // What a desk-check row is about: the point it tabulates (with its f), or the X that ends
+    // the loop; X itself has moved on to the next point by the end of the step.
+    num::Value Xrow;
+    bool tabulated = false;
     bool Inicio = true;    // the next click starts a new run
     bool running = false;  // the step is worked out and shown (n was not 0)
-    bool written = false;  // a point has been written, so Fx has a value
 
 private:
     QStringList values() const;

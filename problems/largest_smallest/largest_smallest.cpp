@@ -36,6 +36,27 @@ void LargestSmallest::reset(framework::Step& s)
         s.caption(QString::fromLatin1(line), QStringLiteral("Menor ="));
 }
 
+// "Menor = N2": Menor is an Integer, so the number is rounded to a whole one, and past the
+// 16-bit range it overflows. The row is said first, so that an overflow has its row; the lines
+// of the branch are written and lit only once Menor has its value, so a run stopped by the
+// overflow leaves them as they were.
+void LargestSmallest::takeMenor(framework::Step& s, const char* name, const Value& from,
+                                std::initializer_list<const char*> lit, const char* maiorLine, const char* menorLine)
+{
+    const QString assignment = QStringLiteral("Menor = %1 = %2").arg(QLatin1String(name), shown(from));
+    s.say(values(), assignment + QStringLiteral(", guardado como Inteiro"));
+    Menor = from.toInteger();
+    hasMenor = true;
+    s.trace.back().values = values();
+    const QString whole = shownWhole(Menor);
+    s.trace.back().said = whole == shown(from) ? assignment
+                                               : assignment + QStringLiteral(", arredondado ao Inteiro ") + whole;
+    if (maiorLine)
+        s.caption(QString::fromLatin1(maiorLine), kMaior + shown(Maior));
+    s.caption(QString::fromLatin1(menorLine), kMenor + whole);
+    s.light(lit, ole::Red);
+}
+
 void LargestSmallest::command(const QString&, const framework::Inputs& in, framework::Step& s)
 {
     N1 = Value::dbl(valOf(in.text(QStringLiteral("N1"))));
@@ -43,38 +64,25 @@ void LargestSmallest::command(const QString&, const framework::Inputs& in, frame
     N3 = Value::dbl(valOf(in.text(QStringLiteral("n3"))));
     s.say(values(), QStringLiteral("Leia ( N1, N2, N3 ): N1 = %1, N2 = %2, N3 = %3").arg(shown(N1), shown(N2), shown(N3)));
 
-    // Menor takes the other number rounded to a whole one; past the 16-bit range it overflows.
     if (N1 > N2) {
         s.say(values(), QStringLiteral("N1 = %1 é maior que N2 = %2: segue pelo Então").arg(shown(N1), shown(N2)));
         Maior = N1;
         s.say(values(), QStringLiteral("Maior = N1 = %1").arg(shown(Maior)));
-        s.say(values(), QStringLiteral("Menor = N2 = %1, arredondado a um inteiro").arg(shown(N2)));
-        Menor = N2.toInteger();
-        hasMenor = true;
-        s.trace.back().values = values();
-        s.caption(QStringLiteral("Label1(5)"), kMaior + shown(Maior));
-        s.caption(QStringLiteral("Label1(6)"), kMenor + shownWhole(Menor));
-        s.light({"Label1(4)", "Label1(5)", "Label1(6)"}, ole::Red);
+        takeMenor(s, "N2", N2, {"Label1(4)", "Label1(5)", "Label1(6)"}, "Label1(5)", "Label1(6)");
     } else {
         s.say(values(),
               QStringLiteral("N1 = %1 não é maior que N2 = %2: segue pelo Senão").arg(shown(N1), shown(N2)));
         Maior = N2;
         s.say(values(), QStringLiteral("Maior = N2 = %1").arg(shown(Maior)));
-        s.say(values(), QStringLiteral("Menor = N1 = %1, arredondado a um inteiro").arg(shown(N1)));
-        Menor = N1.toInteger();
-        hasMenor = true;
-        s.trace.back().values = values();
-        s.caption(QStringLiteral("Label1(8)"), kMaior + shown(Maior));
-        s.caption(QStringLiteral("Label1(9)"), kMenor + shownWhole(Menor));
-        s.light({"Label1(7)", "Label1(8)", "Label1(9)"}, ole::Red);
+        takeMenor(s, "N1", N1, {"Label1(7)", "Label1(8)", "Label1(9)"}, "Label1(8)", "Label1(9)");
     }
 
     if (N3 > Maior) {
         s.say(values(), QStringLiteral("N3 = %1 é maior que Maior = %2: segue pelo Então").arg(shown(N3), shown(Maior)));
+        s.light(QStringLiteral("Label1(11)"), ole::Red);
         Maior = N3;
         s.say(values(), QStringLiteral("Maior = N3 = %1").arg(shown(Maior)));
-        s.caption(QStringLiteral("Label1(12)"), kMaior + shown(Maior));
-        s.light({"Label1(11)", "Label1(12)"}, ole::Red);
+        s.caption(QStringLiteral("Label1(12)"), kMaior + shown(Maior)).light(QStringLiteral("Label1(12)"), ole::Red);
     } else {
         s.say(values(),
               QStringLiteral("N3 = %1 não é maior que Maior = %2: segue pelo Senão").arg(shown(N3), shown(Maior)));
@@ -82,11 +90,7 @@ void LargestSmallest::command(const QString&, const framework::Inputs& in, frame
         if (N3 < double(Menor)) {
             s.say(values(),
                   QStringLiteral("N3 = %1 é menor que Menor = %2: segue pelo Então").arg(shown(N3), shownWhole(Menor)));
-            s.say(values(), QStringLiteral("Menor = N3 = %1, arredondado a um inteiro").arg(shown(N3)));
-            Menor = N3.toInteger();
-            s.trace.back().values = values();
-            s.caption(QStringLiteral("Label1(15)"), kMenor + shownWhole(Menor));
-            s.light({"Label1(14)", "Label1(15)"}, ole::Red);
+            takeMenor(s, "N3", N3, {"Label1(14)", "Label1(15)"}, nullptr, "Label1(15)");
         } else {
             s.say(values(), QStringLiteral("N3 = %1 não é menor que Menor = %2: Maior e Menor ficam como estão")
                                 .arg(shown(N3), shownWhole(Menor)));

@@ -22,6 +22,8 @@ public:
 
 private:
     QStringList values() const;
+    void takeMenor(framework::Step& s, const char* name, const num::Value& from, std::initializer_list<const char*> lit,
+                   const char* maiorLine, const char* menorLine);
 };
 
 }  // namespace problems

@@ -31,6 +31,19 @@ QString sign(bool plus) { return plus ? QStringLiteral("+") : QStringLiteral("-"
 bool sameSign(double p, double q) { return (p > 0 && q > 0) || (p < 0 && q < 0); }
 bool oppositeSigns(double p, double q) { return (p > 0 && q < 0) || (p < 0 && q > 0); }
 
+// How the signs of two coordinates compare: "X0 e Y1 têm sinais opostos", "... têm o mesmo
+// sinal", or, with a 0 among them, which one is 0.
+QString signs(const char* p, const QString& typedP, double vp, const char* q, const QString& typedQ, double vq)
+{
+    const QString P = QLatin1String(p), Q = QLatin1String(q);
+    if (vp == 0 && vq == 0)
+        return QStringLiteral("%1 = %2 e %3 = %4 valem 0").arg(P, typedP, Q, typedQ);
+    if (vp == 0 || vq == 0)
+        return QStringLiteral("%1 = %2 vale 0").arg(vp == 0 ? P : Q, vp == 0 ? typedP : typedQ);
+    return QStringLiteral("%1 = %2 e %3 = %4 ").arg(P, typedP, Q, typedQ) +
+           (oppositeSigns(vp, vq) ? QStringLiteral("têm sinais opostos") : QStringLiteral("têm o mesmo sinal"));
+}
+
 // A coefficient by the Str rule, as the answer writes its magnitude.
 QString strOf(double v) { return qs(num::strDouble(v)); }
 
@@ -79,7 +92,7 @@ void LineByDeterminant::command(const QString&, const Inputs& in, Step& s)
             WY[i] = magnitude(ys[i]);
             s.caption(indexed("WY", i), WY[i]);
         }
-        s.say(values(), QStringLiteral("A = (%1 , %2) e B = (%3 , %4) entram nas linhas do determinante, "
+        s.sayDone(values(), QStringLiteral("A = (%1 , %2) e B = (%3 , %4) entram nas linhas do determinante, "
                                        "com X e Y repetidos nas colunas 4 e 5")
                             .arg(X0, Y0, X1, Y1));
 
@@ -89,37 +102,35 @@ void LineByDeterminant::command(const QString&, const Inputs& in, Step& s)
                             : QStringLiteral("%1 = %2 não é maior que 0").arg(QLatin1String(name), typed);
         };
         s.caption(QStringLiteral("Calc1(0)"), sign(y0 > 0));
-        s.say(values(), above("Y0", Y0, y0 > 0) + QStringLiteral(": o termo X * Y0 leva ") + sign(y0 > 0));
+        s.sayDone(values(), above("Y0", Y0, y0 > 0) + QStringLiteral(": o termo X * Y0 leva ") + sign(y0 > 0));
         s.caption(QStringLiteral("Calc1(2)"), sign(x1 > 0));
-        s.say(values(), above("X1", X1, x1 > 0) + QStringLiteral(": o termo Y * X1 leva ") + sign(x1 > 0));
+        s.sayDone(values(), above("X1", X1, x1 > 0) + QStringLiteral(": o termo Y * X1 leva ") + sign(x1 > 0));
         // A zero product term is written with "+".
         const bool opposite = oppositeSigns(x0, y1);
         s.caption(QStringLiteral("Calc1(4)"), sign(!opposite));
-        s.say(values(), (opposite ? QStringLiteral("X0 e Y1 têm sinais opostos")
-                                  : QStringLiteral("X0 e Y1 não têm sinais opostos"))
-                            + QStringLiteral(": o termo X0 * Y1 leva ") + sign(!opposite));
+        s.sayDone(values(), signs("X0", X0, x0, "Y1", Y1, y1) + QStringLiteral(": o termo X0 * Y1 leva ") +
+                                sign(!opposite));
         s.caption(QStringLiteral("Calc1(6)"), sign(!(x0 > 0)));
-        s.say(values(), above("X0", X0, x0 > 0) + QStringLiteral(": o termo - X0 * Y leva ") + sign(!(x0 > 0)));
+        s.sayDone(values(), above("X0", X0, x0 > 0) + QStringLiteral(": o termo - X0 * Y leva ") + sign(!(x0 > 0)));
         s.caption(QStringLiteral("Calc1(8)"), sign(!(y1 > 0)));
-        s.say(values(), above("Y1", Y1, y1 > 0) + QStringLiteral(": o termo - Y1 * X leva ") + sign(!(y1 > 0)));
+        s.sayDone(values(), above("Y1", Y1, y1 > 0) + QStringLiteral(": o termo - Y1 * X leva ") + sign(!(y1 > 0)));
         const bool same = sameSign(y0, x1);
         s.caption(QStringLiteral("Calc1(10)"), sign(!same));
-        s.say(values(), (same ? QStringLiteral("Y0 e X1 têm o mesmo sinal")
-                              : QStringLiteral("Y0 e X1 não têm o mesmo sinal"))
-                            + QStringLiteral(": o termo - X1 * Y0 leva ") + sign(!same));
+        s.sayDone(values(), signs("Y0", Y0, y0, "X1", X1, x1) + QStringLiteral(": o termo - X1 * Y0 leva ") +
+                                sign(!same));
 
         s.caption(QStringLiteral("Calc(0)"),
                   QStringLiteral("[ (X * ") + Y0 + QStringLiteral(" * 1 ) + ( Y * 1 * ") + X1 +
                       QStringLiteral(" ) + ( 1 * ") + X0 + QStringLiteral(" * ") + Y1 + QStringLiteral(" )] - [( ") +
                       X1 + QStringLiteral(" * ") + Y0 + QStringLiteral(" * 1 ) + ( ") + Y1 +
                       QStringLiteral(" * 1 * X ) + (  1 * ") + X0 + QStringLiteral(" * Y )] = "));
-        s.say(values(), QStringLiteral("Regra de Sarrus: os produtos das diagonais que descem somam, os das "
+        s.sayDone(values(), QStringLiteral("Regra de Sarrus: os produtos das diagonais que descem somam, os das "
                                        "que sobem subtraem"));
         s.caption(QStringLiteral("Calc(1)"),
                   QStringLiteral(" = [ (") + Y0 + QStringLiteral("X ) + ( ") + X1 + QStringLiteral("Y ) + ( ") + X0 +
                       QStringLiteral(" * ") + Y1 + QStringLiteral(" )] - [( ") + X1 + QStringLiteral(" * ") + Y0 +
                       QStringLiteral("  ) + ( ") + Y1 + QStringLiteral("X ) + ( ") + X0 + QStringLiteral(" * Y )]"));
-        s.say(values(), QStringLiteral("Os produtos escritos sem os fatores 1"));
+        s.sayDone(values(), QStringLiteral("Os produtos escritos sem os fatores 1"));
 
         s.caption(QStringLiteral("Calc1(1)"), WY[0] + QStringLiteral("X "));
         s.caption(QStringLiteral("Calc1(3)"), WX[1] + QStringLiteral("Y"));
@@ -127,28 +138,28 @@ void LineByDeterminant::command(const QString&, const Inputs& in, Step& s)
         s.caption(QStringLiteral("Calc1(7)"), WX[0] + QStringLiteral("Y"));
         s.caption(QStringLiteral("Calc1(9)"), WY[1] + QStringLiteral("X"));
         s.caption(QStringLiteral("Calc1(11)"), WY[0] + QStringLiteral(" * ") + WX[1]);
-        s.say(values(), QStringLiteral("Os seis termos, cada um com seu sinal e os módulos das coordenadas"));
+        s.sayDone(values(), QStringLiteral("Os seis termos, cada um com seu sinal e os módulos das coordenadas"));
 
         // The coefficients of the negated determinant.
         working = QStringLiteral("c = X1 * Y0 - Y1 * X0");
         c = num::checked(num::checked(x1 * y0) + num::checked(-1 * num::checked(y1 * x0)));
-        s.say(values(), QStringLiteral("c = X1 * Y0 - Y1 * X0 = %1").arg(strOf(*c).trimmed()));
+        s.sayDone(values(), QStringLiteral("c = X1 * Y0 - Y1 * X0 = %1").arg(strOf(*c).trimmed()));
         working = QStringLiteral("a = Y1 - Y0");
         a = num::checked(y1 - y0);
-        s.say(values(), QStringLiteral("a = Y1 - Y0 = %1").arg(strOf(*a).trimmed()));
+        s.sayDone(values(), QStringLiteral("a = Y1 - Y0 = %1").arg(strOf(*a).trimmed()));
         working = QStringLiteral("b = X0 - X1");
         b = num::checked(x0 - x1);
-        s.say(values(), QStringLiteral("b = X0 - X1 = %1").arg(strOf(*b).trimmed()));
+        s.sayDone(values(), QStringLiteral("b = X0 - X1 = %1").arg(strOf(*b).trimmed()));
     } catch (const num::RuntimeError&) {
         // The run cycle adds the error's own text after it.
-        s.say(values(), working + QStringLiteral(" interrompe o cálculo"));
+        s.sayDone(values(), working + QStringLiteral(" interrompe o cálculo"));
         throw;
     }
 
     const QString answer = term(*a) + QStringLiteral("X") + term(*b) + QStringLiteral("Y") + term(*c) +
                            QStringLiteral(" = 0");
     s.caption(QStringLiteral("Resposta"), answer);
-    s.say(values(), QStringLiteral("Escreva a resposta: %1").arg(answer));
+    s.sayDone(values(), QStringLiteral("Escreva a resposta: %1").arg(answer));
     s.done();
 }
 

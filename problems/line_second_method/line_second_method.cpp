@@ -97,9 +97,11 @@ void LineSecondMethod::command(const QString&, const framework::Inputs& in, fram
 
     const QString answer = shown(Sinal1) + shown(a) + QStringLiteral("Y = ") + shown(Sinal2) + shown(b) +
                            QStringLiteral("X ") + Sinal3 + shownDouble(*c);
+    // The answer's row opens before it is written: the row is the window as its message box
+    // shows it.
+    s.say(values(), QStringLiteral("Escreva a resposta: %1").arg(answer));
     s.caption(QStringLiteral("Resp"), answer);
     s.message(answer, framework::Exclamation, QStringLiteral("Resposta Final"));
-    s.say(values(), QStringLiteral("Escreva a resposta: %1").arg(answer));
     s.done();
 }
 

@@ -54,6 +54,8 @@ void LinearSystem::command(const QString&, const framework::Inputs& in, framewor
     if (Det != 0.0) {
         s.say(values(), QStringLiteral("Det = %1, diferente de 0: segue pelo Senão, o sistema tem uma só solução")
                             .arg(shown(Det)));
+        // The branch's two lines light at once, before x is worked out (an overflow there leaves
+        // them lit).
         s.light({"Label3(7)", "Label3(8)"}, ole::Red);
         s.say(values(), QStringLiteral("X = Det_A1 / Det = %1 / %2").arg(shown(Det_A1), shown(Det)));
         X = Det_A1 / Det;
@@ -65,16 +67,17 @@ void LinearSystem::command(const QString&, const framework::Inputs& in, framewor
         s.trace.back().values = values();
         s.light(QStringLiteral("Label3(10)"), ole::Red).caption(QStringLiteral("Label3(10)"), shown(Y));
     } else {
-        s.light(QStringLiteral("Label3(0)"), ole::Red);
+        // A decision's lines are lit on its own row.
         s.say(values(), QStringLiteral("Det = 0: segue pelo Então, o sistema não tem uma só solução"));
+        s.light(QStringLiteral("Label3(0)"), ole::Red);
         if (Det_A1 == 0.0 && Det_A2 == 0.0) {
-            s.light({"Label3(1)", "Label3(2)"}, ole::Red);
             s.say(values(), QStringLiteral("Det_A1 = 0 e Det_A2 = 0: sistema possível e indeterminado"));
+            s.light({"Label3(1)", "Label3(2)"}, ole::Red);
         } else {
-            s.light({"Label3(3)", "Label3(4)"}, ole::Red);
             s.say(values(), QStringLiteral("Det_A1 = %1 e Det_A2 = %2, não ambos 0: segue pelo Senão-Se, "
                                            "sistema impossível")
                                 .arg(shown(Det_A1), shown(Det_A2)));
+            s.light({"Label3(3)", "Label3(4)"}, ole::Red);
         }
     }
     s.done();

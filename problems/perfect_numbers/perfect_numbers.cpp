@@ -45,34 +45,36 @@ void PerfectNumbers::command(const QString&, const framework::Inputs&, framework
         s.done();
         return;
     }
-    const QString from = shown(N + one);
     while (N < 999) {
         s.clearList(Sums).clearList(Divisors);
         N = N + one;
         s.caption(QStringLiteral("Wn"), shown(N));
-        // The rows of each N replace those of the one before: only the last are shown.
         const Examined e = examine(N);
         Soma = e.Soma;
         for (const QString& row : e.sums)
             s.row(Sums, row);
         for (const QString& row : e.divisors)
             s.row(Divisors, row);
-        const QStringList& parcels = e.divisors;
+        // "Soma = 3 + 2 + 1 = 6"; with no divisor below N the loop over Cont adds nothing.
+        const QString sum = e.divisors.isEmpty()
+                                ? QStringLiteral("nenhum divisor se soma, Soma = %1").arg(shown(Soma))
+                                : QStringLiteral("Soma = %1 = %2").arg(e.divisors.join(QStringLiteral(" + ")), shown(Soma));
+        const QString n = shown(N);
         if (Soma == N) {
             s.message(shown(num::concat(N, Value::text(" è um número perfeito"))), framework::Information,
                       QStringLiteral("Valor Válido"));
-            s.row(QStringLiteral("Resposta"), shown(N));
-            const QString before = from == shown(N) ? QString()
-                                   : QStringLiteral("De N = %1 a %2 nenhuma Soma é igual a N; ")
-                                         .arg(from, shown(N - one));
-            s.say(values(), before + QStringLiteral("em N = %1, Soma = %2 = %3 = N: %1 é um número perfeito")
-                                         .arg(shown(N), parcels.join(QStringLiteral(" + ")), shown(Soma)));
+            s.row(QStringLiteral("Resposta"), n);
+            // The row of the number found is the window as the click leaves it, its answer
+            // written.
+            s.say(values(), QStringLiteral("N = %1: %2 = N: %1 é um número perfeito").arg(n, sum));
             return;
         }
+        // Each candidate is a row of its own, the window as its lists leave it.
+        s.sayDone(values(), Soma > N ? QStringLiteral("N = %1: %2 > N, a soma dos divisores para: %1 não é perfeito")
+                                           .arg(n, sum)
+                                     : QStringLiteral("N = %1: %2 <> N: %1 não é perfeito").arg(n, sum));
     }
-    s.say(values(), QStringLiteral("De N = %1 a %2 nenhuma Soma é igual a N; com N = %2 a condição N < 999 "
-                                   "é falsa: o laço Enquanto termina")
-                        .arg(from, shown(N)));
+    s.sayDone(values(), QStringLiteral("N = %1: a condição N < 999 é falsa, o laço Enquanto termina").arg(shown(N)));
     s.done();
 }
 

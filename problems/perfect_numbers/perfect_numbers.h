@@ -1,6 +1,7 @@
 #pragma once
 // Problem 09: the perfect numbers up to 999. Each click of "Calcule" searches on to the next
-// one; the click that reaches 999 ends the search, and later clicks find nothing more.
+// one, with a desk-check row for every number it examines; the click that reaches 999 ends the
+// search, and later clicks find nothing more.
 #include "framework/numbers/value.h"
 #include "framework/step.h"
 

@@ -62,17 +62,17 @@ void Salary::command(const QString&, const framework::Inputs& in, framework::Ste
     double factor;
     const char* line;
     if (value < 200) {
-        s.say(values(), QStringLiteral("X = %1, menor que 200: segue pelo Então").arg(x));
+        s.say(values(), QStringLiteral("X = %1 é menor que 200: segue pelo Então").arg(x));
         factor = 1.4;
         line = "sal1";
     } else {
-        s.say(values(), QStringLiteral("X = %1, não é menor que 200: segue pelo Senão").arg(x));
+        s.say(values(), QStringLiteral("X = %1 não é menor que 200: segue pelo Senão").arg(x));
         if (value < 1000) {
-            s.say(values(), QStringLiteral("X = %1, entre 200 e 1000: segue pelo Então").arg(x));
+            s.say(values(), QStringLiteral("X = %1 é maior ou igual a 200 e menor que 1000: segue pelo Então").arg(x));
             factor = 1.3;
             line = "Sal2";
         } else {
-            s.say(values(), QStringLiteral("X = %1, não é menor que 1000: segue pelo Senão").arg(x));
+            s.say(values(), QStringLiteral("X = %1 não é menor que 1000: segue pelo Senão").arg(x));
             factor = 1.2;
             line = "Sal3";
         }

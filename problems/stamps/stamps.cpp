@@ -16,6 +16,16 @@ QString stamps(const QString& count)
 {
     return count + (count == QLatin1String("1") ? QStringLiteral(" selo") : QStringLiteral(" selos"));
 }
+
+// The amount as typed, and the number the Val rule made of it where that is not what it
+// reads ("0,5" is read as 0: the Val rule stops at the comma).
+QString typedAmount(const QString& typed, double read)
+{
+    const QString number = framework::shownDouble(read);
+    if (typed.trimmed() == number)
+        return QStringLiteral("X = \"%1\"").arg(typed);
+    return QStringLiteral("X = \"%1\", lido como %2,").arg(typed, number);
+}
 }
 
 bool exactChange(num::Currency amount)
@@ -44,18 +54,19 @@ void Stamps::command(const QString&, const framework::Inputs& in, framework::Ste
     QString said;
     if (Inicio) {
         const QString typed = in.text(QStringLiteral("X"));
-        const num::Currency amount = num::Currency::fromDouble(framework::valOf(typed));
+        const double read = framework::valOf(typed);
+        const num::Currency amount = num::Currency::fromDouble(read);
         if (amount <= num::Currency{}) {
             s.message(QStringLiteral("Erro !!! Valor menor ou igua a ZERO"), framework::OkOnly, kTitle).refused();
-            s.say(values(), QStringLiteral("X = %1 não é maior que zero: a quantia é recusada").arg(typed));
+            s.say(values(), QStringLiteral("%1 não é maior que zero: a quantia é recusada").arg(typedAmount(typed, read)));
             return;
         }
         // Amounts that would leave money over (or drive the count of 5-cent stamps below zero).
         if (!exactChange(amount)) {
             s.message(QStringLiteral("Erro !!! Impossível trocar sem sobrar dinheiro"), framework::OkOnly, kTitle)
                 .refused();
-            s.say(values(), QStringLiteral("X = %1 não se troca em selos de 3 e 5 sem sobrar: a quantia é recusada")
-                                .arg(typed));
+            s.say(values(), QStringLiteral("%1 não se troca em selos de 3 e 5 sem sobrar: a quantia é recusada")
+                                .arg(typedAmount(typed, read)));
             return;
         }
         s.started();
@@ -73,12 +84,15 @@ void Stamps::command(const QString&, const framework::Inputs& in, framework::Ste
         const Value rest = num::mod(Valor, Value::integer(5));
         if (rest == 0) {
             s.light({"Valor_5", "Label2(6)"});
-            s.say(values(), said + QStringLiteral("Valor MOD 5 = 0: Cont5 = Cont5 + Valor / 5, Valor = 0"));
-            // The sum is a Double; a count past 32767 overflows the Integer.
+            // The row is said before the sum, so that an overflow has its row: the sum is a
+            // Double, and a count past 32767 overflows the Integer Cont5 (Valor is then untouched).
+            const QString sum = said + QStringLiteral("Valor MOD 5 = 0: Cont5 = Cont5 + Valor / 5");
+            s.say(values(), sum);
             Cont5 = (Value::integer(Cont5) + Valor / Value::integer(5)).toInteger();
             s.caption(QStringLiteral("Cont51"), shownWhole(Cont5));
             Valor = Value::integer(0);
             s.trace.back().values = values();
+            s.trace.back().said = sum + QStringLiteral(" = %1, Valor = 0").arg(shownWhole(Cont5));
         } else {
             s.light({"Label2(8)"});
             Valor = Valor - Value::integer(3);

@@ -2,6 +2,7 @@
 // divisors add up to themselves, in order, one per click; the click that reaches 999 ends the
 // search, and a click after it changes nothing. Each number examined shows its divisors from
 // the largest down, and their running sums, until the sum passes the number.
+#include "framework/text.h"
 #include "problems/perfect_numbers/perfect_numbers.h"
 
 #include "tests/algorithms/run.h"
@@ -75,11 +76,22 @@ private slots:
                 QCOMPARE(answers, QStringList{expected[i]});
                 QCOMPARE(messages, QStringList{expected[i] + QStringLiteral(" è um número perfeito")});
             }
-            QCOMPARE(int(s.trace.size()), 1);
-            QCOMPARE(s.trace[0].values.size(), 2);
-            QCOMPARE(s.trace[0].values[0], testsupport::lastCaption({s}, QStringLiteral("Wn")));
+            // A click's last row is the number it stopped at.
+            QCOMPARE(s.trace.back().values.value(0), testsupport::lastCaption({s}, QStringLiteral("Wn")));
         }
         QCOMPARE(testsupport::lastCaption(steps_, QStringLiteral("Wn")), QStringLiteral("999"));
+
+        // Every number examined has a row of its own, in order, with the sum its divisors made,
+        // and the last row ends the loop at 999.
+        QStringList rows;
+        for (const Step& s : steps_)
+            for (const framework::TraceRow& row : s.trace)
+                rows << row.values.join(QLatin1Char(' '));
+        QCOMPARE(int(rows.size()), 1000);
+        for (int n = 1; n <= 999; ++n)
+            QCOMPARE(rows[n - 1], QStringLiteral("%1 %2").arg(n).arg(
+                                      framework::shown(problems::examine(num::Value::integer(int16_t(n))).Soma)));
+        QCOMPARE(rows.back(), rows[998]);
     }
 
     // Once the search has reached 999, a click shows nothing new and the run stays ended.
