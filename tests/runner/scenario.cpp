@@ -112,6 +112,9 @@ Runner::Runner(QTextStream& out) : out_(out)
 {
     framework::setMessageHook([this](const QString& text, int buttons, const QString& title) {
         messages_.push_back({text, buttons, title});
+        // The window as each message box of the action under way shows it: "@1", "@2", ...
+        if (framework::Form* form = main_ ? main_->activeProblem() : nullptr)
+            snapshots_[QStringLiteral("@%1").arg(++atMessage_)] = {form->objectName(), framework::WindowState::of(*form)};
     });
 }
 
@@ -290,6 +293,13 @@ void Runner::step(int number, const QString& text)
         framework::useLocale(QStringLiteral("C"));
     first_ = false;
     ensureStarted();
+    if (words[0] == QLatin1String("click") || words[0] == QLatin1String("key") || words[0] == QLatin1String("menu")
+        || words[0] == QLatin1String("tick") || words[0] == QLatin1String("play")) {
+        // The snapshots taken at message boxes are those of this action.
+        for (auto it = snapshots_.begin(); it != snapshots_.end();)
+            it = it->first.startsWith(QLatin1Char('@')) ? snapshots_.erase(it) : std::next(it);
+        atMessage_ = 0;
+    }
     QElapsedTimer clock;
     clock.start();
     execute(number, trimmed, words);

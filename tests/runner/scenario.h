@@ -71,6 +71,7 @@ private:
     std::deque<Message> messages_;
     // States recorded by "snapshot NAME": the form's name and what it showed.
     std::map<QString, std::pair<QString, framework::WindowState>> snapshots_;
+    int atMessage_ = 0;  // message boxes of the action under way
     int passed_ = 0;
     int failed_ = 0;
     bool started_ = false;
