@@ -337,10 +337,6 @@ void Zarpa01::exportChosen()
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilters(exportKinds());
     dialog->selectFile(problem_->windowTitle().trimmed());
-    dialog->setDefaultSuffix(QStringLiteral("pdf"));
-    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& kind) {
-        dialog->setDefaultSuffix(kind.contains(QLatin1String("*.csv")) ? QStringLiteral("csv") : QStringLiteral("pdf"));
-    });
     connect(dialog, &QFileDialog::fileSelected, this, [this, dialog](const QString& chosen) {
         const QString file = withKind(chosen, dialog->selectedNameFilter());
         if (!QFileInfo::exists(file))
@@ -455,7 +451,9 @@ bool Zarpa01::exportDeskCheck(const QString& file, QString* why)
         QPdfWriter pdf(&out);
         printDeskCheck(pdf, *form, model);
     }
-    if (out.error() != QFileDevice::NoError)
+    // What is still buffered is written now, so that a full disk is seen before the file
+    // takes the target's place.
+    if (!out.flush() || out.error() != QFileDevice::NoError)
         return failed(out.errorString());
     if (!out.commit())
         return failed(out.errorString());

@@ -57,6 +57,8 @@ private:
     void helpCommand(int number, const QString& line, const QStringList& words);
     // The desk check and the menu "E&xibir" (trace.cpp): true when the line was one of theirs.
     bool deskCheckCommand(int number, const QString& line, const QStringList& words);
+    void dialogCommand(int number, const QString& line, const QStringList& words);
+    QWidget* openDialog() const;
     void ensureStarted();
     void pass(int number, const QString& line);
     void fail(int number, const QString& line, const QString& why);

@@ -9,7 +9,12 @@
 //   expect FORM matches NAME            the window shows it again (else: the controls that differ)
 //   zoom PERCENT                        the zoom of every window (100, 125, 150, 200, 250, 300)
 //   play / stop                         "Executar sozinho"; each "tick" is a beat of it
-//   export "FILE.csv" | "FILE.pdf"      the desk check, with no dialog
+//   export "FILE.csv" | "FILE.pdf"      the desk check, with no dialog ("... fails": it must not
+//                                       be written, and the program says why)
+//   limit filesize BYTES                files larger than this cannot be written (0: no limit)
+//   dialog filter|name|accept|cancel    the export dialog (see dialogCommand)
+//   expect dialog button "T"            the open dialog shows a button "T"
+//   expect file "F" kind csv|pdf        the file is a whole export of that kind
 //   expect export "FILE.csv" matches trace    the file holds the table, field by field
 //   expect export "FILE.pdf" contains "t"     pdftotext finds the text in it
 #include "tests/runner/scenario.h"
@@ -18,13 +23,22 @@
 #include "shell/desk_check.h"
 #include "shell/main_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringDecoder>
 #include <QTableView>
+
+#include <sys/resource.h>
 
 namespace scenario {
 
@@ -128,12 +142,33 @@ bool Runner::deskCheckCommand(int number, const QString& line, const QStringList
         return true;
     }
     if (cmd == QLatin1String("export")) {
-        if (w.size() != 2)
-            return usage("export \"FILE.csv\" | export \"FILE.pdf\""), true;
-        if (!main_->exportDeskCheck(exportPath(w[1])))
-            fail(number, line, QStringLiteral("cannot export to %1").arg(exportPath(w[1])));
+        const bool fails = w.size() == 3 && w[2] == QLatin1String("fails");
+        if (w.size() != 2 && !fails)
+            return usage("export \"FILE.csv\" | export \"FILE.pdf\" [fails]"), true;
+        QString why;
+        const bool written = main_->exportDeskCheck(exportPath(w[1]), &why);
+        if (fails)
+            return check(!written && !why.isEmpty(), QStringLiteral("a failure with its reason"),
+                         written ? QStringLiteral("written") : QStringLiteral("no reason")), true;
+        if (!written)
+            fail(number, line, QStringLiteral("cannot export to %1: %2").arg(exportPath(w[1]), why));
         return true;
     }
+    if (cmd == QLatin1String("limit")) {
+        // A file-size limit on the program, as a full disk would stop it.
+        bool ok = false;
+        const qint64 bytes = w.size() == 3 && w[1] == QLatin1String("filesize") ? w[2].toLongLong(&ok) : 0;
+        if (!ok)
+            return usage("limit filesize BYTES"), true;
+        rlimit most{};
+        getrlimit(RLIMIT_FSIZE, &most);
+        most.rlim_cur = bytes > 0 ? rlim_t(bytes) : most.rlim_max;
+        if (setrlimit(RLIMIT_FSIZE, &most) != 0)
+            fail(number, line, QStringLiteral("cannot limit the size of files"));
+        return true;
+    }
+    if (cmd == QLatin1String("dialog"))
+        return dialogCommand(number, line, w), true;
     if (cmd != QLatin1String("expect") || w.size() < 3)
         return false;
 
@@ -209,6 +244,24 @@ bool Runner::deskCheckCommand(int number, const QString& line, const QStringList
         }
         return usage("expect export \"FILE.csv\" matches trace | expect export \"FILE.pdf\" contains \"t\""), true;
     }
+    if (w[1] == QLatin1String("dialog") && w.size() == 4 && w[2] == QLatin1String("button")) {
+        QWidget* box = openDialog();
+        QStringList buttons;
+        for (QAbstractButton* b : box ? box->findChildren<QAbstractButton*>() : QList<QAbstractButton*>())
+            if (b->isVisible() && !b->text().isEmpty())
+                buttons << QString(b->text()).remove(QLatin1Char('&'));
+        return check(buttons.contains(w[3]), quoted(w[3]), box ? quotedList(buttons) : QStringLiteral("no dialog")), true;
+    }
+    if (w[1] == QLatin1String("file") && w.size() == 5 && w[3] == QLatin1String("kind")) {
+        QFile in(exportPath(w[2]));
+        if (!QFileInfo(in.fileName()).isFile() || !in.open(QIODevice::ReadOnly))
+            return fail(number, line, QStringLiteral("no file %1").arg(in.fileName())), true;
+        const QByteArray head = in.read(16);
+        const QString kind = head.startsWith("%PDF-")               ? QStringLiteral("pdf")
+                             : head.startsWith("\xEF\xBB\xBFPasso;") ? QStringLiteral("csv")
+                                                                    : QStringLiteral("neither csv nor pdf");
+        return check(kind == w[4], w[4], kind), true;
+    }
     if (w.size() == 4 && w[2] == QLatin1String("matches")) {
         const auto it = snapshots_.find(w[3]);
         if (it == snapshots_.end())
@@ -223,6 +276,58 @@ bool Runner::deskCheckCommand(int number, const QString& line, const QStringList
                      QStringLiteral("these differ: ") + differ.join(QStringLiteral(", "))), true;
     }
     return false;
+}
+
+QWidget* Runner::openDialog() const
+{
+    // The box that asks before a file is replaced comes over the dialog that chose it.
+    for (const char* name : {"SubstituirArquivo", "DialogoExportar"})
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(name) && w->isVisible())
+                return w;
+    return nullptr;
+}
+
+// The dialog of "Exportar teste de mesa...", as a student uses it:
+//   dialog filter "TEXT"     chooses the kind of file whose caption holds TEXT
+//   dialog name "F"          types the file's name (in MATRAVEL_EXPORTS, where it names a folder)
+//   dialog accept            the default button: "Salvar", then "Sim" when asked to replace
+//   dialog cancel
+void Runner::dialogCommand(int number, const QString& line, const QStringList& w)
+{
+    QWidget* box = openDialog();
+    if (!box)
+        return fail(number, line, QStringLiteral("no dialog is open"));
+    auto files = qobject_cast<QFileDialog*>(box);
+    const QString what = w.value(1);
+    if (what == QLatin1String("filter") && w.size() == 3 && files) {
+        for (const QString& kind : files->nameFilters())
+            if (kind.contains(w[2])) {
+                files->selectNameFilter(kind);
+                return settle();
+            }
+        return fail(number, line, QStringLiteral("no kind %1 among %2").arg(quoted(w[2]), quotedList(files->nameFilters())));
+    }
+    if (what == QLatin1String("name") && w.size() == 3 && files) {
+        const QString path = exportPath(w[2]);
+        files->setDirectory(QFileInfo(path).absolutePath());
+        if (auto name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(QFileInfo(path).fileName());
+        return settle();
+    }
+    if (what == QLatin1String("accept") && w.size() == 2) {
+        if (auto ask = qobject_cast<QMessageBox*>(box))
+            ask->defaultButton()->click();
+        else if (auto buttons = files->findChild<QDialogButtonBox*>())
+            buttons->button(QDialogButtonBox::Save)->click();
+        return settle();
+    }
+    if (what == QLatin1String("cancel") && w.size() == 2) {
+        if (auto dialog = qobject_cast<QDialog*>(box))
+            dialog->reject();
+        return settle();
+    }
+    fail(number, line, QStringLiteral("usage: dialog filter \"TEXT\" | dialog name \"F\" | dialog accept | dialog cancel"));
 }
 
 }  // namespace scenario
