@@ -190,6 +190,14 @@ protected:
 
 public:
     void rearrange();
+    // While held, nothing lays the window out (a state put back control by control would be
+    // laid out again half way); returns whether it was held before.
+    bool holdArrangement(bool hold)
+    {
+        const bool was = arranging_;
+        arranging_ = hold;
+        return was;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

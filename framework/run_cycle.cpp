@@ -89,7 +89,7 @@ void RunCycle::show(const Step& step)
     for (std::size_t k = 0; k <= step.effects.size(); ++k) {
         for (; next + 1 < marks.size() && marks[next] == k && k < step.effects.size(); ++next) {
             model_->append(step.trace[next]);
-            record(false, false);
+            record(false);
         }
         if (k == step.effects.size())
             break;
@@ -139,6 +139,12 @@ void RunCycle::show(const Step& step)
             messageBox(e.text, int(e.number), e.title);
             break;
         }
+    }
+    // The rows marked at the end, short of the last, show the window before the click is
+    // over (before a run-time error is reported, and the run's end takes its commands away).
+    for (; pending_ && next + 1 < marks.size(); ++next) {
+        model_->append(step.trace[next]);
+        record(false);
     }
     waiting_.assign(step.trace.begin() + std::ptrdiff_t(next), step.trace.end());
 }
@@ -284,15 +290,15 @@ void RunCycle::clickEnded()
         if (qobject_cast<QListWidget*>(control))
             QCoreApplication::sendPostedEvents(control, QEvent::MetaCall);
     form_->rearrange();
-    for (std::size_t i = 0; i < waiting_.size(); ++i) {
-        model_->append(std::move(waiting_[i]));
-        record(true, i + 1 == waiting_.size());
+    for (TraceRow& row : waiting_) {
+        model_->append(std::move(row));
+        record(true);
     }
     waiting_.clear();
     emit stepped();
 }
 
-void RunCycle::record(bool clickOver, bool last)
+void RunCycle::record(bool clickOver)
 {
     if (!clickOver) {
         // A row inside the click: the window laid out as the screen would show it there.
@@ -306,13 +312,10 @@ void RunCycle::record(bool clickOver, bool last)
     const Record& start = records_[size_t(clickStart_)];
     Record r{{}, now.size, now.scale, nullptr, start.stage, lit_, start.endedByError, Step::Run::GoesOn, clickStart_};
     if (clickOver) {
-        // The rows a click ends with share its working values.
-        const Record& before = records_.back();
-        r.algorithm = before.from == at - 1 && at - 1 > clickStart_ ? before.algorithm
-                                                                    : std::shared_ptr<const Algorithm>(algorithm_->clone());
+        r.algorithm.reset(algorithm_->clone());
         r.stage = stage_;
         r.endedByError = form_->endedByError_;
-        r.end = last ? lastEnd_ : Step::Run::GoesOn;
+        r.end = lastEnd_;
         r.from = at;
     }
     for (size_t i = 0; i < now.controls.size(); ++i)
@@ -341,7 +344,9 @@ WindowState RunCycle::stateAt(int step) const
 
 void RunCycle::restoreStep(int step)
 {
-    stateAt(step).restore(*form_);
+    // A step taken at this zoom comes back exactly as it was; one taken at another lays
+    // itself out from what it shows.
+    const bool exact = stateAt(step).restore(*form_);
     const Record& r = records_[size_t(step)];
     const Record& from = records_[size_t(r.from)];
     algorithm_.reset(from.algorithm->clone());
@@ -350,7 +355,8 @@ void RunCycle::restoreStep(int step)
     form_->endedByError_ = from.endedByError;
     shown_ = step;
     model_->setShownRows(step);
-    form_->rearrange();
+    if (!exact)
+        form_->rearrange();
 }
 
 void RunCycle::dropAfter(int step)
@@ -405,10 +411,15 @@ void RunCycle::adopt(RunCycle& other)
     lastEnd_ = other.lastEnd_;
     form_->endedByError_ = other.form_->endedByError_;
     // What the old window shows now, at this zoom: the step shown, or what came after it (a
-    // new calculation, typed texts).
-    WindowState::of(*other.form_).restore(*form_);
+    // new calculation, typed texts). A step taken at this zoom, still shown as it was, comes
+    // back exactly as it was taken, so that a zoom there and back changes nothing.
     shown_ = other.shown_;
-    form_->rearrange();
+    const WindowState now = WindowState::of(*other.form_);
+    const WindowState step = records_.empty() ? WindowState() : stateAt(shown_);
+    if (records_.empty() || !now.sameContent(step) || !step.restore(*form_)) {
+        now.restore(*form_);
+        form_->rearrange();
+    }
     other.records_.clear();
 }
 

@@ -103,7 +103,7 @@ private:
     void startTable(std::shared_ptr<const Algorithm> algorithm);
     void newCalculation();
     void afterStep(const Step& step);
-    void record(bool clickOver, bool last);
+    void record(bool clickOver);
     void restoreStep(int step);
     void dropAfter(int step);
     void dropOldest();
@@ -120,7 +120,7 @@ private:
     WindowState base_, last_;  // the window at step 0 and at the last step recorded
     int shown_ = 0;
     int clickStart_ = 0;       // the step the click under way started from
-    std::vector<TraceRow> waiting_;  // rows of the click under way not yet recorded
+    std::vector<TraceRow> waiting_;  // the last row of the click under way, recorded when it is over
     bool pending_ = false;     // a step was shown in the click under way
     Step::Run lastEnd_ = Step::Run::GoesOn;
 };

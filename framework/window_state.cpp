@@ -49,11 +49,11 @@ ControlState stateOf(const QWidget* control, const ControlState* before)
         s.stroke = line->segment();
     if (auto list = qobject_cast<const QListWidget*>(control)) {
         s.rowCount = list->count();
-        // The rows a run adds one by one are kept once: the earlier state's rows are checked
-        // from the last one it shares, and the new rows added to them.
-        if (before && before->rows && before->rowCount <= s.rowCount
-            && (before->rowCount == 0 || list->item(before->rowCount - 1)->text() == (*before->rows)[before->rowCount - 1])
-            && before->rows->size() >= before->rowCount) {
+        // The rows a run adds one by one are kept once: where the list still begins with the
+        // earlier state's rows (all of them: a list emptied and filled again may end alike),
+        // the new rows are added to them.
+        if (before && before->rows && before->rowCount <= s.rowCount && before->rows->size() >= before->rowCount
+            && extends(list, *before->rows, before->rowCount)) {
             s.rows = before->rows;
             if (s.rows->size() > before->rowCount)
                 s.rows->erase(s.rows->begin() + before->rowCount, s.rows->end());
@@ -113,9 +113,25 @@ WindowState WindowState::of(const Form& form, const WindowState* previous)
     return state;
 }
 
-void WindowState::restore(Form& form) const
+bool WindowState::sameContent(const WindowState& other) const
+{
+    if (controls.size() != other.controls.size())
+        return false;
+    for (size_t i = 0; i < controls.size(); ++i) {
+        ControlState a = controls[i], b = other.controls[i];
+        a.geometry = b.geometry;
+        a.stroke = b.stroke;
+        if (!(a == b))
+            return false;
+    }
+    return true;
+}
+
+bool WindowState::restore(Form& form) const
 {
     const bool samePlaces = scale == form.madeAt();
+    // Its places are those of the state: a caption written here does not lay the window out.
+    const bool held = form.holdArrangement(samePlaces || form.holdArrangement(true));
     const auto& controls = form.controls();
     for (size_t i = 0; i < controls.size() && i < this->controls.size(); ++i) {
         QWidget* control = controls[i];
@@ -153,6 +169,8 @@ void WindowState::restore(Form& form) const
         if (QWidget* frame = form.parentWidget())
             frame->adjustSize();
     }
+    form.holdArrangement(held);
+    return samePlaces;
 }
 
 QStringList WindowState::differences(const WindowState& other, const Form& form) const

@@ -44,8 +44,11 @@ struct WindowState {
     // What the window shows now. `previous` (a state of the same window) lends its list rows
     // where the list has only grown since, so that the states of a long run share them.
     static WindowState of(const Form& form, const WindowState* previous = nullptr);
-    // Puts the window back as it was in this state.
-    void restore(Form& form) const;
+    // Puts the window back as it was in this state. Places and sizes are put back too where
+    // the state was taken at the window's zoom; true then (else the window lays itself out).
+    bool restore(Form& form) const;
+    // Whether the two states show the same texts, colours, states and rows, wherever they are.
+    bool sameContent(const WindowState& other) const;
     // The names of the controls whose state differs (the window's own size as its name).
     QStringList differences(const WindowState& other, const Form& form) const;
 };

@@ -388,7 +388,7 @@ void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framewor
     QString html = QStringLiteral("<h2>%1</h2><p>%2</p><p><img src=\"janela.png\"></p>")
                        .arg(form.windowTitle().trimmed().toHtmlEscaped(), statementOf(form.objectName()).toHtmlEscaped());
     if (shown < steps)
-        html += QStringLiteral("<p>A janela no passo %1 de %2.</p>").arg(shown).arg(steps);
+        html += QStringLiteral("<p>Passo %1 de %2</p>").arg(shown).arg(steps);
     html += QStringLiteral("<h3>Teste de mesa</h3>"
                            "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"font-size: %1pt\">"
                            "<thead><tr><th>Passo</th>")

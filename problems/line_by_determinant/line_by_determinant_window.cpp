@@ -288,7 +288,13 @@ int LineByDeterminantWindow::layOutDeterminant()
     QString heading = DesignedHeader;
     if (!inPlace) {
         heading.clear();
+        // The blanks a column needs are counted at once (a long number would otherwise cost a
+        // measure of the whole heading per blank), then made good one by one.
+        const int blank = qMax(1, fm.horizontalAdvance(QLatin1Char(' ')));
         for (int c = 0; c < 5; ++c) {
+            const int short_ = left[c] - header_->x() - fm.horizontalAdvance(heading);
+            if (short_ > 2 * blank)
+                heading += QString(short_ / blank - 1, QLatin1Char(' '));
             while (header_->x() + fm.horizontalAdvance(heading) < left[c])
                 heading += QLatin1Char(' ');
             heading += letters[c];
