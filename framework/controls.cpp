@@ -197,9 +197,16 @@ void followRows(QListWidget* list)
                              }, Qt::QueuedConnection);
                          }
                      });
-    // Rows taken away (a run put back to an earlier step) may take the widest row with them.
+    // Rows taken away (a run put back to an earlier step) may take the widest row with them:
+    // the rest are measured again only then, so that going back a step costs one row.
+    QObject::connect(list->model(), &QAbstractItemModel::rowsAboutToBeRemoved, list,
+                     [list](const QModelIndex&, int first, int last) {
+                         if (widestRow(list, first, last + 1) >= list->property(kWidestRow).toInt())
+                             list->setProperty(kWidestRow, -1);
+                     });
     QObject::connect(list->model(), &QAbstractItemModel::rowsRemoved, list, [list, fit] {
-        list->setProperty(kWidestRow, widestRow(list, 0, list->count()));
+        if (list->property(kWidestRow).toInt() < 0)
+            list->setProperty(kWidestRow, widestRow(list, 0, list->count()));
         fit();
     });
     QObject::connect(list->model(), &QAbstractItemModel::modelReset, list, fit);

@@ -288,15 +288,12 @@ int LineByDeterminantWindow::layOutDeterminant()
     QString heading = DesignedHeader;
     if (!inPlace) {
         heading.clear();
-        // The blanks a column needs are counted at once (a long number would otherwise cost a
-        // measure of the whole heading per blank), then made good one by one.
-        const int blank = qMax(1, fm.horizontalAdvance(QLatin1Char(' ')));
+        // The blanks a column needs go in by as many as the room left holds at once, so that
+        // a long number costs a few measures of the heading, not one per blank.
+        const int blank = (fm.horizontalAdvance(QString(64, QLatin1Char(' '))) + 63) / 64 + 1;
         for (int c = 0; c < 5; ++c) {
-            const int short_ = left[c] - header_->x() - fm.horizontalAdvance(heading);
-            if (short_ > 2 * blank)
-                heading += QString(short_ / blank - 1, QLatin1Char(' '));
-            while (header_->x() + fm.horizontalAdvance(heading) < left[c])
-                heading += QLatin1Char(' ');
+            for (int room; (room = left[c] - header_->x() - fm.horizontalAdvance(heading)) > 0;)
+                heading += QString(qMax(1, room / blank), QLatin1Char(' '));
             heading += letters[c];
         }
     }
