@@ -131,7 +131,8 @@ bool WindowState::restore(Form& form) const
 {
     const bool samePlaces = scale == form.madeAt();
     // Its places are those of the state: a caption written here does not lay the window out.
-    const bool held = form.holdArrangement(samePlaces || form.holdArrangement(true));
+    const bool held = form.holdArrangement(true);
+    form.holdArrangement(held || samePlaces);
     const auto& controls = form.controls();
     for (size_t i = 0; i < controls.size() && i < this->controls.size(); ++i) {
         QWidget* control = controls[i];
