@@ -112,11 +112,11 @@ void DeskCheck::follow(framework::Form* form)
             if (isVisible() && neededWidth() > width())
                 emit widened();
         });
-        connect(m, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first) { measure(first); });
+        connect(m, &QAbstractItemModel::rowsInserted, this, [this] { measure(); });
         connect(m, &QAbstractItemModel::rowsRemoved, this, [this, m] { widths_.erase(m); });
         connect(m, &QAbstractItemModel::modelReset, this, [this, m] {
             widths_.erase(m);
-            measure(0);
+            measure();
             showChosen();
         });
         connect(m, &QObject::destroyed, this, [this, m] { widths_.erase(m); });
@@ -131,18 +131,19 @@ void DeskCheck::follow(framework::Form* form)
             table_->setModel(nullptr);
         });
     }
-    measure(0);
+    measure();
     showChosen();
 }
 
-void DeskCheck::measure(int from)
+void DeskCheck::measure()
 {
     const TraceModel* m = model();
     if (!m)
         return;
     Widths& w = widths_[m];
     const int columns = m->columnCount();
-    if (int(w.columns.size()) != columns || from < w.rows) {
+    // Rows taken away, or another font, drop what was measured; otherwise only new rows count.
+    if (int(w.columns.size()) != columns) {
         // Measured anew: the headings first.
         w = Widths();
         const QFontMetrics header(table_->horizontalHeader()->font());
@@ -256,7 +257,7 @@ void DeskCheck::setScale(double scale)
     table_->verticalHeader()->setFont(f);
     table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 6);
     widths_.clear();
-    measure(0);
+    measure();
     showChosen();
 }
 

@@ -55,7 +55,8 @@ protected:
 
 private:
     void showChosen();
-    void measure(int from);
+    // Measures the rows not yet measured of the model shown.
+    void measure();
     framework::RunCycle* cycle() const;
 
     QTableView* table_;
