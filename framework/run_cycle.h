@@ -60,6 +60,8 @@ public:
     int steps() const { return int(model_->rows().size()); }
     int shownStep() const { return shown_; }
     void goTo(int step);
+    // What the window showed at a step, as it was recorded.
+    WindowState stateOf(int step) const { return step >= 0 && step <= steps() && !records_.empty() ? stateAt(step) : WindowState(); }
     // A command's click, and a new calculation, end here (after the window's guard): the
     // window as it stands then is the step's.
     void clickEnded();

@@ -4,6 +4,8 @@
 //   expect trace row K "t" ...          the values of row K (1: the first step's first row)
 //   expect trace row K says "t"         what happened there
 //   expect trace selected K             the row chosen (0: none, the window before the run)
+//   expect trace agrees                 the window followed shows the step chosen (but for
+//                                       what is typed in its boxes since)
 //   trace go K                          chooses row K (0: before the first step)
 //   snapshot NAME                       records what the active problem window shows
 //   expect FORM matches NAME            the window shows it again (else: the controls that differ)
@@ -179,6 +181,19 @@ bool Runner::deskCheckCommand(int number, const QString& line, const QStringList
             return check(desk->columns() == w.mid(3), quotedList(w.mid(3)), quotedList(desk->columns())), true;
         if (what == QLatin1String("rows") && w.size() == 4)
             return check(QString::number(desk->rows()) == w[3], w[3], QString::number(desk->rows())), true;
+        if (what == QLatin1String("agrees") && w.size() == 3) {
+            // The window followed shows the step chosen, as it was recorded.
+            framework::Form* form = desk->form();
+            if (!form || form->run()->steps() == 0)
+                return check(true, {}, {}), true;
+            // What is typed in a box since is the student's, not the step's.
+            framework::WindowState step = form->run()->stateOf(desk->selected()), now = framework::WindowState::of(*form);
+            for (size_t i = 0; i < form->controls().size() && i < step.controls.size(); ++i)
+                if (qobject_cast<QLineEdit*>(form->controls()[i]))
+                    step.controls[i].text = now.controls[i].text;
+            return check(now.sameContent(step), QStringLiteral("the step chosen"),
+                         QStringLiteral("these differ: ") + now.differences(step, *form).join(QStringLiteral(", "))), true;
+        }
         if (what == QLatin1String("selected") && w.size() == 4)
             return check(QString::number(desk->selected()) == w[3], w[3], QString::number(desk->selected())), true;
         if (what == QLatin1String("row") && w.size() >= 4) {

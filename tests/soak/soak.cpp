@@ -11,6 +11,7 @@
 #include "tests/runner/scenario.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -23,6 +24,7 @@
 #include <cstdio>
 #include <random>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -60,9 +62,18 @@ public:
     {
         if (!play(QStringLiteral("expect ended no")))
             return false;
-        for (int i = 0; i < actions; ++i)
+        for (int i = 0; i < actions; ++i) {
             if (!play(nextAction()))
                 return false;
+            // The rest of an action of several lines (a dialog, a check after a move).
+            for (const QString& line : std::exchange(later_, {}))
+                if (!play(line))
+                    return false;
+            // Asked whether to replace the file: yes.
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("SubstituirArquivo") && w->isVisible() && !play(QStringLiteral("dialog accept")))
+                    return false;
+        }
         return finalChecks();
     }
 
@@ -131,23 +142,49 @@ private:
         }
     }
 
-    // The desk check: shown and hidden, going back and on, a row chosen, the run played and
-    // stopped, now and then a zoom.
-    QString deskCheckAction()
+    // The desk check and everything of the menu "Exibir": shown and hidden (menu and key),
+    // going back and on (also past either end), a row chosen, the run played and stopped,
+    // every zoom (also past either end), exports to good and bad files, the export dialog.
+    // After a move the window must show the step its row says.
+    QStringList deskCheckAction()
     {
         static const char* const zooms[] = {"100", "125", "150", "200", "250", "300"};
-        switch (pick(8)) {
-        case 0: return QStringLiteral("menu MnuTesteMesa");
-        case 1: return QStringLiteral("key Alt+Left");
-        case 2: return QStringLiteral("key Alt+Right");
+        static const char* const keys[] = {"Ctrl+T", "Ctrl+R", "Escape", "Ctrl++", "Ctrl+=", "Ctrl+-", "Ctrl+0"};
+        const QString agrees = QStringLiteral("expect trace agrees");
+        switch (pick(12)) {
+        case 0: return {QStringLiteral("menu MnuTesteMesa")};
+        case 1: return {QStringLiteral("key Alt+Left"), agrees};
+        case 2: return {QStringLiteral("key Alt+Right"), agrees};
         case 3: {
             const shell::DeskCheck* desk = runner_.program()->deskCheck();
-            return desk->form() ? QStringLiteral("trace go %1").arg(pick(desk->rows() + 1)) : QStringLiteral("tick");
+            if (!desk->form())
+                return {QStringLiteral("tick")};
+            return {QStringLiteral("trace go %1").arg(pick(desk->rows() + 1)), agrees};
         }
-        case 4: return QStringLiteral("play");
-        case 5: return QStringLiteral("stop");
-        case 6: return chance(25) ? QStringLiteral("zoom ") + QLatin1String(zooms[pick(6)]) : QStringLiteral("tick");
-        default: return QStringLiteral("key Ctrl+R");
+        case 4: return {QStringLiteral("play")};
+        case 5: return {QStringLiteral("stop")};
+        case 6: return {chance(25) ? QStringLiteral("zoom ") + QLatin1String(zooms[pick(6)]) : QStringLiteral("tick")};
+        case 7: return {QStringLiteral("key ") + QLatin1String(keys[pick(7)])};
+        case 8:
+            if (!runner_.program()->activeProblem())
+                return {QStringLiteral("tick")};
+            return {QStringLiteral("export \"soak.%1\"").arg(chance(50) ? QStringLiteral("csv") : QStringLiteral("pdf"))};
+        case 9:
+            // A folder, and a name with no room on a disk that is full.
+            if (!runner_.program()->activeProblem())
+                return {QStringLiteral("tick")};
+            if (chance(50))
+                return {QStringLiteral("export \".\" fails")};
+            return {QStringLiteral("limit filesize 64"), QStringLiteral("export \"full.pdf\" fails"),
+                    QStringLiteral("limit filesize 0")};
+        case 10:
+            if (!runner_.program()->activeProblem())
+                return {QStringLiteral("tick")};
+            if (chance(50))
+                return {QStringLiteral("key Ctrl+P"), QStringLiteral("dialog cancel")};
+            return {QStringLiteral("key Ctrl+P"), QStringLiteral("dialog filter \"%1\"").arg(chance(50) ? "CSV" : "PDF"),
+                    QStringLiteral("dialog name \"dialogo\""), QStringLiteral("dialog accept")};
+        default: return {QStringLiteral("key Ctrl+R")};
         }
     }
 
@@ -169,8 +206,11 @@ private:
             return QStringLiteral("tick");
         if (roll < 18 && !all.isEmpty())
             return QStringLiteral("close ") + all[pick(all.size())]->objectName();
-        if (roll < 22)
-            return deskCheckAction();
+        if (roll < 26) {
+            QStringList lines = deskCheckAction();
+            later_ = lines.mid(1);
+            return lines.first();
+        }
         if (shown.isEmpty())
             return QStringLiteral("menu ") + QString::fromUtf8(problems::all()[pick(int(problems::all().size()))].menuItem);
         framework::Form* form = shown[pick(shown.size())];
@@ -218,6 +258,7 @@ private:
     scenario::Runner runner_;
     QList<QRegularExpression> known_;
     int number_ = 0;
+    QStringList later_;
 };
 
 }  // namespace
