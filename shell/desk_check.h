@@ -8,6 +8,7 @@
 #include <map>
 #include <vector>
 
+class QPdfWriter;
 class QTableView;
 
 namespace framework { class Form; class RunCycle; class TraceModel; }
@@ -69,5 +70,10 @@ private:
     };
     std::map<const framework::TraceModel*, Widths> widths_;
 };
+
+// The desk check of a problem window as a PDF: its title, its statement, a picture of it and
+// the table, its headings on every page (desk_check_pdf.cpp).
+void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framework::TraceModel& model,
+                    const QString& statement);
 
 }  // namespace shell

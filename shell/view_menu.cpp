@@ -26,7 +26,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTextDocument>
 #include <QTimer>
 
 #include <algorithm>
@@ -370,61 +369,6 @@ void Zarpa01::exportTo(const QString& file)
                               framework::Exclamation);
 }
 
-namespace {
-// The desk check as a PDF: the window's title, its statement, a picture of the window as it
-// is now (with the step it shows), and the table, its headings on every page.
-void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framework::TraceModel& model)
-{
-    const int columns = model.columnCount();
-    // A table of many columns is laid across the page, in smaller letters.
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), columns > 8 ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                  QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-    pdf.setResolution(300);
-    pdf.setTitle(form.windowTitle().trimmed());
-    pdf.setCreator(QStringLiteral("Matravel"));
-
-    const framework::RunCycle* cycle = form.run();
-    const int shown = cycle->shownStep(), steps = cycle->steps();
-    QString html = QStringLiteral("<h2>%1</h2><p>%2</p><p><img src=\"janela.png\"></p>")
-                       .arg(form.windowTitle().trimmed().toHtmlEscaped(), statementOf(form.objectName()).toHtmlEscaped());
-    if (shown < steps)
-        html += QStringLiteral("<p>Passo %1 de %2</p>").arg(shown).arg(steps);
-    html += QStringLiteral("<h3>Teste de mesa</h3>"
-                           "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"font-size: %1pt\">"
-                           "<thead><tr><th>Passo</th>")
-                .arg(columns > 12 ? 6 : 8);
-    for (const QString& heading : model.headings())
-        html += QStringLiteral("<th>%1</th>").arg(heading.toHtmlEscaped());
-    html += QStringLiteral("</tr></thead>");
-    for (int r = 0; r < model.rowCount(); ++r) {
-        html += QStringLiteral("<tr><td align=\"right\">%1</td>").arg(model.firstStep() + r);
-        for (int c = 0; c < columns; ++c) {
-            const QString text = model.text(r, c).toHtmlEscaped();
-            const bool changed = model.changed(r, c);
-            html += c + 1 < columns
-                        ? QStringLiteral("<td align=\"right\" nowrap%1>%2</td>")
-                              .arg(changed ? QStringLiteral(" bgcolor=\"#fff3a0\"") : QString(),
-                                   changed ? QStringLiteral("<b>%1</b>").arg(text) : text)
-                        : QStringLiteral("<td>%1</td>").arg(text);
-        }
-        html += QStringLiteral("</tr>");
-    }
-    html += QStringLiteral("</table>");
-    QTextDocument doc;
-    doc.setHtml(html);
-    // The picture is as wide as the page at most, and never taller than a page.
-    const QSizeF page = pdf.pageLayout().paintRect(QPageLayout::Point).size();
-    doc.setPageSize(page);
-    const QImage picture = const_cast<framework::Form&>(form).grab().toImage();
-    const double fit = qMin(1.0, qMin((page.width() - 40) / qMax(1, picture.width()),
-                                      (page.height() * 0.6) / qMax(1, picture.height())));
-    doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("janela.png")),
-                    picture.scaled(int(picture.width() * fit), int(picture.height() * fit), Qt::KeepAspectRatio,
-                                   Qt::SmoothTransformation));
-    doc.print(&pdf);
-}
-}  // namespace
-
 bool Zarpa01::exportDeskCheck(const QString& file, QString* why)
 {
     framework::Form* form = problem_;
@@ -449,7 +393,7 @@ bool Zarpa01::exportDeskCheck(const QString& file, QString* why)
         out.write(deskCheck()->csv().toUtf8());
     } else {
         QPdfWriter pdf(&out);
-        printDeskCheck(pdf, *form, model);
+        printDeskCheck(pdf, *form, model, statementOf(form->objectName()));
     }
     // What is still buffered is written now, so that a full disk is seen before the file
     // takes the target's place.

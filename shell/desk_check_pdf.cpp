@@ -1,0 +1,142 @@
+// The desk check as a printed page: the window's title and statement, a picture of the window
+// (with the step it shows, when the student has gone back), then the table, its headings at
+// the top of every page. A row never splits over two pages and a value never breaks; only the
+// sentence wraps, between words.
+#include "framework/form.h"
+#include "framework/run_cycle.h"
+#include "framework/trace_model.h"
+#include "shell/desk_check.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <numeric>
+
+namespace shell {
+
+namespace {
+const QColor kChanged(255, 243, 160);
+const QColor kLater(128, 128, 128);
+const QColor kGrid(96, 96, 96);
+
+QFont pointFont(double points, bool bold = false)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+}  // namespace
+
+void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framework::TraceModel& model,
+                    const QString& statement)
+{
+    const int values = model.columnCount() - 1;
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), values > 7 ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                  QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    pdf.setResolution(300);
+    pdf.setTitle(form.windowTitle().trimmed());
+    pdf.setCreator(QStringLiteral("Matravel"));
+
+    QPainter p(&pdf);
+    const QRectF page(QPointF(0, 0), QSizeF(pdf.width(), pdf.height()));
+    const double mm = pdf.resolution() / 25.4;
+    double y = 0;
+    const auto paragraph = [&](const QString& text, const QFont& font, double after) {
+        p.setFont(font);
+        const QRectF box = p.boundingRect(QRectF(0, y, page.width(), page.height()), Qt::TextWordWrap, text);
+        p.drawText(box, Qt::TextWordWrap, text);
+        y = box.bottom() + after * mm;
+    };
+    paragraph(form.windowTitle().trimmed(), pointFont(14, true), 3);
+    paragraph(statement, pointFont(10), 4);
+
+    // The window as it is now, as large as it was on screen at most, never split.
+    const QImage picture = const_cast<framework::Form&>(form).grab().toImage();
+    const double screenToPage = pdf.resolution() / 96.0;
+    const double fit = std::min({screenToPage, page.width() / qMax(1, picture.width()),
+                             page.height() * 0.6 / qMax(1, picture.height())});
+    const QSizeF shownSize(picture.width() * fit, picture.height() * fit);
+    if (y + shownSize.height() > page.height()) {
+        pdf.newPage();
+        y = 0;
+    }
+    p.drawImage(QRectF(QPointF(0, y), shownSize), picture);
+    y += shownSize.height() + 2 * mm;
+    const framework::RunCycle* cycle = form.run();
+    if (cycle && cycle->shownStep() < cycle->steps())
+        paragraph(QStringLiteral("Passo %1 de %2").arg(cycle->shownStep()).arg(cycle->steps()), pointFont(10), 2);
+    y += 2 * mm;
+    paragraph(QStringLiteral("Teste de mesa"), pointFont(12, true), 2);
+
+    // The columns: the step, the values as wide as their widest, the sentence in what is left
+    // (a third of the page at least); the letters grow smaller until the values fit.
+    QStringList headings{QStringLiteral("Passo")};
+    headings += model.headings();
+    const int columns = int(headings.size());
+    const auto cell = [&](int row, int c) {
+        return c == 0 ? QString::number(model.firstStep() + row) : model.text(row, c - 1);
+    };
+    double points = 8;
+    std::vector<double> width(size_t(columns), 0);
+    const double pad = 1.2 * mm;
+    for (;; points -= 0.5) {
+        const QFontMetricsF plain(pointFont(points), &pdf), bold(pointFont(points, true), &pdf);
+        for (int c = 0; c + 1 < columns; ++c) {
+            width[size_t(c)] = bold.horizontalAdvance(headings[c]) + 2 * pad;
+            for (int r = 0; r < model.rowCount(); ++r)
+                width[size_t(c)] = qMax(width[size_t(c)], bold.horizontalAdvance(cell(r, c)) + 2 * pad);
+        }
+        const double used = std::accumulate(width.begin(), width.end() - 1, 0.0);
+        width.back() = page.width() - used;
+        if (width.back() >= page.width() / 3 || points <= 4)
+            break;
+    }
+    const QFont plainFont = pointFont(points), boldFont = pointFont(points, true);
+    const QFontMetricsF plain(plainFont, &pdf);
+    const double line = plain.height();
+    const auto heightOf = [&](int row) {
+        const QString said = row < 0 ? headings.last() : cell(row, columns - 1);
+        const QRectF box = plain.boundingRect(QRectF(0, 0, width.back() - 2 * pad, 1e6), Qt::TextWordWrap, said);
+        return qMax(line, box.height()) + 1.5 * pad;
+    };
+    const auto drawRow = [&](int row) {
+        const double h = heightOf(row);
+        double x = 0;
+        for (int c = 0; c < columns; ++c) {
+            const QRectF box(x, y, width[size_t(c)], h);
+            const bool changed = row >= 0 && c > 0 && model.changed(row, c - 1);
+            if (changed)
+                p.fillRect(box, kChanged);
+            p.setPen(kGrid);
+            p.drawRect(box);
+            p.setFont(row < 0 || changed ? boldFont : plainFont);
+            p.setPen(row >= model.shownRows() ? kLater : Qt::black);
+            const QString text = row < 0 ? headings[c] : cell(row, c);
+            const bool said = c == columns - 1;
+            const int align = (said ? Qt::AlignLeft | Qt::TextWordWrap : row < 0 ? Qt::AlignHCenter : Qt::AlignRight)
+                              | Qt::AlignVCenter;
+            p.drawText(box.adjusted(pad, 0, -pad, 0), align, text);
+            x += width[size_t(c)];
+        }
+        y += h;
+    };
+    const auto startPage = [&] {
+        pdf.newPage();
+        y = 0;
+        drawRow(-1);
+    };
+    if (y + heightOf(-1) + (model.rowCount() ? heightOf(0) : 0) > page.height())
+        startPage();
+    else
+        drawRow(-1);
+    for (int r = 0; r < model.rowCount(); ++r) {
+        if (y + heightOf(r) > page.height())
+            startPage();
+        drawRow(r);
+    }
+}
+
+}  // namespace shell
