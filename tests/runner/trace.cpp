@@ -251,7 +251,8 @@ bool Runner::deskCheckCommand(int number, const QString& line, const QStringList
         if (w[3] == QLatin1String("contains") && w.size() == 5) {
             in.close();
         QProcess pdftotext;
-            pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+            // In the order it is drawn: a sentence wrapped in its cell reads on as one.
+            pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), file, QStringLiteral("-")});
             if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
                 return fail(number, line, QStringLiteral("pdftotext could not read %1").arg(file)), true;
             const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
