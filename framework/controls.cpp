@@ -121,9 +121,11 @@ void setCaption(QWidget* control, const QString& text)
         button->setText(text);
     else if (auto frame = qobject_cast<QGroupBox*>(control))
         frame->setTitle(text);
-    else if (auto box = qobject_cast<QLineEdit*>(control))
+    else if (auto box = qobject_cast<QLineEdit*>(control)) {
         box->setText(text);
-    else if (control)
+        // From its start, its sign in view.
+        box->setCursorPosition(0);
+    } else if (control)
         control->setWindowTitle(text);
     if (control) {
         control->setProperty(kLastWritten, QVariant::fromValue<qulonglong>(++g_captionWrites));

@@ -90,6 +90,9 @@ QLineEdit* Form::addTextBox(const QString& name, const QString& text, Geometry g
     box->setFocusPolicy(Qt::StrongFocus);
     box->setAccessibleName(QStringLiteral("Caixa ") + name);
     setForeColor(box, ole::WindowText);
+    // A number longer than its box shows from its start once the student leaves it, so that
+    // its sign is never out of view.
+    connect(box, &QLineEdit::editingFinished, box, [box] { box->setCursorPosition(0); });
     return adopt(box, name, g, font);
 }
 

@@ -57,7 +57,7 @@ DeskCheck::DeskCheck(QWidget* parent) : QDockWidget(QStringLiteral("Teste de mes
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setWordWrap(false);
+    table_->setWordWrap(true);
     table_->setTextElideMode(Qt::ElideNone);
     table_->setItemDelegate(new Cells(table_));
     // Widths and heights are measured here, once per row, not by the header on every change.
@@ -142,9 +142,10 @@ void DeskCheck::measure()
         return;
     Widths& w = widths_[m];
     const int columns = m->columnCount();
+    const int said = columns - 1;
+    const QFontMetrics plain(table_->font());
     // Rows taken away, or another font, drop what was measured; otherwise only new rows count.
     if (int(w.columns.size()) != columns) {
-        // Measured anew: the headings first.
         w = Widths();
         const QFontMetrics header(table_->horizontalHeader()->font());
         for (int c = 0; c < columns; ++c)
@@ -152,15 +153,28 @@ void DeskCheck::measure()
     }
     QFont boldFont = table_->font();
     boldFont.setBold(true);
-    const QFontMetrics plain(table_->font()), bold(boldFont);
+    const QFontMetrics bold(boldFont);
+    // The sentence wraps between words past this width, and its row grows to hold it.
+    const int mostSaid = qMax(w.columns[size_t(said)], plain.horizontalAdvance(QLatin1Char('n')) * 46 + kCellMargin);
+    const int saidBefore = w.columns[size_t(said)];
     for (int r = w.rows; r < m->rowCount(); ++r)
-        for (int c = 0; c < columns; ++c)
-            w.columns[size_t(c)] = qMax(w.columns[size_t(c)],
-                                        (m->changed(r, c) ? bold : plain).horizontalAdvance(m->text(r, c)) + kCellMargin);
-    w.rows = m->rowCount();
+        for (int c = 0; c < columns; ++c) {
+            const int need = (m->changed(r, c) ? bold : plain).horizontalAdvance(m->text(r, c)) + kCellMargin;
+            w.columns[size_t(c)] = qMax(w.columns[size_t(c)], c == said ? qMin(need, mostSaid) : need);
+        }
     for (int c = 0; c < columns; ++c)
         if (table_->columnWidth(c) != w.columns[size_t(c)])
             table_->setColumnWidth(c, w.columns[size_t(c)]);
+    // Each row as high as its sentence needs at that width (all of them again when it widened).
+    const int from = w.columns[size_t(said)] != saidBefore ? 0 : w.rows;
+    const int line = table_->verticalHeader()->defaultSectionSize();
+    const QRect room(0, 0, w.columns[size_t(said)] - kCellMargin, 1 << 20);
+    for (int r = from; r < m->rowCount(); ++r) {
+        const int h = qMax(line, plain.boundingRect(room, Qt::TextWordWrap, m->text(r, said)).height() + 6);
+        if (table_->rowHeight(r) != h)
+            table_->setRowHeight(r, h);
+    }
+    w.rows = m->rowCount();
 }
 
 QStringList DeskCheck::columns() const
@@ -223,8 +237,14 @@ void DeskCheck::showChosen()
         const QModelIndex at = table_->model()->index(chosen - 1, 0);
         table_->setCurrentIndex(at);
         table_->selectRow(chosen - 1);
-        if (isVisible())
+        if (isVisible()) {
             table_->scrollTo(at);
+            // Again once the panel is laid out (a zoom, the panel moved or shown).
+            QMetaObject::invokeMethod(table_, [this, at = QPersistentModelIndex(at)] {
+                if (at.isValid())
+                    table_->scrollTo(at);
+            }, Qt::QueuedConnection);
+        }
     } else {
         table_->clearSelection();
         if (table_->selectionModel())
@@ -252,6 +272,7 @@ void DeskCheck::setScale(double scale)
 {
     QFont f = QApplication::font();
     f.setPointSizeF(QApplication::font().pointSizeF() * scale);
+    setFont(f);  // the panel's title too
     table_->setFont(f);
     table_->horizontalHeader()->setFont(f);
     table_->verticalHeader()->setFont(f);

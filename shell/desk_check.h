@@ -46,6 +46,8 @@ public:
 
     // The font of the table follows the program's zoom.
     void setScale(double scale);
+    // Selects the row of the step shown and brings it into view.
+    void showChosen();
 
 signals:
     // The table has grown wider than it is.
@@ -55,7 +57,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void showChosen();
     // Measures the rows not yet measured of the model shown.
     void measure();
     framework::RunCycle* cycle() const;

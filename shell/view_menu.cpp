@@ -251,6 +251,21 @@ void Zarpa01::fitDeskCheck()
     // (which the panel, shown again, may have taken).
     const QMdiSubWindow* active = mdi_->activeSubWindow();
     const int want = desk_->neededWidth();
+    // Beside the window while the screen leaves the table a useful width there (a third of
+    // the screen, or all it needs); else below it, across the whole width (a large zoom).
+    if (const QScreen* s = screen()) {
+        const int screenWidth = s->availableGeometry().width() - (frameGeometry().width() - width());
+        const int beside = screenWidth - (active ? active->geometry().right() + 1 + 8 : 0);
+        const Qt::DockWidgetArea area =
+            beside < qMin(want, screenWidth / 3) ? Qt::BottomDockWidgetArea : Qt::RightDockWidgetArea;
+        if (dockWidgetArea(desk_) != area)
+            addDockWidget(area, desk_);
+        if (area == Qt::BottomDockWidgetArea) {
+            resizeDocks({desk_}, {height() * 2 / 5}, Qt::Vertical);
+            desk_->showChosen();
+            return;
+        }
+    }
     const int dockGrow = qMax(0, want - desk_->width());
     const int workspaceGrow = active ? qMax(0, active->geometry().right() + 1 + 8 - mdi_->viewport()->width()) : 0;
     if (dockGrow + workspaceGrow == 0)
