@@ -1,21 +1,27 @@
 #include "tests/runner/drawn.h"
 
 #include "framework/controls.h"
+#include "tests/runner/scenario.h"
 
 #include <QAbstractScrollArea>
+#include <QCoreApplication>
+#include <QDockWidget>
 #include <QGroupBox>
-#include <QScrollBar>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
-#include <QRegularExpression>
+#include <QTableView>
 #include <climits>
 #include <utility>
 #include <vector>
@@ -419,6 +425,117 @@ bool drawnDisabled(QWidget* control)
         for (int x = inner.left(); x <= inner.right(); ++x)
             nearest = qMin(nearest, distance(image.pixel(x, y), lit));
     return nearest * 3 > apart;
+}
+
+namespace {
+// Laid out and painted as the screen would show them, before anything is measured.
+void paintNow(QWidget* w)
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    (void)w->grab();
+}
+
+QString onScreenProblem(const QWidget* w, const QWidget* mainWindow)
+{
+    const QRect global(w->mapToGlobal(QPoint(0, 0)), w->size());
+    const QScreen* screen = mainWindow->screen();
+    if (screen && !screen->availableGeometry().contains(global))
+        return QStringLiteral("%1 is not wholly on the screen").arg(nameOf(w));
+    if (!QRect(mainWindow->mapToGlobal(QPoint(0, 0)), mainWindow->size()).contains(global))
+        return QStringLiteral("%1 is not wholly inside the main window").arg(nameOf(w));
+    return {};
+}
+}  // namespace
+
+QStringList traceFitProblems(QTableView* table, QWidget* mainWindow)
+{
+    QStringList problems;
+    QWidget* panel = table->parentWidget();
+    while (panel && !qobject_cast<QDockWidget*>(panel))
+        panel = panel->parentWidget();
+    if (!panel || !panel->isVisible())
+        return {QStringLiteral("the desk check is not shown")};
+    paintNow(mainWindow);
+    if (const QString off = onScreenProblem(panel, mainWindow); !off.isEmpty())
+        problems << off;
+    const QAbstractItemModel* model = table->model();
+    if (!model)
+        return problems;
+    const QHeaderView* header = table->horizontalHeader();
+    const QFontMetrics headerFont(header->font());
+    QFont boldFont = table->font();
+    boldFont.setBold(true);
+    const QFontMetrics plain(table->font()), bold(boldFont);
+    const int margin = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+    const int last = model->columnCount() - 1;
+    for (int c = 0; c <= last; ++c) {
+        const QString heading = model->headerData(c, Qt::Horizontal).toString();
+        if (headerFont.horizontalAdvance(heading) + margin > header->sectionSize(c))
+            problems << QStringLiteral("heading %1 is cut (%2 px for %3)")
+                            .arg(quoted(heading)).arg(headerFont.horizontalAdvance(heading) + margin).arg(header->sectionSize(c));
+    }
+    const QRect view = table->viewport()->rect();
+    for (int r = 0; r < model->rowCount(); ++r) {
+        const QRect rowRect(0, table->rowViewportPosition(r), view.width(), table->rowHeight(r));
+        if (!rowRect.intersects(view))
+            continue;
+        for (int c = 0; c <= last; ++c) {
+            const QModelIndex at = model->index(r, c);
+            const QString text = at.data().toString();
+            if (text.isEmpty())
+                continue;
+            const bool changed = at.data(Qt::UserRole + 1).toBool();
+            const QFontMetrics& fm = changed ? bold : plain;
+            const int width = table->columnWidth(c) - margin;
+            if (c == last) {
+                const QStringList broken = brokenWords(fm, text, width);
+                if (!broken.isEmpty())
+                    problems << QStringLiteral("row %1: %2 breaks in its column").arg(r + 1).arg(quoted(broken.first()));
+                const int need = fm.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, text).height();
+                if (need > table->rowHeight(r))
+                    problems << QStringLiteral("row %1: its sentence needs %2 px, the row is %3").arg(r + 1).arg(need).arg(table->rowHeight(r));
+            } else if (fm.horizontalAdvance(text) > width) {
+                problems << QStringLiteral("row %1: %2 is cut (%3 px for %4)")
+                                .arg(r + 1).arg(quoted(text)).arg(fm.horizontalAdvance(text)).arg(width);
+            } else if (fm.height() > table->rowHeight(r)) {
+                problems << QStringLiteral("row %1: %2 is cut at the bottom").arg(r + 1).arg(quoted(text));
+            }
+        }
+    }
+    return problems;
+}
+
+bool traceRowShown(QTableView* table, int row)
+{
+    paintNow(table->window());
+    if (!table->isVisible() || !table->model() || row < 0 || row >= table->model()->rowCount())
+        return false;
+    const QRect at(0, table->rowViewportPosition(row), 1, table->rowHeight(row));
+    return table->viewport()->rect().contains(at);
+}
+
+QStringList statusFitProblems(QLabel* label, QWidget* mainWindow)
+{
+    if (!label->isVisible())
+        return {QStringLiteral("the status bar is not shown")};
+    paintNow(mainWindow);
+    QStringList problems;
+    const QFontMetrics fm(label->font());
+    const QRect room = label->contentsRect();
+    const QString text = label->text();
+    const int need = label->wordWrap() ? fm.boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text).height()
+                                       : fm.height();
+    if (need > room.height())
+        problems << QStringLiteral("the statement needs %1 px, the bar shows %2").arg(need).arg(room.height());
+    if (!label->wordWrap() && fm.horizontalAdvance(text) > room.width())
+        problems << QStringLiteral("the statement is cut at the right");
+    const QStringList broken = brokenWords(fm, text, room.width());
+    if (label->wordWrap() && !broken.isEmpty())
+        problems << QStringLiteral("%1 breaks").arg(quoted(broken.first()));
+    if (const QString off = onScreenProblem(label, mainWindow); !off.isEmpty())
+        problems << off;
+    return problems;
 }
 
 }  // namespace scenario

@@ -5,7 +5,9 @@
 // itself behind the same arithmetic.
 #include <QStringList>
 
+class QLabel;
 class QListWidget;
+class QTableView;
 class QWidget;
 
 namespace scenario {
@@ -23,5 +25,16 @@ bool lastRowShown(const QListWidget* list);
 // opposite enabled flag; a disabled control that looks exactly like an enabled one is drawn
 // enabled.
 bool drawnDisabled(QWidget* control);
+
+// Everything that keeps the desk check from being read: the panel off screen or under another
+// window, a heading wider than its column, a value wider than its cell, a sentence taller than
+// its row or with a word wider than its column, in the rows in view. Columns the table scrolls
+// to are read where they stand, as rows are.
+QStringList traceFitProblems(QTableView* table, QWidget* mainWindow);
+// Whether row `row` (0-based) of the table is wholly in view.
+bool traceRowShown(QTableView* table, int row);
+// Everything that keeps the status bar's text from being read whole (its last line's
+// descenders included).
+QStringList statusFitProblems(QLabel* label, QWidget* mainWindow);
 
 }  // namespace scenario

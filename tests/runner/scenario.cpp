@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -445,6 +446,11 @@ void Runner::execute(int number, const QString& line, const QStringList& w)
     auto check = [&](bool ok, const QString& expected, const QString& got) { verdict(number, line, ok, expected, got); };
     const QString& what = w[1];
     if (what == QLatin1String("status")) {
+        if (w.size() == 3 && w[2] == QLatin1String("fits")) {
+            const QStringList problems =
+                statusFitProblems(main_->statusBarControl()->findChild<QLabel*>(), main_.get());
+            return check(problems.isEmpty(), QStringLiteral("the statement whole"), problems.join(QStringLiteral("; ")));
+        }
         if (w.size() != 4)
             return usage("expect status text \"t\" | expect status visible yes|no");
         if (w[2] == QLatin1String("text"))

@@ -4,6 +4,8 @@
 //   expect trace row K "t" ...          the values of row K (1: the first step's first row)
 //   expect trace row K says "t"         what happened there
 //   expect trace selected K             the row chosen (0: none, the window before the run)
+//   expect trace fits                   the panel on screen, every heading and cell in view whole
+//   expect trace shown K yes|no         row K wholly in view
 //   expect trace agrees                 the window followed shows the step chosen (but for
 //                                       what is typed in its boxes since)
 //   trace go K                          chooses row K (0: before the first step)
@@ -20,6 +22,8 @@
 //   expect export "FILE.csv" matches trace    the file holds the table, field by field
 //   expect export "FILE.pdf" contains "t"     pdftotext finds the text in it
 #include "tests/runner/scenario.h"
+
+#include "tests/runner/drawn.h"
 
 #include "framework/form.h"
 #include "shell/desk_check.h"
@@ -181,6 +185,18 @@ bool Runner::deskCheckCommand(int number, const QString& line, const QStringList
             return check(desk->columns() == w.mid(3), quotedList(w.mid(3)), quotedList(desk->columns())), true;
         if (what == QLatin1String("rows") && w.size() == 4)
             return check(QString::number(desk->rows()) == w[3], w[3], QString::number(desk->rows())), true;
+        if (what == QLatin1String("fits") && w.size() == 3) {
+            const QStringList problems = traceFitProblems(desk->table(), main_.get());
+            return check(problems.isEmpty(), QStringLiteral("every heading and cell in view whole"), problems.join(QStringLiteral("; "))), true;
+        }
+        if (what == QLatin1String("shown") && w.size() == 5) {
+            bool ok = false;
+            const int row = w[3].toInt(&ok);
+            if (!ok || (w[4] != QLatin1String("yes") && w[4] != QLatin1String("no")))
+                return usage("expect trace shown K yes|no"), true;
+            const bool shown = traceRowShown(desk->table(), row - 1);
+            return check(shown == (w[4] == QLatin1String("yes")), w[4], shown ? QStringLiteral("yes") : QStringLiteral("no")), true;
+        }
         if (what == QLatin1String("agrees") && w.size() == 3) {
             // The window followed shows the step chosen, as it was recorded.
             framework::Form* form = desk->form();
