@@ -3,6 +3,7 @@
 #include "problems/problems.h"
 #include "shell/artwork.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -112,7 +113,7 @@ void HelpWindow::placeBesideMainWindow()
     QScreen* screen = mainWindow_ && mainWindow_->screen() ? mainWindow_->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const QRect main = mainWindow_ ? mainWindow_->frameGeometry() : QRect(available.topLeft(), QSize(0, 0));
-    const int width = qMin(qMax(available.width() / 3, 480), 640);
+    const int width = qMin(int(qMin(qMax(available.width() / 3, 480), 640) * scale_), available.width() - 16);
     const int height = qMin(qMax(main.height(), 480), available.height() - 40);
     resize(width, height);
     // To the right of the main window when there is room; otherwise against the screen's
@@ -122,6 +123,17 @@ void HelpWindow::placeBesideMainWindow()
         x = qMax(available.left(), available.right() - width - 16);
     const int y = qBound(available.top(), main.top(), qMax(available.top(), available.bottom() - height - 40));
     move(x, y);
+}
+
+void HelpWindow::setScale(double scale)
+{
+    scale_ = scale;
+    QFont f = QApplication::font();
+    f.setPointSizeF(f.pointSizeF() * scale);
+    setFont(f);
+    browser_->document()->setDefaultFont(f);
+    if (placed_)
+        placeBesideMainWindow();
 }
 
 void HelpWindow::showContents()

@@ -19,6 +19,9 @@ public:
 
     QTextBrowser* browser() const { return browser_; }
 
+    // Letters and size follow the program's zoom; placed again beside the main window.
+    void setScale(double scale);
+
 private:
     void placeBesideMainWindow();
 
@@ -26,6 +29,7 @@ private:
     QTextBrowser* browser_;
     QPushButton* back_;
     bool placed_ = false;
+    double scale_ = 1;
 };
 
 }  // namespace shell

@@ -333,8 +333,10 @@ void Zarpa01::MnuAbout_Click()
 void Zarpa01::MnuHelp_Click()
 {
     // The help opens in a window of its own, at its contents; the status bar is left alone.
-    if (!help_)
+    if (!help_) {
         help_ = new HelpWindow(this);
+        help_->setScale(framework::scale());
+    }
     help_->showContents();
 }
 

@@ -6,6 +6,7 @@
 #include "framework/window_state.h"
 #include "problems/problems.h"
 #include "shell/desk_check.h"
+#include "shell/help_window.h"
 #include "shell/main_window.h"
 
 #include <QAction>
@@ -186,6 +187,11 @@ void Zarpa01::setZoom(int percent)
     QFont menus = QApplication::font();
     menus.setPointSizeF(menus.pointSizeF() * framework::scale());
     menuBar()->setFont(menus);
+    // The drop-down menus and the help read at the same size as the bar.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->setFont(menus);
+    if (help_)
+        help_->setScale(framework::scale());
     statusLabel_->setFont(framework::makeFont(framework::Panel));
     statusBar_->setFixedHeight(framework::px(495));
     if (desk_)
