@@ -25,6 +25,8 @@ const char* const kAutoHeight = "autoHeight";
 const char* const kLastWritten = "lastWritten";
 const char* const kDesignedWidth = "designedWidth";
 const char* const kWidestRow = "widestRow";
+// How many times rows were taken away from a list (emptied, or put back to fewer rows).
+const char* const kRowsTakenAway = "rowsTakenAway";
 const char* const kFitPending = "fitPending";
 std::uint64_t g_captionWrites = 0;
 double g_scale = 1.0;
@@ -149,6 +151,8 @@ int widestRow(const QListWidget* list, int first, int end)
 }
 }  // namespace
 
+quint64 rowsTakenAway(const QListWidget* list) { return list->property(kRowsTakenAway).toULongLong(); }
+
 void followRows(QListWidget* list)
 {
     // One height for every row: adding a row then costs the same at 5,000 rows as at 5.
@@ -207,11 +211,15 @@ void followRows(QListWidget* list)
                              list->setProperty(kWidestRow, -1);
                      });
     QObject::connect(list->model(), &QAbstractItemModel::rowsRemoved, list, [list, fit] {
+        list->setProperty(kRowsTakenAway, list->property(kRowsTakenAway).toULongLong() + 1);
         if (list->property(kWidestRow).toInt() < 0)
             list->setProperty(kWidestRow, widestRow(list, 0, list->count()));
         fit();
     });
-    QObject::connect(list->model(), &QAbstractItemModel::modelReset, list, fit);
+    QObject::connect(list->model(), &QAbstractItemModel::modelReset, list, [list, fit] {
+        list->setProperty(kRowsTakenAway, list->property(kRowsTakenAway).toULongLong() + 1);
+        fit();
+    });
 }
 
 OleColor foreColor(const QWidget* control)

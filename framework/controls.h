@@ -67,6 +67,9 @@ std::uint64_t lastWritten(const QWidget* control);
 // the right) when a row, or the scroll bar that many rows bring, would cut a row's text; an
 // emptied list goes back to its designed width.
 void followRows(class QListWidget* list);
+// How many times rows were taken away from a list that follows its rows: while it is the same,
+// the list holds the rows it had and perhaps more after them.
+quint64 rowsTakenAway(const class QListWidget* list);
 
 // Fore colour (labels, frames, buttons, text boxes), in the design's notation.
 OleColor foreColor(const QWidget* control);

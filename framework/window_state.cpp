@@ -49,11 +49,12 @@ ControlState stateOf(const QWidget* control, const ControlState* before)
         s.stroke = line->segment();
     if (auto list = qobject_cast<const QListWidget*>(control)) {
         s.rowCount = list->count();
-        // The rows a run adds one by one are kept once: where the list still begins with the
-        // earlier state's rows (all of them: a list emptied and filled again may end alike),
-        // the new rows are added to them.
+        // The rows a run adds one by one are kept once: where no row was taken away from the
+        // list since the earlier state (a list emptied and filled again may end alike), it
+        // still begins with that state's rows, and the new rows are added to them.
+        s.rowsTakenAway = rowsTakenAway(list);
         if (before && before->rows && before->rowCount <= s.rowCount && before->rows->size() >= before->rowCount
-            && extends(list, *before->rows, before->rowCount)) {
+            && before->rowsTakenAway == s.rowsTakenAway) {
             s.rows = before->rows;
             if (s.rows->size() > before->rowCount)
                 s.rows->erase(s.rows->begin() + before->rowCount, s.rows->end());

@@ -29,6 +29,7 @@ struct ControlState {
     // A list's rows: the first `rowCount` of `rows`, which the states of one run share.
     std::shared_ptr<QStringList> rows;
     int rowCount = 0;
+    quint64 rowsTakenAway = 0;  // the list's count of removals when the state was taken
 
     bool operator==(const ControlState& other) const;
 };
