@@ -27,4 +27,25 @@ inline constexpr OleColor WindowBackground = 0x80000005;
 // The screen colour of a designed colour value (system colours through the palette).
 QColor toQColor(OleColor value);
 
+// WCAG's contrast ratio of two colours by their relative luminance: 1 (the same) to 21
+// (black on white).
+double relativeLuminance(const QColor& c);
+double contrastRatio(const QColor& a, const QColor& b);
+
+// The projector colours ("Exibir > Cores de projetor"): a projector washes light colours out,
+// so with them on every text is painted at least `MinContrast` : 1 against what lies behind it.
+// The colours a window records (foreColor) stay the designed ones; only the paint changes.
+inline constexpr double MinContrast = 4.5;
+bool projectorColors();
+void setProjectorColorsFlag(bool on);
+
+// The colour a text of colour `text` is painted in on `behind`. With the projector colours off,
+// or when it already reads at 6 : 1 (room to spare above the least), the colour itself. Else
+// the same hue made darker (lighter on a dark background) until it does: red stays red, only
+// darker; a yellow turns a golden brown, as a dark yellow looks olive; a grey becomes a darker
+// grey.
+QColor legible(const QColor& text, const QColor& behind);
+// The same, whatever the flag says.
+QColor madeLegible(const QColor& text, const QColor& behind);
+
 }  // namespace framework

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -52,21 +53,50 @@ bool inheritsSameText(const QWidget* control, const QColor& c)
     return true;
 }
 
+// What a control's text is painted on: the box of a text box or a list, the face of a button,
+// else the window or frame it stands in.
+QColor backgroundOf(const QWidget* control)
+{
+    const QPalette& pal = control->palette();
+    if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractScrollArea*>(control))
+        return pal.color(QPalette::Active, QPalette::Base);
+    if (qobject_cast<const QAbstractButton*>(control))
+        return pal.color(QPalette::Active, QPalette::Button);
+    return pal.color(QPalette::Active, QPalette::Window);
+}
+
 // Palette roles that carry a control's text colour.
 void applyForeColor(QWidget* control, OleColor color)
 {
-    const QColor c = toQColor(color);
+    const QColor c = legible(toQColor(color), backgroundOf(control));
     if (inheritsSameText(control, c)) {
         control->setPalette(QPalette());
         return;
     }
     // Only the enabled groups: a disabled control keeps the style's disabled text colour, so
-    // that it looks disabled.
+    // that it looks disabled. A control given its own disabled colour, the same as its text's
+    // (an answer that must be read in a disabled frame), keeps the two the same.
     QPalette pal = control->palette();
+    const bool keepsWhenDisabled =
+        pal.isBrushSet(QPalette::Disabled, QPalette::WindowText) &&
+        pal.color(QPalette::Disabled, QPalette::WindowText) == pal.color(QPalette::Active, QPalette::WindowText);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         for (QPalette::ColorRole role : kTextRoles)
             pal.setColor(group, role, c);
+    if (keepsWhenDisabled)
+        pal.setColor(QPalette::Disabled, QPalette::WindowText, c);
     control->setPalette(pal);
+}
+
+// Paints again, in the colours now in force, the text of `top` and of every control in it
+// that has a fore colour.
+void reapplyForeColors(QWidget* top)
+{
+    QList<QWidget*> controls = top->findChildren<QWidget*>();
+    controls.prepend(top);
+    for (QWidget* w : controls)
+        if (w->property(kDesignedForeColor).isValid())
+            applyForeColor(w, foreColor(w));
 }
 
 void fitToContent(QWidget* control)
@@ -254,6 +284,40 @@ void setBackColor(QWidget* control, OleColor color)
     control->setPalette(pal);
     control->setAutoFillBackground(true);
     control->setProperty("backColor", uint(color));
+    // The texts on it were made legible against what was behind them before.
+    if (projectorColors())
+        reapplyForeColors(control);
+}
+
+void setProjectorColors(bool on)
+{
+    if (on == projectorColors())
+        return;
+    // The style's grey for disabled texts reads at about 1.6 : 1; a projector needs a darker
+    // grey, which still tells a disabled control from an enabled one. The palette of the
+    // program is put back as it was when the colours are turned off.
+    static QPalette plain;
+    if (on) {
+        plain = QApplication::palette();
+        QPalette pal = plain;
+        for (QPalette::ColorRole role : kTextRoles) {
+            QColor c = pal.color(QPalette::Disabled, role);
+            for (QPalette::ColorRole back : {QPalette::Window, QPalette::Base, QPalette::Button})
+                c = madeLegible(c, pal.color(QPalette::Disabled, back));
+            pal.setColor(QPalette::Disabled, role, c);
+        }
+        // The chosen row of a list or of the desk check: white on a darker blue.
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            pal.setColor(group, QPalette::Highlight,
+                         madeLegible(pal.color(group, QPalette::Highlight), pal.color(group, QPalette::HighlightedText)));
+        setProjectorColorsFlag(true);
+        QApplication::setPalette(pal);
+    } else {
+        setProjectorColorsFlag(false);
+        QApplication::setPalette(plain);
+    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        reapplyForeColors(w);
 }
 
 float topTwips(const QWidget* control)

@@ -78,6 +78,8 @@ void setForeColor(QWidget* control, OleColor color);
 // Back to the designed colour.
 void restoreForeColor(QWidget* control);
 void setBackColor(QWidget* control, OleColor color);
+// Turns the projector colours on or off (see colors.h) and paints every open window again.
+void setProjectorColors(bool on);
 
 // Top position in twips (a Single, as shapes keep it).
 float topTwips(const QWidget* control);

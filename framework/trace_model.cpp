@@ -1,6 +1,10 @@
 #include "framework/trace_model.h"
 
+#include "framework/colors.h"
+
+#include <QApplication>
 #include <QBrush>
+#include <QPalette>
 #include <QColor>
 
 namespace framework {
@@ -55,7 +59,10 @@ QVariant TraceModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         return changed(row, column) ? QVariant(QBrush(kChanged)) : QVariant();
     case Qt::ForegroundRole:
-        return row >= shown_ ? QVariant(QBrush(kLater)) : QVariant();
+        // The projector colours darken the grey, on white and on the yellow alike.
+        return row >= shown_ ? QVariant(QBrush(legible(kLater, changed(row, column) ? kChanged
+                                                                                  : QApplication::palette().color(QPalette::Base))))
+                             : QVariant();
     case Qt::AccessibleDescriptionRole:
         return changed(row, column) ? QVariant(QStringLiteral("mudou neste passo")) : QVariant();
     case Qt::TextAlignmentRole:

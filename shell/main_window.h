@@ -64,6 +64,8 @@ public:
     // The zoom of every window, in percent (100, 125, 150, 200, 250 or 300).
     int zoom() const { return zoom_; }
     void setZoom(int percent);
+    // "Cores de projetor": every text painted legible on a projector, in every window.
+    void setProjectorColors(bool on);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,6 @@
 // The menu "E&xibir" of the main window: the desk check, going back a step, the run that plays
 // by itself, and the export of the desk check.
+#include "framework/controls.h"
 #include "framework/form.h"
 #include "framework/run_cycle.h"
 #include "framework/trace_model.h"
@@ -115,6 +116,9 @@ void Zarpa01::buildViewMenu()
             });
     connect(addItem(view, "MnuTamanhoNormal", QStringLiteral("Tamanho &normal"), QKeySequence(Qt::CTRL | Qt::Key_0)),
             &QAction::triggered, this, [this] { setZoom(100); });
+    QAction* projector = addItem(view, "MnuCoresProjetor", QStringLiteral("Cores de pro&jetor"), {});
+    projector->setCheckable(true);
+    connect(projector, &QAction::toggled, this, [this](bool on) { setProjectorColors(on); });
 
     view->addSeparator();
     connect(addItem(view, "MnuExportar", QStringLiteral("E&xportar teste de mesa..."),
@@ -208,6 +212,15 @@ void Zarpa01::setZoom(int percent)
         fitChild(active);
     }
     fitDeskCheck();
+}
+
+void Zarpa01::setProjectorColors(bool on)
+{
+    // Every window open, and every one opened or made anew at another zoom later, paints its
+    // texts in the projector colours; the desk check's greyed rows too.
+    framework::setProjectorColors(on);
+    if (desk_)
+        desk_->table()->viewport()->update();
 }
 
 void Zarpa01::followActiveWindow()

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QGroupBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -22,7 +23,9 @@
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTableView>
+#include <QtMath>
 #include <climits>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -377,6 +380,131 @@ QStringList fitProblems(QWidget* form, QWidget* workspace, QWidget* only)
         }
     }
     problems.removeDuplicates();
+    return problems;
+}
+
+namespace {
+// WCAG's relative luminance and contrast ratio, written out here rather than taken from the
+// program, so that a mistake in the program's own arithmetic cannot pass its own check.
+double luminance(QRgb c)
+{
+    auto lin = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
+}
+
+double ratioOf(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+// The contrast of the letters painted in `area` of the image: the background is the colour
+// that most of the area's pixels have (letters cover the lesser part of their box), the text
+// colour the pixel that stands farthest from it (the core of a stroke, where the smoothing of
+// the edges does not reach).
+double paintedContrast(const QImage& image, const QRect& area, QRgb* text, QRgb* back)
+{
+    QHash<QRgb, int> count;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++count[image.pixel(x, y) & 0xFFFFFF];
+    QRgb bg = 0;
+    int most = -1;
+    for (auto it = count.cbegin(); it != count.cend(); ++it)
+        if (it.value() > most || (it.value() == most && it.key() < bg))
+            bg = it.key(), most = it.value();
+    double best = 1;
+    QRgb fg = bg;
+    for (auto it = count.cbegin(); it != count.cend(); ++it) {
+        const double r = ratioOf(it.key(), bg);
+        if (r > best)
+            best = r, fg = it.key();
+    }
+    *text = fg;
+    *back = bg;
+    return best;
+}
+
+QString hexOf(QRgb c) { return QStringLiteral("#%1").arg(c & 0xFFFFFF, 6, 16, QLatin1Char('0')); }
+}  // namespace
+
+QStringList contrastProblems(QWidget* form, double ratio)
+{
+    const QImage image = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const double dpr = image.devicePixelRatio();
+    const auto toImage = [&](const QRect& r) {
+        return QRect(QPoint(qFloor(r.left() * dpr), qFloor(r.top() * dpr)),
+                     QPoint(qCeil((r.right() + 1) * dpr) - 1, qCeil((r.bottom() + 1) * dpr) - 1));
+    };
+    // Where a control is seen: its rectangle within every container up to the window.
+    const auto seen = [form](QWidget* control) {
+        QRect r = toForm(control, form, control->rect());
+        for (QWidget* up = control->parentWidget(); up && up != form->parentWidget(); up = up->parentWidget())
+            r &= toForm(up, form, up->rect());
+        return r;
+    };
+    struct Letters {
+        QWidget* control;
+        QString what;
+        QRect area;  // in the form's pixels
+    };
+    std::vector<Letters> all;
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if (!w->property("matravelControl").toBool() || !w->isVisibleTo(form))
+            continue;
+        std::vector<Text> texts;
+        QStringList ignored;
+        if (auto label = qobject_cast<QLabel*>(w)) {
+            if (!label->text().trimmed().isEmpty())
+                measureLabel(label, form, texts, ignored);
+        } else if (auto button = qobject_cast<QPushButton*>(w)) {
+            if (!withoutMnemonic(button->text()).trimmed().isEmpty())
+                measureButton(button, form, texts);
+        } else if (auto frame = qobject_cast<QGroupBox*>(w)) {
+            if (!frame->title().trimmed().isEmpty())
+                measureFrame(frame, form, texts);
+        } else if (auto box = qobject_cast<QLineEdit*>(w)) {
+            if (!box->displayText().trimmed().isEmpty())
+                measureTextBox(box, form, texts);
+        } else if (auto list = qobject_cast<QListWidget*>(w)) {
+            // The rows in view, each where it is drawn.
+            const QWidget* view = list->viewport();
+            const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+            const QFontMetrics fm(list->font());
+            const QRect inView = QRect(view->mapTo(form, QPoint(0, 0)), view->size());
+            for (int i = 0; i < list->count(); ++i) {
+                const QString text = list->item(i)->text();
+                if (text.trimmed().isEmpty())
+                    continue;
+                const QRect item = list->visualItemRect(list->item(i));
+                const QRect letters(view->mapTo(form, QPoint(item.left() + margin, item.top())),
+                                    QSize(fm.horizontalAdvance(text), item.height()));
+                if ((letters & inView).isEmpty())
+                    continue;
+                all.push_back({list, QStringLiteral("row %1 \"%2\"").arg(i + 1).arg(text), letters & inView & seen(list)});
+            }
+        }
+        for (const Text& t : texts)
+            if (!t.ink.isNull())
+                all.push_back({t.control, t.what, t.ink & seen(t.control)});
+    }
+    QStringList problems;
+    for (const Letters& l : all) {
+        // A pixel of air around the letters, so that the background is never their minority.
+        const QRect area = toImage(l.area.adjusted(-1, -1, 1, 1)) & image.rect();
+        if (area.isEmpty())
+            continue;
+        QRgb text, back;
+        const double got = paintedContrast(image, area, &text, &back);
+        if (got < ratio)
+            problems << QStringLiteral("%1%2 %3 : 1 (%4 on %5)")
+                            .arg(nameOf(l.control), l.what.isEmpty() ? QString() : QLatin1Char(' ') + l.what)
+                            .arg(got, 0, 'f', 2)
+                            .arg(hexOf(text), hexOf(back));
+    }
     return problems;
 }
 

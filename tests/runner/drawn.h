@@ -18,6 +18,11 @@ namespace scenario {
 // Empty when all is readable.
 QStringList fitProblems(QWidget* form, QWidget* workspace, QWidget* control = nullptr);
 
+// Every visible text of `form` (label, button, frame title, text box, list row in view) whose
+// letters, as painted, stand less than `ratio` : 1 (WCAG's relative luminance) from the pixels
+// behind them, each as "NAME 2.31 : 1". Empty when every text reaches it.
+QStringList contrastProblems(QWidget* form, double ratio);
+
 // Whether the newest row of the list is wholly inside its viewport.
 bool lastRowShown(const QListWidget* list);
 

@@ -502,6 +502,17 @@ void Runner::execute(int number, const QString& line, const QStringList& w)
         const QStringList problems = fitProblems(form, main_->workspace()->viewport());
         return check(problems.isEmpty(), QStringLiteral("every text whole"), problems.join(QStringLiteral("; ")));
     }
+    if (w.size() == 4 && w[2] == QLatin1String("contrast") && !what.contains(QLatin1Char('.'))) {
+        QWidget* form = findForm(what);
+        if (!form || form == main_.get())
+            return fail(number, line, QStringLiteral("no form %1").arg(what));
+        bool ok = false;
+        const double least = w[3].toDouble(&ok);
+        if (!ok || least < 1)
+            return usage("expect FORM contrast RATIO");
+        const QStringList problems = contrastProblems(form, least);
+        return check(problems.isEmpty(), QStringLiteral("every text at least %1 : 1").arg(w[3]), problems.join(QStringLiteral("; ")));
+    }
     if (what == QLatin1String("Zarpa01") && w.size() == 5 && w[2] == QLatin1String("client-size")) {
         const QSize client(main_->width(), main_->height() - main_->menuBar()->height());
         const QString got = QStringLiteral("%1 %2").arg(client.width() * framework::TwipsPerPixel).arg(client.height() * framework::TwipsPerPixel);
