@@ -276,7 +276,6 @@ void RunCycle::newCalculation()
     waiting_.clear();
     base_ = last_ = WindowState();
     shown_ = 0;
-    emit traceCleared();
 }
 
 void RunCycle::clickEnded()

@@ -82,8 +82,6 @@ public:
 signals:
     // A click made its steps, and its rows were added to the desk check.
     void stepped();
-    // The desk check was emptied: a new calculation.
-    void traceCleared();
     // Another step is shown (goTo).
     void moved();
 
