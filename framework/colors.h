@@ -34,7 +34,7 @@ double contrastRatio(const QColor& a, const QColor& b);
 
 // The projector colours ("Exibir > Cores de projetor"): a projector washes light colours out,
 // so with them on every text is painted at least `MinContrast` : 1 against what lies behind it.
-// The colours a window records (foreColor) stay the designed ones; only the paint changes.
+// The colours a window records (foreColor) stay its own; only what is painted changes.
 inline constexpr double MinContrast = 4.5;
 bool projectorColors();
 void setProjectorColorsFlag(bool on);
