@@ -168,7 +168,8 @@ private:
         case 8:
             if (!runner_.program()->activeProblem())
                 return {QStringLiteral("tick")};
-            return {QStringLiteral("export \"soak.%1\"").arg(chance(50) ? QStringLiteral("csv") : QStringLiteral("pdf"))};
+            // A PDF costs a picture and a page layout: one export in four.
+            return {QStringLiteral("export \"soak.%1\"").arg(chance(25) ? QStringLiteral("pdf") : QStringLiteral("csv"))};
         case 9:
             // A folder, and a name with no room on a disk that is full.
             if (!runner_.program()->activeProblem())
@@ -182,7 +183,7 @@ private:
                 return {QStringLiteral("tick")};
             if (chance(50))
                 return {QStringLiteral("key Ctrl+P"), QStringLiteral("dialog cancel")};
-            return {QStringLiteral("key Ctrl+P"), QStringLiteral("dialog filter \"%1\"").arg(chance(50) ? "CSV" : "PDF"),
+            return {QStringLiteral("key Ctrl+P"), QStringLiteral("dialog filter \"%1\"").arg(chance(25) ? "PDF" : "CSV"),
                     QStringLiteral("dialog name \"dialogo\""), QStringLiteral("dialog accept")};
         default: return {QStringLiteral("key Ctrl+R")};
         }
