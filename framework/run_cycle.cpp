@@ -50,8 +50,11 @@ RunCycle::~RunCycle() = default;
 
 QWidget* RunCycle::named(const QString& name) const
 {
+    // A name no control of the window has is a fault of the program: said, in every build,
+    // with the window's name, and the effect that named it left out rather than a crash.
     QWidget* control = form_->control(name);
-    Q_ASSERT_X(control, "RunCycle", qPrintable(name));
+    if (!control)
+        qCritical("%s: no control named %s", qPrintable(form_->objectName()), qPrintable(name));
     return control;
 }
 
@@ -94,46 +97,54 @@ void RunCycle::show(const Step& step)
         if (k == step.effects.size())
             break;
         const Effect& e = step.effects[k];
+        // Only a rest of every line, the run's start and a message box name no control.
+        QWidget* target = e.control.isEmpty() ? nullptr : named(e.control);
+        if (!target && !(e.kind == Effect::Rest && e.control.isEmpty()) && e.kind != Effect::Start
+            && e.kind != Effect::Message)
+            continue;
         switch (e.kind) {
-        case Effect::Light: {
-            setForeColor(named(e.control), e.color);
+        case Effect::Light:
+            setForeColor(target, e.color);
             lit_.insert(e.control);
             break;
-        }
         case Effect::Rest:
-            if (e.control.isEmpty()) {
+            if (!target) {
                 for (const QString& line : lit_)
-                    restoreForeColor(named(line));
+                    if (QWidget* lit = named(line))
+                        restoreForeColor(lit);
                 lit_.clear();
             } else {
-                restoreForeColor(named(e.control));
+                restoreForeColor(target);
                 lit_.erase(e.control);
             }
             break;
         case Effect::Caption:
-            setCaption(named(e.control), e.text);
+            setCaption(target, e.text);
             break;
         case Effect::Row:
-            qobject_cast<QListWidget*>(named(e.control))->addItem(e.text);
+            if (auto list = qobject_cast<QListWidget*>(target))
+                list->addItem(e.text);
             break;
         case Effect::Clear:
-            qobject_cast<QListWidget*>(named(e.control))->clear();
+            if (auto list = qobject_cast<QListWidget*>(target))
+                list->clear();
             break;
         case Effect::Enable:
-            named(e.control)->setEnabled(e.on);
+            target->setEnabled(e.on);
             break;
         case Effect::Show:
-            named(e.control)->setVisible(e.on);
+            target->setVisible(e.on);
             break;
         case Effect::Focus:
-            named(e.control)->setFocus(Qt::OtherFocusReason);
+            target->setFocus(Qt::OtherFocusReason);
             break;
         case Effect::Top:
-            setTopTwips(named(e.control), float(e.number));
+            setTopTwips(target, float(e.number));
             break;
         case Effect::Start:
             for (const QString& input : spec_.lockedWhileRunning)
-                named(input)->setEnabled(false);
+                if (QWidget* box = named(input))
+                    box->setEnabled(false);
             break;
         case Effect::Message:
             messageBox(e.text, int(e.number), e.title);
