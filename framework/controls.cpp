@@ -118,6 +118,13 @@ void fitToContent(QWidget* control)
 double scale() { return g_scale; }
 void setScale(double scale) { g_scale = scale; }
 
+QFont scaledFont()
+{
+    QFont f = QApplication::font();
+    f.setPointSizeF(f.pointSizeF() * g_scale);
+    return f;
+}
+
 QFont makeFont(const FontSpec& design)
 {
     QFont font(QStringLiteral("DejaVu Sans"));

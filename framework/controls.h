@@ -19,6 +19,8 @@ namespace framework {
 inline constexpr int TwipsPerPixel = 15;
 double scale();
 void setScale(double scale);
+// The application's own font at the zoom in force: menus, title bars, the desk check, the help.
+QFont scaledFont();
 inline int px(double twips)
 {
     const double pixels = twips * scale() / TwipsPerPixel;

@@ -260,8 +260,11 @@ void Form::growToFit()
     const int margin = px(120);
     const QSize designed(px(widthTwips_), px(heightTwips_));
     QSize size(qMax(designed.width(), used.right() + 1 + margin), qMax(designed.height(), used.bottom() + 1 + margin));
+    // Zoomed in, a window may be larger than the screen: the workspace scrolls to all of it.
+    // Only a text far longer than any the window means to show (thousands of digits) is cut,
+    // so that the window never grows past what can be painted at once.
     if (const QScreen* s = screen())
-        size = size.boundedTo(s->availableGeometry().size().expandedTo(designed));
+        size = size.boundedTo((s->availableGeometry().size() * 4).expandedTo(designed));
     if (size == this->size())
         return;
     setFixedSize(size);

@@ -66,6 +66,17 @@ DeskCheck::DeskCheck(QWidget* parent) : QDockWidget(QStringLiteral("Teste de mes
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     setWidget(table_);
+    refit_ = new QTimer(this);
+    refit_->setSingleShot(true);
+    connect(refit_, &QTimer::timeout, this, [this] { fitSentences(false); });
+    table_->viewport()->installEventFilter(this);
+}
+
+bool DeskCheck::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == table_->viewport() && event->type() == QEvent::Resize)
+        refit_->start(0);
+    return QDockWidget::eventFilter(watched, event);
 }
 
 RunCycle* DeskCheck::cycle() const { return form_ ? form_->run() : nullptr; }
@@ -88,7 +99,13 @@ int DeskCheck::neededWidth() const
 {
     const int frame = 2 * table_->frameWidth();
     const int scrollBar = table_->verticalScrollBar()->sizeHint().width();
-    return table_->verticalHeader()->width() + table_->horizontalHeader()->length() + frame + scrollBar + 8;
+    // The value columns and the sentence at the width it asks for (the column itself fills
+    // whatever room the panel has).
+    int columns = 0;
+    if (const TraceModel* m = model(); m && widths_.count(m))
+        for (int w : widths_.at(m).columns)
+            columns += w;
+    return table_->verticalHeader()->width() + columns + frame + scrollBar + 8;
 }
 
 void DeskCheck::follow(framework::Form* form)
@@ -105,6 +122,7 @@ void DeskCheck::follow(framework::Form* form)
     form_ = form;
     TraceModel* m = model();
     table_->setModel(m);
+    rowsFitted_ = 0;  // a new model's rows start at the default height
     if (RunCycle* c = cycle()) {
         connect(c, &RunCycle::moved, this, &DeskCheck::showChosen);
         connect(c, &RunCycle::stepped, this, [this] {
@@ -154,27 +172,51 @@ void DeskCheck::measure()
     QFont boldFont = table_->font();
     boldFont.setBold(true);
     const QFontMetrics bold(boldFont);
-    // The sentence wraps between words past this width, and its row grows to hold it.
+    // The width a sentence asks for: its own, up to 46 letters; longer ones wrap.
     const int mostSaid = qMax(w.columns[size_t(said)], plain.horizontalAdvance(QLatin1Char('n')) * 46 + kCellMargin);
-    const int saidBefore = w.columns[size_t(said)];
     for (int r = w.rows; r < m->rowCount(); ++r)
         for (int c = 0; c < columns; ++c) {
             const int need = (m->changed(r, c) ? bold : plain).horizontalAdvance(m->text(r, c)) + kCellMargin;
             w.columns[size_t(c)] = qMax(w.columns[size_t(c)], c == said ? qMin(need, mostSaid) : need);
         }
-    for (int c = 0; c < columns; ++c)
+    for (int c = 0; c < said; ++c)
         if (table_->columnWidth(c) != w.columns[size_t(c)])
             table_->setColumnWidth(c, w.columns[size_t(c)]);
-    // Each row as high as its sentence needs at that width (all of them again when it widened).
-    const int from = w.columns[size_t(said)] != saidBefore ? 0 : w.rows;
+    if (w.rows > m->rowCount() || w.rows == 0)
+        rowsFitted_ = 0;
+    w.rows = m->rowCount();
+    fitSentences(false);
+}
+
+void DeskCheck::fitSentences(bool allRows)
+{
+    const TraceModel* m = model();
+    if (!m || widths_.count(m) == 0)
+        return;
+    const Widths& w = widths_.at(m);
+    const int said = m->columnCount() - 1;
+    const QFontMetrics plain(table_->font());
+    int values = 0;
+    for (int c = 0; c < said; ++c)
+        values += w.columns[size_t(c)];
+    // All the room the values leave, but never narrower than 20 letters (or the longest
+    // sentence, when shorter): below that the table scrolls sideways rather than wrap a
+    // sentence word by word.
+    const int least = qMin(w.columns[size_t(said)], plain.horizontalAdvance(QLatin1Char('n')) * 20 + kCellMargin);
+    const int width = qMax(least, table_->viewport()->width() - values);
+    if (table_->columnWidth(said) != width)
+        table_->setColumnWidth(said, width);
+    if (width != sentenceWidth_ || allRows)
+        rowsFitted_ = 0;
+    sentenceWidth_ = width;
     const int line = table_->verticalHeader()->defaultSectionSize();
-    const QRect room(0, 0, w.columns[size_t(said)] - kCellMargin, 1 << 20);
-    for (int r = from; r < m->rowCount(); ++r) {
+    const QRect room(0, 0, width - kCellMargin, 1 << 20);
+    for (int r = qMin(rowsFitted_, m->rowCount()); r < m->rowCount(); ++r) {
         const int h = qMax(line, plain.boundingRect(room, Qt::TextWordWrap, m->text(r, said)).height() + 6);
         if (table_->rowHeight(r) != h)
             table_->setRowHeight(r, h);
     }
-    w.rows = m->rowCount();
+    rowsFitted_ = m->rowCount();
 }
 
 QStringList DeskCheck::columns() const
@@ -268,10 +310,9 @@ QString DeskCheck::csv() const
     return text;
 }
 
-void DeskCheck::setScale(double scale)
+void DeskCheck::setScale()
 {
-    QFont f = QApplication::font();
-    f.setPointSizeF(QApplication::font().pointSizeF() * scale);
+    const QFont f = framework::scaledFont();
     setFont(f);  // the panel's title too
     table_->setFont(f);
     table_->horizontalHeader()->setFont(f);

@@ -5,6 +5,7 @@
 // model: following another window costs nothing, and a long run is measured once.
 #include <QDockWidget>
 #include <QPointer>
+#include <QTimer>
 #include <map>
 #include <vector>
 
@@ -44,8 +45,8 @@ public:
     // ';' (quoted where needed).
     QString csv() const;
 
-    // The font of the table follows the program's zoom.
-    void setScale(double scale);
+    // The font of the table follows the zoom in force.
+    void setScale();
     // Selects the row of the step shown and brings it into view.
     void showChosen();
 
@@ -56,9 +57,14 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Measures the rows not yet measured of the model shown.
     void measure();
+    // The sentence column fills what the value columns leave of the table's width, and each
+    // row grows to hold its sentence at that width.
+    void fitSentences(bool allRows);
     framework::RunCycle* cycle() const;
 
     QTableView* table_;
@@ -70,6 +76,9 @@ private:
         int rows = 0;  // the rows measured
     };
     std::map<const framework::TraceModel*, Widths> widths_;
+    int sentenceWidth_ = 0;   // the width the rows' heights were measured at
+    int rowsFitted_ = 0;      // the rows whose height is measured at it
+    QTimer* refit_;           // once the table has its new width
 };
 
 // The desk check of a problem window as a PDF: its title, its statement, a picture of it and

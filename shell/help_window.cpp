@@ -1,5 +1,6 @@
 #include "shell/help_window.h"
 
+#include "framework/controls.h"
 #include "problems/problems.h"
 #include "shell/artwork.h"
 
@@ -128,8 +129,7 @@ void HelpWindow::placeBesideMainWindow()
 void HelpWindow::setScale(double scale)
 {
     scale_ = scale;
-    QFont f = QApplication::font();
-    f.setPointSizeF(f.pointSizeF() * scale);
+    const QFont f = framework::scaledFont();
     setFont(f);
     browser_->document()->setDefaultFont(f);
     if (placed_)

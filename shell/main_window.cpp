@@ -16,6 +16,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -28,6 +30,29 @@ namespace shell {
 using framework::Form;
 
 namespace {
+
+// A title bar as high as its font needs, so that a window's title stays whole at every zoom
+// (the style's own height is made for the normal size); its buttons grow with it.
+class TitleBars : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        if (metric != PM_TitleBarHeight || !widget)
+            return base;
+        return qMax(base, widget->fontMetrics().height() + 8);
+    }
+};
+
+QStyle* titleBars()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new TitleBars;
+        style->setParent(qApp);
+    }
+    return style;
+}
 
 // The windows that a problem command or "&Sobre" hides, in their order: the About window, then
 // the problem windows by their rank.
@@ -213,6 +238,9 @@ QMdiSubWindow* Zarpa01::ensureWindow(const QString& name)
     QMdiSubWindow* window = mdi_->addSubWindow(form, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // The title bar reads at the zoom of the window under it.
+    window->setStyle(titleBars());
+    window->setFont(framework::scaledFont());
     window->setWindowIcon(form->windowIcon().isNull() ? programIcon() : form->windowIcon());
     window->hide();
     return window;

@@ -138,7 +138,7 @@ DeskCheck* Zarpa01::deskCheck()
     desk_ = new DeskCheck(this);
     desk_->hide();
     addDockWidget(Qt::RightDockWidgetArea, desk_);
-    desk_->setScale(framework::scale());
+    desk_->setScale();
     desk_->follow(problem_);
     QAction* table = menuItem(QStringLiteral("MnuTesteMesa"));
     connect(desk_, &QDockWidget::visibilityChanged, this, [this, table] {
@@ -183,13 +183,13 @@ void Zarpa01::setZoom(int percent)
             if (desk_)
                 desk_->follow(made);
         }
+        sub->setFont(framework::scaledFont());
         made->show();
         sub->adjustSize();
         sub->setVisible(!hidden);
         sub->move(int(place.x() * ratio), int(place.y() * ratio));
     }
-    QFont menus = QApplication::font();
-    menus.setPointSizeF(menus.pointSizeF() * framework::scale());
+    const QFont menus = framework::scaledFont();
     menuBar()->setFont(menus);
     // The drop-down menus and the help read at the same size as the bar.
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
@@ -199,10 +199,14 @@ void Zarpa01::setZoom(int percent)
     statusLabel_->setFont(framework::makeFont(framework::Panel));
     statusBar_->setFixedHeight(framework::px(495));
     if (desk_)
-        desk_->setScale(framework::scale());
+        desk_->setScale();
     followActiveWindow();
 
-    // The main window at its designed size, grown for the active window and the desk check.
+    // The main window at its designed size, grown for the active window and the desk check,
+    // as it opens at this zoom: the panel goes back beside the window first, and
+    // fitDeskCheck moves it below again if this zoom leaves it no room there.
+    if (desk_ && dockWidgetArea(desk_) != Qt::RightDockWidgetArea)
+        addDockWidget(Qt::RightDockWidgetArea, desk_);
     QSize designed(framework::px(9675), framework::px(6975) + menuBar()->sizeHint().height());
     if (const QScreen* s = screen())
         designed = designed.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - size()));
@@ -277,8 +281,11 @@ void Zarpa01::fitDeskCheck()
         const int beside = screenWidth - (active ? active->geometry().right() + 1 + 8 : 0);
         const Qt::DockWidgetArea area =
             beside < qMin(want, screenWidth / 3) ? Qt::BottomDockWidgetArea : Qt::RightDockWidgetArea;
-        if (dockWidgetArea(desk_) != area)
+        if (dockWidgetArea(desk_) != area) {
             addDockWidget(area, desk_);
+            // Sized again once the main window has laid the panel out in its new place.
+            QMetaObject::invokeMethod(this, &Zarpa01::fitDeskCheck, Qt::QueuedConnection);
+        }
         if (area == Qt::BottomDockWidgetArea) {
             resizeDocks({desk_}, {height() * 2 / 5}, Qt::Vertical);
             desk_->showChosen();
