@@ -66,16 +66,18 @@ DeskCheck::DeskCheck(QWidget* parent) : QDockWidget(QStringLiteral("Teste de mes
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     setWidget(table_);
-    refit_ = new QTimer(this);
-    refit_->setSingleShot(true);
-    connect(refit_, &QTimer::timeout, this, [this] { fitSentences(false); });
     table_->viewport()->installEventFilter(this);
 }
 
 bool DeskCheck::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == table_->viewport() && event->type() == QEvent::Resize)
-        refit_->start(0);
+    if (watched == table_->viewport() && event->type() == QEvent::Resize && !refitQueued_) {
+        refitQueued_ = true;
+        QMetaObject::invokeMethod(this, [this] {
+            refitQueued_ = false;
+            fitSentences(false);
+        }, Qt::QueuedConnection);
+    }
     return QDockWidget::eventFilter(watched, event);
 }
 
@@ -95,17 +97,39 @@ void DeskCheck::showEvent(QShowEvent* event)
     QMetaObject::invokeMethod(this, &DeskCheck::widened, Qt::QueuedConnection);
 }
 
-int DeskCheck::neededWidth() const
+int DeskCheck::widthWith(int sentence) const
 {
     const int frame = 2 * table_->frameWidth();
     const int scrollBar = table_->verticalScrollBar()->sizeHint().width();
-    // The value columns and the sentence at the width it asks for (the column itself fills
-    // whatever room the panel has).
-    int columns = 0;
-    if (const TraceModel* m = model(); m && widths_.count(m))
-        for (int w : widths_.at(m).columns)
-            columns += w;
-    return table_->verticalHeader()->width() + columns + frame + scrollBar + 8;
+    int values = 0;
+    if (const TraceModel* m = model(); m && widths_.count(m)) {
+        const std::vector<int>& columns = widths_.at(m).columns;
+        for (size_t c = 0; c + 1 < columns.size(); ++c)
+            values += qMax(columns[c], table_->horizontalHeader()->minimumSectionSize());
+    }
+    return table_->verticalHeader()->width() + values + sentence + frame + scrollBar + 8;
+}
+
+int DeskCheck::neededWidth() const
+{
+    const TraceModel* m = model();
+    return widthWith(m && widths_.count(m) ? widths_.at(m).columns.back() : 0);
+}
+
+int DeskCheck::leastSentence() const
+{
+    const TraceModel* m = model();
+    const int asked = m && widths_.count(m) ? widths_.at(m).columns.back() : 0;
+    return qMin(asked, QFontMetrics(table_->font()).horizontalAdvance(QLatin1Char('n')) * 20 + kCellMargin);
+}
+
+int DeskCheck::leastWidth() const { return widthWith(leastSentence()); }
+
+int DeskCheck::leastHeight() const
+{
+    const int title = height() - widget()->height();
+    return title + table_->horizontalHeader()->height() + 2 * table_->verticalHeader()->defaultSectionSize() +
+           2 * table_->frameWidth() + table_->horizontalScrollBar()->sizeHint().height();
 }
 
 void DeskCheck::follow(framework::Form* form)
@@ -193,17 +217,14 @@ void DeskCheck::fitSentences(bool allRows)
     const TraceModel* m = model();
     if (!m || widths_.count(m) == 0)
         return;
-    const Widths& w = widths_.at(m);
     const int said = m->columnCount() - 1;
     const QFontMetrics plain(table_->font());
-    int values = 0;
+    int values = 0;  // as the header has them: never narrower than its least section
     for (int c = 0; c < said; ++c)
-        values += w.columns[size_t(c)];
-    // All the room the values leave, but never narrower than 20 letters (or the longest
-    // sentence, when shorter): below that the table scrolls sideways rather than wrap a
-    // sentence word by word.
-    const int least = qMin(w.columns[size_t(said)], plain.horizontalAdvance(QLatin1Char('n')) * 20 + kCellMargin);
-    const int width = qMax(least, table_->viewport()->width() - values);
+        values += table_->columnWidth(c);
+    // All the room the values leave, but never narrower than its least width: below that the
+    // table scrolls sideways rather than wrap a sentence word by word.
+    const int width = qMax(leastSentence(), table_->viewport()->width() - values);
     if (table_->columnWidth(said) != width)
         table_->setColumnWidth(said, width);
     if (width != sentenceWidth_ || allRows)

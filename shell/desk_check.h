@@ -5,7 +5,6 @@
 // model: following another window costs nothing, and a long run is measured once.
 #include <QDockWidget>
 #include <QPointer>
-#include <QTimer>
 #include <map>
 #include <vector>
 
@@ -26,8 +25,13 @@ public:
     framework::Form* form() const { return form_; }
     framework::TraceModel* model() const;
     QTableView* table() const { return table_; }
-    // The width that shows every column whole.
+    // The width that shows every column whole, the sentences as wide as they ask (up to 46
+    // letters a line).
     int neededWidth() const;
+    // The least width that shows every column whole, the sentences wrapped at 20 letters.
+    int leastWidth() const;
+    // The least height that shows the headings and two rows of one line.
+    int leastHeight() const;
 
     // The headings, the rows (1 is the first step) and the row chosen (0: the window before
     // the first step).
@@ -65,6 +69,10 @@ private:
     // The sentence column fills what the value columns leave of the table's width, and each
     // row grows to hold its sentence at that width.
     void fitSentences(bool allRows);
+    // The panel's width for the value columns and a sentence column this wide.
+    int widthWith(int sentence) const;
+    // The sentence column's least width: 20 letters, or the longest sentence when shorter.
+    int leastSentence() const;
     framework::RunCycle* cycle() const;
 
     QTableView* table_;
@@ -78,7 +86,7 @@ private:
     std::map<const framework::TraceModel*, Widths> widths_;
     int sentenceWidth_ = 0;   // the width the rows' heights were measured at
     int rowsFitted_ = 0;      // the rows whose height is measured at it
-    QTimer* refit_;           // once the table has its new width
+    bool refitQueued_ = false;  // the rows are measured again once the table has its new width
 };
 
 // The desk check of a problem window as a PDF: its title, its statement, a picture of it and

@@ -26,6 +26,7 @@
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
@@ -274,26 +275,49 @@ void Zarpa01::fitDeskCheck()
     // (which the panel, shown again, may have taken).
     const QMdiSubWindow* active = mdi_->activeSubWindow();
     const int want = desk_->neededWidth();
-    // Beside the window while the screen leaves the table a useful width there (a third of
-    // the screen, or all it needs); else below it, across the whole width (a large zoom).
+    // The active window's width in the workspace, and the workspace's scroll bar beside it
+    // when the window is taller than the workspace.
+    int windowRoom = 0;
+    if (active) {
+        windowRoom = active->geometry().right() + 1 + 8;
+        if (active->geometry().bottom() + 1 > mdi_->contentsRect().height())
+            windowRoom += mdi_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mdi_);
+    }
+    // Beside the window while the screen leaves room there for every column whole (the
+    // sentences wrapped at their least width); else below it, across the whole width.
     if (const QScreen* s = screen()) {
-        const int screenWidth = s->availableGeometry().width() - (frameGeometry().width() - width());
-        const int beside = screenWidth - (active ? active->geometry().right() + 1 + 8 : 0);
-        const Qt::DockWidgetArea area =
-            beside < qMin(want, screenWidth / 3) ? Qt::BottomDockWidgetArea : Qt::RightDockWidgetArea;
+        const QRect available = s->availableGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        const int beside = available.width() - frame.width() - windowRoom;
+        const Qt::DockWidgetArea area = beside < desk_->leastWidth() ? Qt::BottomDockWidgetArea : Qt::RightDockWidgetArea;
         if (dockWidgetArea(desk_) != area) {
             addDockWidget(area, desk_);
             // Sized again once the main window has laid the panel out in its new place.
             QMetaObject::invokeMethod(this, &Zarpa01::fitDeskCheck, Qt::QueuedConnection);
         }
         if (area == Qt::BottomDockWidgetArea) {
-            resizeDocks({desk_}, {height() * 2 / 5}, Qt::Vertical);
+            // As large as the screen allows; the table takes what the window leaves under it,
+            // at least its headings and two rows. A window taller than the screen scrolls
+            // anyway: then the table takes two fifths.
+            const int tallest = available.height() - frame.height();
+            const int widest = available.width() - frame.width();
+            if (height() < tallest || width() < widest)
+                resize(qMax(width(), widest), qMax(height(), tallest));
+            const int bars = menuBar()->height() + (statusBar_->isVisible() ? statusBar_->height() : 0);
+            const int mdiFrame = mdi_->height() - mdi_->contentsRect().height();
+            int windowBottom = active ? active->geometry().bottom() + 1 + 8 : 0;
+            if (active && active->geometry().right() + 1 > width() - mdiFrame)
+                windowBottom += mdi_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mdi_);
+            const int under = height() - bars - mdiFrame - windowBottom;
+            const bool windowWhole = windowBottom <= tallest - bars - mdiFrame - desk_->leastHeight();
+            const int dock = windowWhole ? qMax(under, desk_->leastHeight()) : qMax(under, height() * 2 / 5);
+            resizeDocks({desk_}, {dock}, Qt::Vertical);
             desk_->showChosen();
             return;
         }
     }
     const int dockGrow = qMax(0, want - desk_->width());
-    const int workspaceGrow = active ? qMax(0, active->geometry().right() + 1 + 8 - mdi_->viewport()->width()) : 0;
+    const int workspaceGrow = qMax(0, windowRoom - mdi_->viewport()->width());
     if (dockGrow + workspaceGrow == 0)
         return;
     // The main window widens as far as the screen lets it; beyond that the table takes room
@@ -304,8 +328,7 @@ void Zarpa01::fitDeskCheck()
         if (room > 0)
             resize(width() + qMin(dockGrow + workspaceGrow, room), height());
     }
-    const int keep = active ? active->geometry().right() + 1 + 8 : 0;
-    const int most = width() - keep;
+    const int most = width() - windowRoom;
     const int dock = qMax(qMin(desk_->width(), most), qMin(want, most));
     if (dock > 0)
         resizeDocks({desk_}, {dock}, Qt::Horizontal);

@@ -13,15 +13,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
+#include <QStyleOptionTitleBar>
 #include <QTableView>
 #include <QtMath>
 #include <climits>
@@ -273,8 +278,60 @@ QString describe(const Text& t)
 
 }  // namespace
 
+namespace {
+// Laid out and painted as the screen would show them, before anything is measured.
+void paintNow(QWidget* w)
+{
+    // Twice: what a layout changes (a scroll bar that comes or goes) is laid out in turn.
+    for (int pass = 0; pass < 2; ++pass) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        (void)w->grab();
+    }
+}
+
+// The most room the screen could give the workspace's view: the main window as large as the
+// screen, with its menu bar and status bar and nothing beside or below the workspace.
+QSize mostRoom(const QWidget* view)
+{
+    auto main = qobject_cast<const QMainWindow*>(view->window());
+    const QScreen* screen = main ? main->screen() : nullptr;
+    if (!screen)
+        return QSize(INT_MAX, INT_MAX);
+    const QWidget* workspace = view->parentWidget();
+    const QSize frame = main->frameGeometry().size() - main->size();
+    const int bars = (main->menuBar() ? main->menuBar()->height() : 0) +
+                     (main->statusBar() && main->statusBar()->isVisible() ? main->statusBar()->height() : 0);
+    return screen->availableGeometry().size() - frame - QSize(0, bars) - (workspace->size() - view->size());
+}
+
+// A sub-window's title as its bar draws it: whole, or what it lacks.
+QString titleProblem(const QMdiSubWindow* sub)
+{
+    const QString title = sub->windowTitle();
+    if (title.isEmpty())
+        return {};
+    QStyleOptionTitleBar opt;
+    opt.initFrom(sub);
+    opt.text = title;
+    opt.titleBarFlags = sub->windowFlags();
+    opt.titleBarState = sub->windowState();
+    opt.subControls = QStyle::SC_TitleBarLabel;
+    const int height = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub);
+    opt.rect = QRect(0, 0, sub->width(), height);
+    const QRect label = sub->style()->subControlRect(QStyle::CC_TitleBar, &opt, QStyle::SC_TitleBarLabel, sub);
+    const QFontMetrics fm(sub->font());
+    if (fm.horizontalAdvance(title) > label.width())
+        return QStringLiteral("its title %1 needs %2 px, the bar leaves it %3").arg(quoted(title)).arg(fm.horizontalAdvance(title)).arg(label.width());
+    if (fm.height() > label.height())
+        return QStringLiteral("its title is %1 px high, the bar %2").arg(fm.height()).arg(label.height());
+    return {};
+}
+}  // namespace
+
 QStringList fitProblems(QWidget* form, QWidget* workspace, QWidget* only)
 {
+    paintNow(form->window());
     QStringList problems;
     std::vector<Text> texts;
     // Strokes in the form's pixels: line controls, and painted controls no thicker than a line
@@ -361,22 +418,35 @@ QStringList fitProblems(QWidget* form, QWidget* workspace, QWidget* only)
             const QRect inSub(form->mapTo(sub, QPoint(0, 0)), form->size());
             if (!sub->rect().contains(inSub))
                 problems << QStringLiteral("%1: the window is cut by its own frame (%2)").arg(nameOf(form), sides(inSub, sub->rect()));
-            // At the normal size the window lies wholly in the workspace. Zoomed in for a
-            // projector it may be larger than the screen: then the workspace scrolls to every
-            // edge of it, and its title stays within reach.
+            if (const QString title = titleProblem(sub); !title.isEmpty())
+                problems << QStringLiteral("%1: %2").arg(nameOf(form), title);
+            // The window lies wholly in the workspace, and in view: the main window and the
+            // desk check make room for it. Only a window larger than the screen could hold it
+            // (zoomed in for a projector) goes past the edges, and then the workspace scrolls
+            // to every edge of it.
             auto area = workspace ? qobject_cast<QAbstractScrollArea*>(workspace->parentWidget()) : nullptr;
-            QRect reach = workspace ? workspace->rect() : QRect();
-            if (area && framework::scale() > 1) {
+            if (area) {
+                const QSize most = mostRoom(workspace);
+                QRect reach = workspace->rect();
                 const QScrollBar* h = area->horizontalScrollBar();
                 const QScrollBar* v = area->verticalScrollBar();
-                reach.setLeft(reach.left() - h->value());
-                reach.setRight(reach.right() + h->maximum() - h->value());
-                reach.setTop(reach.top() - v->value());
-                reach.setBottom(reach.bottom() + v->maximum() - v->value());
+                if (sub->width() > most.width()) {
+                    reach.setLeft(reach.left() - h->value());
+                    reach.setRight(reach.right() + h->maximum() - h->value());
+                }
+                if (sub->height() > most.height()) {
+                    reach.setTop(reach.top() - v->value());
+                    reach.setBottom(reach.bottom() + v->maximum() - v->value());
+                }
+                if (!reach.contains(sub->geometry()))
+                    problems << QStringLiteral("%1: the window runs out of the workspace's view (%2)")
+                                    .arg(nameOf(form), sides(sub->geometry(), reach));
+                // Another window over it hides what it covers.
+                const QList<QMdiSubWindow*> stack = qobject_cast<QMdiArea*>(area)->subWindowList(QMdiArea::StackingOrder);
+                for (qsizetype i = stack.indexOf(sub) + 1; i > 0 && i < stack.size(); ++i)
+                    if (stack[i]->isVisible() && stack[i]->geometry().intersects(sub->geometry()))
+                        problems << QStringLiteral("%1: the window is under %2").arg(nameOf(form), nameOf(stack[i]->widget()));
             }
-            if (workspace && !reach.contains(sub->geometry()))
-                problems << QStringLiteral("%1: the window runs out of the workspace (%2)")
-                                .arg(nameOf(form), sides(sub->geometry(), reach));
         }
     }
     problems.removeDuplicates();
@@ -556,14 +626,6 @@ bool drawnDisabled(QWidget* control)
 }
 
 namespace {
-// Laid out and painted as the screen would show them, before anything is measured.
-void paintNow(QWidget* w)
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    (void)w->grab();
-}
-
 QString onScreenProblem(const QWidget* w, const QWidget* mainWindow)
 {
     const QRect global(w->mapToGlobal(QPoint(0, 0)), w->size());
@@ -597,13 +659,28 @@ QStringList traceFitProblems(QTableView* table, QWidget* mainWindow)
     const QFontMetrics plain(table->font()), bold(boldFont);
     const int margin = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
     const int last = model->columnCount() - 1;
+    const QRect view = table->viewport()->rect();
+    // A column the view shows in part is cut by the panel, unless the columns are wider than
+    // the panel could be on this screen: then the table scrolls sideways to each of them.
+    const QScreen* screen = mainWindow->screen();
+    const int most = screen ? screen->availableGeometry().width() - (table->width() - view.width()) : INT_MAX;
+    const bool mustScroll = header->length() > most;
+    const auto inView = [&](int c) {
+        const int x = table->columnViewportPosition(c);
+        return x >= 0 && x + table->columnWidth(c) <= view.width();
+    };
     for (int c = 0; c <= last; ++c) {
         const QString heading = model->headerData(c, Qt::Horizontal).toString();
         if (headerFont.horizontalAdvance(heading) + margin > header->sectionSize(c))
             problems << QStringLiteral("heading %1 is cut (%2 px for %3)")
                             .arg(quoted(heading)).arg(headerFont.horizontalAdvance(heading) + margin).arg(header->sectionSize(c));
+        else if (!mustScroll && !inView(c))
+            problems << QStringLiteral("column %1 is cut by the panel (%2 px of %3 in view)")
+                            .arg(quoted(heading))
+                            .arg(qMax(0, qMin(view.width(), table->columnViewportPosition(c) + table->columnWidth(c)) -
+                                             qMax(0, table->columnViewportPosition(c))))
+                            .arg(table->columnWidth(c));
     }
-    const QRect view = table->viewport()->rect();
     for (int r = 0; r < model->rowCount(); ++r) {
         const QRect rowRect(0, table->rowViewportPosition(r), view.width(), table->rowHeight(r));
         if (!rowRect.intersects(view))
