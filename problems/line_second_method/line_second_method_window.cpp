@@ -19,10 +19,6 @@ namespace {
 // The widest coordinate a box is made to show whole: six significant digits, two of them
 // decimals, and a sign.
 const QString WidestCoordinate = QStringLiteral("-0000,00");
-// The widest answer two such points give: both coefficients of nine characters and the constant
-// with fifteen significant digits and an exponent, as a sum that is nearly 0 leaves it. The
-// window holds it from the start.
-const QString WidestAnswer = QStringLiteral("-19999,98Y = -19999,98X -1,42108547152020E-14");
 // The place of the answer, and how far left it may go for a long one: under the start
 // of its "Escreva" line, clear of the brackets that run below that line's column.
 constexpr int AnswerLeft = 7200, AnswerLeftmost = 6120;
@@ -44,7 +40,6 @@ private:
     // The answer clear of the window's edge, the window as wide as the widest answer at least.
     void placeAnswer();
 
-    int widestAnswer_ = 0;  // pixels
 };
 
 LineSecondMethodWindow::LineSecondMethodWindow()
@@ -109,8 +104,6 @@ LineSecondMethodWindow::LineSecondMethodWindow()
     keepClearOf(label(QStringLiteral("Wa")), label(QStringLiteral("Label2(3)")), px(30));
     keepClearOf(label(QStringLiteral("Wb")), label(QStringLiteral("Label2(4)")), px(30));
     keepClearOf(label(QStringLiteral("Wc")), label(QStringLiteral("Label2(5)")), px(30));
-    widestAnswer_ = px(AnswerLeftmost) +
-                    QFontMetrics(label(QStringLiteral("Resp"))->font()).horizontalAdvance(WidestAnswer) + px(120);
 
     QLineEdit* const x0 = textBox(QStringLiteral("X(0)"));
     QLineEdit* const y0 = textBox(QStringLiteral("Y(0)"));
@@ -157,17 +150,13 @@ void LineSecondMethodWindow::layOutPoints()
 
 void LineSecondMethodWindow::placeAnswer()
 {
-    // The answer stands in its place while it fits the window; a longer one moves
-    // left, as far as the start of its "Escreva" line, and beyond that the window grows.
+    // The answer stands in its place while it fits the window at its own width; a longer
+    // one moves left, as far as the start of its "Escreva" line, and beyond that the window
+    // grows for it (and shrinks back for a shorter one).
     QLabel* const answer = label(QStringLiteral("Resp"));
-    const int room = qMax(width(), widestAnswer_) - px(120) - answer->width();
+    const int room = px(designWidth()) - px(120) - answer->width();
     answer->move(qBound(px(AnswerLeftmost), room, px(AnswerLeft)), answer->y());
     growToFit();
-    if (width() < widestAnswer_) {
-        setFixedSize(widestAnswer_, height());
-        if (QWidget* frame = parentWidget())
-            frame->adjustSize();
-    }
 }
 
 void LineSecondMethodWindow::buildBrackets()

@@ -240,9 +240,20 @@ QString sides(const QRect& text, const QRect& room)
 QRect clipOf(const QWidget* container, const QWidget* form)
 {
     QRect r = container->rect();
-    if (qobject_cast<const QGroupBox*>(container))
-        r.adjust(2, 0, -2, -2);
-    else if (auto frame = qobject_cast<const QFrame*>(container))
+    if (auto box = qobject_cast<const QGroupBox*>(container)) {
+        // Inside its drawn border, a pixel of air from the line: a text on the border (or on
+        // the line under the title) is not whole.
+        QStyleOptionGroupBox opt;
+        opt.initFrom(box);
+        opt.text = box->title();
+        opt.lineWidth = 1;
+        opt.midLineWidth = 0;
+        opt.textAlignment = box->alignment();
+        opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        opt.features = box->isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
+        const QRect frame = box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxFrame, box);
+        r = box->isFlat() ? r.adjusted(2, frame.top() + 2, -2, -2) : frame.adjusted(2, 2, -2, -2);
+    } else if (auto frame = qobject_cast<const QFrame*>(container))
         r = frame->contentsRect();
     return toForm(container, form, r);
 }
