@@ -1,6 +1,7 @@
 #include "shell/artwork.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -67,6 +68,15 @@ void paintTitlePicture(QPainter& p, const QRect& area)
     p.setPen(QColor(120, 150, 255, 150));
     const char* lines[] = {"Início", "  Leia ( N )", "  Faça enquanto ( N <> 0 )", "    Se ( N MOD 2 = 0 ) então",
                            "      Escreva ( N )", "    Fim_Se", "  Fim_Faça", "Fim"};
+    // Small enough that its longest line ends inside the left third, no word cut.
+    int longest = 0;
+    for (const char* line : lines)
+        longest = qMax(longest, QFontMetrics(code).horizontalAdvance(QString::fromUtf8(line)));
+    const double room = r.width() * 0.32;
+    if (longest > room) {
+        code.setPixelSize(qMax(6, int(code.pixelSize() * room / longest)));
+        p.setFont(code);
+    }
     double y = r.top() + r.height() * 0.10;
     // The code stays in the left third, clear of the name.
     p.save();
