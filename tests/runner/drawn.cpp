@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -282,6 +284,88 @@ bool crosses(const QLineF& line, const QRectF& r)
     return true;
 }
 
+// A paint device that draws nothing and notes every text painted on it, where it stands and
+// the clip it was painted in, so that the texts inside a picture can be measured too.
+class TextNotes : public QPaintEngine {
+public:
+    struct Note {
+        QString text;
+        QRectF ink;   // the letters' box, in the device's pixels
+        QRectF clip;  // the area the painter let them show in (the whole device when none)
+    };
+    TextNotes() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice* device) override
+    {
+        device_ = device;
+        return true;
+    }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawRects(const QRectF*, int) override {}
+    void drawLines(const QLineF*, int) override {}
+    void drawEllipse(const QRectF&) override {}
+    void drawTextItem(const QPointF& at, const QTextItem& item) override
+    {
+        const QFontMetricsF fm(item.font());
+        const QString text = item.text();
+        const QRectF box(at.x(), at.y() - fm.ascent(), fm.horizontalAdvance(text), fm.ascent() + fm.descent());
+        const QTransform t = painter()->transform();
+        const QRectF whole(0, 0, device_->width(), device_->height());
+        const QRectF clip = painter()->hasClipping() ? t.mapRect(painter()->clipBoundingRect()) & whole : whole;
+        notes.push_back({text, t.mapRect(box), clip});
+    }
+    Type type() const override { return QPaintEngine::User; }
+    std::vector<Note> notes;
+
+private:
+    QPaintDevice* device_ = nullptr;
+};
+
+class NotedDevice : public QPaintDevice {
+public:
+    explicit NotedDevice(QSize size) : size_(size) {}
+    QPaintEngine* paintEngine() const override { return &engine_; }
+    const std::vector<TextNotes::Note>& notes() const { return engine_.notes; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth: return size_.width();
+        case PdmHeight: return size_.height();
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
+        case PdmWidthMM: return size_.width() * 254 / 960;
+        case PdmHeightMM: return size_.height() * 254 / 960;
+        case PdmNumColors: return INT_MAX;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+        default: return 0;
+        }
+    }
+
+private:
+    QSize size_;
+    mutable TextNotes engine_;
+};
+
+// The texts a picture paints that its own clip or edge cuts.
+void measurePicture(QWidget* picture, QStringList& problems)
+{
+    NotedDevice device(picture->size());
+    picture->render(&device, QPoint(), QRegion(), QWidget::DrawChildren);
+    for (const TextNotes::Note& note : device.notes()) {
+        if (note.text.trimmed().isEmpty() || note.clip.adjusted(-0.5, -0.5, 0.5, 0.5).contains(note.ink))
+            continue;
+        problems << QStringLiteral("%1: the picture's text %2 is cut (%3)")
+                        .arg(nameOf(picture), quoted(note.text.trimmed()),
+                             sides(note.ink.toAlignedRect().adjusted(1, 1, -1, -1), note.clip.toAlignedRect()));
+    }
+}
+
 QString describe(const Text& t)
 {
     return t.what.isEmpty() ? nameOf(t.control) : QStringLiteral("%1 %2").arg(nameOf(t.control), t.what);
@@ -363,7 +447,9 @@ QStringList fitProblems(QWidget* form, QWidget* workspace, QWidget* only)
             measureList(list, form, texts);
         else if (auto line = dynamic_cast<framework::LineControl*>(w))
             lines.emplace_back(line, line->segment().translated(line->mapTo(form, QPoint(0, 0))));
-        else if (dynamic_cast<framework::PaintedControl*>(w) && qMin(w->width(), w->height()) <= 3) {
+        else if (dynamic_cast<framework::PaintedControl*>(w) && qMin(w->width(), w->height()) > 3)
+            measurePicture(w, problems);
+        else if (dynamic_cast<framework::PaintedControl*>(w)) {
             const QRectF r(w->mapTo(form, QPoint(0, 0)), w->size());
             lines.emplace_back(w, w->width() >= w->height() ? QLineF(r.left(), r.center().y(), r.right(), r.center().y())
                                                             : QLineF(r.center().x(), r.top(), r.center().x(), r.bottom()));
