@@ -123,8 +123,8 @@ QStringList brokenWords(const QFontMetrics& fm, const QString& text, int width)
 void measureLabel(QLabel* label, QWidget* form, std::vector<Text>& texts, QStringList& problems)
 {
     const QString text = label->text();
-    if (text.isEmpty())
-        return;
+    if (text.trimmed().isEmpty())
+        return;  // blanks draw nothing
     const QFontMetrics fm(label->font());
     const QRect cr = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
     QRect layout;
@@ -138,10 +138,18 @@ void measureLabel(QLabel* label, QWidget* form, std::vector<Text>& texts, QStrin
     } else {
         layout = QStyle::alignedRect(label->layoutDirection(), label->alignment(), fm.size(0, text), cr);
     }
-    const QRect ink = toForm(label, form, inkRect(fm, layout));
+    QRect ink = toForm(label, form, inkRect(fm, layout));
+    std::vector<QRect> words;
+    if (!label->wordWrap() && !text.contains(QLatin1Char('\n'))) {
+        // Only the letters count: blanks before and after them are air.
+        words = wordRects(fm, text, ink);
+        QRect letters;
+        for (const QRect& w : words)
+            letters |= w;
+        ink = letters;
+    }
     texts.push_back({label, QString(), ink, toForm(label, form, label->rect()), false, {}});
-    if (!label->wordWrap() && !text.contains(QLatin1Char('\n')))
-        texts.back().words = wordRects(fm, text, ink);
+    texts.back().words = std::move(words);
 }
 
 void measureButton(QPushButton* button, QWidget* form, std::vector<Text>& texts)
@@ -196,13 +204,20 @@ void measureTextBox(QLineEdit* box, QWidget* form, std::vector<Text>& texts)
                            .adjusted(m.left() + 2, m.top() + 1, -m.right() - 2, -m.bottom() - 1);
     const QRect body = toForm(box, form, box->rect());
     const QString text = box->displayText();
-    if (text.isEmpty()) {
-        texts.push_back({box, QString(), QRect(), QRect(), true, body});
+    if (text.trimmed().isEmpty()) {
+        texts.push_back({box, QString(), QRect(), QRect(), true, body});  // blanks draw nothing
         return;
     }
     const QFontMetrics fm(box->font());
-    const QRect layout = QStyle::alignedRect(Qt::LeftToRight, box->alignment(), fm.size(0, text), room);
-    texts.push_back({box, QString(), toForm(box, form, inkRect(fm, layout)), toForm(box, form, room), true, body});
+    QRect layout = QStyle::alignedRect(Qt::LeftToRight, box->alignment(), fm.size(0, text), room);
+    // A text longer than the box is shown from its start (the program keeps the cursor there):
+    // what the box cuts is its end.
+    if (layout.width() > room.width())
+        layout.moveLeft(room.left());
+    const QRect ink = toForm(box, form, inkRect(fm, layout));
+    texts.push_back({box, QString(), ink, toForm(box, form, room), true, body});
+    // What the box cuts of its own text is not drawn: it overlaps nothing beside the box.
+    texts.back().words = {ink & toForm(box, form, room)};
 }
 
 void measureList(QListWidget* list, QWidget* form, std::vector<Text>& texts)
