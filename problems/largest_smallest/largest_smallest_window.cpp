@@ -5,6 +5,7 @@
 #include "framework/form.h"
 #include "problems/problems.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,14 +88,32 @@ LargestSmallestWindow::LargestSmallestWindow()
     describe(n1, QStringLiteral("Primeiro número, N1"));
     describe(n2, QStringLiteral("Segundo número, N2"));
     describe(n3, QStringLiteral("Terceiro número, N3"));
-    // Each box is wide enough for the widest number, and the next one follows on from it.
+    // Each box is wide enough for the widest number, the next one 90 twips after it, and each
+    // stands under its name in "Leia ( N1 , N2 , N3 )": the blanks of that line widen so that
+    // its names are as far apart as the boxes.
     const int boxWidth = widthToShow(n1, n1->width(), WidestNumber);
-    QLineEdit* previous = nullptr;
+    const int pitch = boxWidth + px(90);
+    QLabel* const leia = label(QStringLiteral("Label1(3)"));
+    const QString read = caption(leia);
+    const auto middleOf = [&read](const QFont& font, const char* name) {
+        const QFontMetricsF fm(font);
+        const qsizetype at = read.indexOf(QLatin1String(name));
+        return fm.horizontalAdvance(read.left(at)) + fm.horizontalAdvance(QLatin1String(name)) / 2;
+    };
+    QFont spaced = leia->font();
+    const qsizetype n1At = read.indexOf(QLatin1String("N1")), n2At = read.indexOf(QLatin1String("N2"));
+    // The spacing widens each run of blanks between two words once.
+    int blanks = 0;
+    for (qsizetype i = n1At; i < n2At; ++i)
+        blanks += read[i] == QLatin1Char(' ') && read[i - 1] != QLatin1Char(' ');
+    spaced.setWordSpacing(qMax(0.0, (pitch - (middleOf(spaced, "N2") - middleOf(spaced, "N1"))) / blanks));
+    leia->setFont(spaced);
+    leia->adjustSize();
+    const int first = leia->x() + int(middleOf(spaced, "N1")) - boxWidth / 2;
+    int k = 0;
     for (QLineEdit* box : {n1, n2, n3}) {
-        box->resize(qMax(box->width(), boxWidth), box->height());
-        if (previous)
-            box->move(qMax(box->x(), previous->geometry().right() + 1 + px(90)), box->y());
-        previous = box;
+        box->resize(boxWidth, box->height());
+        box->move(first + k++ * pitch, box->y());
     }
 
     button(QStringLiteral("Command2"))->setVisible(false);
