@@ -50,7 +50,8 @@ protected:
     void arrange() override { layOut(); }
 
 private:
-    // The boxes of the two points wide enough for their coordinates, and what follows them.
+    // The boxes of the two points wide enough for their coordinates (the widest of the four
+    // typed, six significant digits at least), and what follows them.
     void layOutPoints();
     // Everything the click wrote, laid out so that no text covers another or passes the
     // window's edge: the determinant's columns, the rows below it, the window's size.
@@ -58,6 +59,7 @@ private:
     // The columns, bars and diagonals of the determinant; returns where the rows below it
     // must end, in pixels.
     int layOutDeterminant();
+    std::vector<std::pair<QWidget*, int>> pointPlaces_;  // where the points' row starts, in pixels
     // How wide the window may grow without leaving the main window's workspace, in pixels.
     int widestWindow() const;
     // A label at (left, top), on one line or broken between words before `limit` (pixels).
@@ -176,8 +178,19 @@ LineByDeterminantWindow::LineByDeterminantWindow()
     describe(Y_[0], QStringLiteral("Ordenada do ponto A"));
     describe(X_[1], QStringLiteral("Abscissa do ponto B"));
     describe(Y_[1], QStringLiteral("Ordenada do ponto B"));
+    for (int row = 0; row < 2; ++row)
+        for (const char* name : {"X(%1)", "Vírgula(%1)", "Y(%1)", "Parêntese(%1)"})
+            if (QWidget* cell = control(QString::fromUtf8(name).arg(row)))
+                pointPlaces_.emplace_back(cell, cell->x());
+    pointPlaces_.emplace_back(CmdSolve_, CmdSolve_->x());
     layOutPoints();
     layOut();
+    // A longer coordinate widens the boxes as it is typed; a shorter one narrows them again.
+    for (QLineEdit* box : {X_[0], Y_[0], X_[1], Y_[1]})
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            layOutPoints();
+            rearrange();
+        });
 
     setTabOrder({X_[0], X_[1], Y_[0], Y_[1], CmdSolve_});
     // Every click is a whole run; nothing is taken away.
@@ -194,9 +207,14 @@ void LineByDeterminantWindow::layOutPoints()
 {
     // Each box is wide enough for the widest coordinate; what follows it on the row follows on
     // from it, never nearer than its place above. Both rows keep one set of columns.
-    const int boxWidth = widthToShow(X_[0], X_[0]->width(), WidestCoordinate);
+    for (const auto& [cell, x] : pointPlaces_)
+        cell->move(x, cell->y());
+    const int designed = px(490);
+    int boxWidth = widthToShow(X_[0], designed, WidestCoordinate);
     for (QLineEdit* box : {X_[0], Y_[0], X_[1], Y_[1]})
-        box->resize(qMax(box->width(), boxWidth), box->height());
+        boxWidth = qMax(boxWidth, widthToShow(box, designed, box->text()));
+    for (QLineEdit* box : {X_[0], Y_[0], X_[1], Y_[1]})
+        box->resize(boxWidth, box->height());
     const char* const order[5] = {"Label1(%1)", "X(%1)", "Vírgula(%1)", "Y(%1)", "Parêntese(%1)"};
     auto cell = [this, &order](int k, int row) { return control(QString::fromUtf8(order[k]).arg(row)); };
     int end = 0;

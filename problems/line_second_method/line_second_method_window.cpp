@@ -35,11 +35,13 @@ protected:
 
 private:
     void buildBrackets();
-    // The boxes of the two points wide enough for their coordinates, and what follows them.
+    // The boxes of the two points wide enough for their coordinates (the widest of the four
+    // typed, six significant digits at least), and what follows them.
     void layOutPoints();
     // The answer clear of the window's edge, the window as wide as the widest answer at least.
     void placeAnswer();
 
+    std::vector<std::pair<QWidget*, int>> pointPlaces_;  // where the points' rows start, in pixels
 };
 
 LineSecondMethodWindow::LineSecondMethodWindow()
@@ -115,6 +117,12 @@ LineSecondMethodWindow::LineSecondMethodWindow()
     describe(y1, QStringLiteral("Ordenada do ponto B"));
     QPushButton* const calculate = button(QStringLiteral("Cmd_Calculo"));
     setTabOrder({calculate, y1, y0, x1, x0});
+    // A longer coordinate widens the boxes as it is typed; a shorter one narrows them again.
+    for (QLineEdit* box : {x0, y0, x1, y1})
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            layOutPoints();
+            rearrange();
+        });
 
     // Every click is a whole run; nothing is taken away.
     setRun(std::make_unique<LineSecondMethod>(),
@@ -128,8 +136,21 @@ void LineSecondMethodWindow::layOutPoints()
 {
     // Each box is wide enough for the widest coordinate; what follows it on the row follows on
     // from it, never nearer than its place above.
+    QPushButton* const calculate = button(QStringLiteral("Cmd_Calculo"));
+    if (pointPlaces_.empty()) {
+        for (int row = 0; row < 2; ++row)
+            for (const char* name : {"Label1(%1)", "X(%1)", "Vírgula(%1)", "Y(%1)", "Parêntese(%1)"})
+                if (QWidget* cell = control(QString::fromUtf8(name).arg(row)))
+                    pointPlaces_.emplace_back(cell, cell->x());
+        pointPlaces_.emplace_back(calculate, calculate->x());
+    }
+    for (const auto& [cell, x] : pointPlaces_)
+        cell->move(x, cell->y());
     QLineEdit* const first = textBox(QStringLiteral("X(0)"));
-    const int boxWidth = widthToShow(first, first->width(), WidestCoordinate);
+    const int designed = px(490);
+    int boxWidth = widthToShow(first, designed, WidestCoordinate);
+    for (const char* name : {"X(0)", "Y(0)", "X(1)", "Y(1)"})
+        boxWidth = qMax(boxWidth, widthToShow(first, designed, textBox(QString::fromUtf8(name))->text()));
     const int gap = 3;
     int end = 0;
     for (int i = 0; i < 2; ++i) {
@@ -138,13 +159,12 @@ void LineSecondMethodWindow::layOutPoints()
         QWidget* row[5] = {label(QStringLiteral("Label1(%1)").arg(i)), x, label(QStringLiteral("Vírgula(%1)").arg(i)),
                            y, label(QStringLiteral("Parêntese(%1)").arg(i))};
         row[0]->move(qMax(row[0]->x(), end + (i ? px(360) : 0)), row[0]->y());
-        x->resize(qMax(x->width(), boxWidth), x->height());
-        y->resize(qMax(y->width(), boxWidth), y->height());
+        x->resize(boxWidth, x->height());
+        y->resize(boxWidth, y->height());
         for (int k = 1; k < 5; ++k)
             row[k]->move(qMax(row[k]->x(), row[k - 1]->geometry().right() + 1 + gap), row[k]->y());
         end = row[4]->geometry().right() + 1;
     }
-    QPushButton* const calculate = button(QStringLiteral("Cmd_Calculo"));
     calculate->move(qMax(calculate->x(), end + px(240)), calculate->y());
 }
 
