@@ -128,7 +128,7 @@ int DeskCheck::leastWidth() const { return widthWith(leastSentence()); }
 int DeskCheck::leastHeight() const
 {
     const int title = height() - widget()->height();
-    return title + table_->horizontalHeader()->height() + 2 * table_->verticalHeader()->defaultSectionSize() +
+    return title + table_->horizontalHeader()->height() + table_->verticalHeader()->defaultSectionSize() +
            2 * table_->frameWidth() + table_->horizontalScrollBar()->sizeHint().height();
 }
 

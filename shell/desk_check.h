@@ -30,7 +30,7 @@ public:
     int neededWidth() const;
     // The least width that shows every column whole, the sentences wrapped at 20 letters.
     int leastWidth() const;
-    // The least height that shows the headings and two rows of one line.
+    // The least height that shows the headings and a row of one line (more rows scroll).
     int leastHeight() const;
 
     // The headings, the rows (1 is the first step) and the row chosen (0: the window before

@@ -254,6 +254,7 @@ void Zarpa01::showChild(QMdiSubWindow* window)
     window->raise();
     mdi_->setActiveSubWindow(window);
     fitChild(window);
+    fitDeskCheck();
 }
 
 void Zarpa01::fitChild(QMdiSubWindow* window)
@@ -399,11 +400,14 @@ bool Zarpa01::eventFilter(QObject* watched, QEvent* event)
             followActiveWindow();
     }
     // A child window that grows after it was shown (a long answer) makes the main window
-    // grow with it, as it does when the window opens.
+    // grow with it, as it does when the window opens, and the desk check makes room for it.
     if (event->type() == QEvent::Resize) {
         auto window = qobject_cast<QMdiSubWindow*>(watched);
-        if (window && window->mdiArea() == mdi_ && window->isVisible())
+        if (window && window->mdiArea() == mdi_ && window->isVisible()) {
             fitChild(window);
+            if (window == mdi_->activeSubWindow())
+                fitDeskCheck();
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

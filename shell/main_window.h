@@ -105,6 +105,7 @@ private:
     QPointer<framework::Form> problem_;
     QTimer* play_ = nullptr;
     int zoom_ = 100;
+    bool zooming_ = false;  // the windows are being made anew at another zoom
     std::int16_t blinkFlag_ = 0;
     bool ended_ = false;
 };

@@ -159,6 +159,10 @@ void Zarpa01::setZoom(int percent)
     zoom_ = percent;
     framework::setScale(percent / 100.0);
     setPlaying(false);
+    // The panel is fitted once, when every window stands at its new size.
+    zooming_ = true;
+    if (desk_ && dockWidgetArea(desk_) != Qt::RightDockWidgetArea)
+        addDockWidget(Qt::RightDockWidgetArea, desk_);
 
     // Every window is made anew at the new size and takes over what the old one showed, with
     // its run and desk check.
@@ -204,10 +208,8 @@ void Zarpa01::setZoom(int percent)
     followActiveWindow();
 
     // The main window at its designed size, grown for the active window and the desk check,
-    // as it opens at this zoom: the panel goes back beside the window first, and
-    // fitDeskCheck moves it below again if this zoom leaves it no room there.
-    if (desk_ && dockWidgetArea(desk_) != Qt::RightDockWidgetArea)
-        addDockWidget(Qt::RightDockWidgetArea, desk_);
+    // as it opens at this zoom (the panel went back beside the window above, and fitDeskCheck
+    // moves it below again if this zoom leaves it no room there).
     QSize designed(framework::px(9675), framework::px(6975) + menuBar()->sizeHint().height());
     if (const QScreen* s = screen())
         designed = designed.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - size()));
@@ -216,6 +218,7 @@ void Zarpa01::setZoom(int percent)
         mdi_->setActiveSubWindow(active);
         fitChild(active);
     }
+    zooming_ = false;
     fitDeskCheck();
 }
 
@@ -269,7 +272,7 @@ void Zarpa01::showDeskCheck(bool on)
 
 void Zarpa01::fitDeskCheck()
 {
-    if (!desk_ || !desk_->isVisible())
+    if (!desk_ || !desk_->isVisible() || zooming_)
         return;
     // The table wants its columns whole, and the active window its own room in the workspace
     // (which the panel, shown again, may have taken).
@@ -297,8 +300,8 @@ void Zarpa01::fitDeskCheck()
         }
         if (area == Qt::BottomDockWidgetArea) {
             // As large as the screen allows; the table takes what the window leaves under it,
-            // at least its headings and two rows. A window taller than the screen scrolls
-            // anyway: then the table takes two fifths.
+            // at least its headings and a row (its rows scroll). A window taller than the
+            // screen scrolls anyway: then the table takes two fifths.
             const int tallest = available.height() - frame.height();
             const int widest = available.width() - frame.width();
             if (height() < tallest || width() < widest)

@@ -25,9 +25,9 @@ constexpr OleColor LightGreenFace = 0xC0FFC0;
 constexpr OleColor LightOrangeFace = 0xC0E0FF;
 constexpr OleColor LightCyanFace = 0xFFFFC0;
 
-// The widest numbers a box is made for: eight characters, as in six digits with two decimals
-// and a sign, or eight digits.
-const char* const WidestInputs[] = {"-1234.56", "-1234,56", "99999999"};
+// The widest numbers a box is made for: six digits with two decimals and a sign, or eight
+// digits and a sign.
+const char* const WidestInputs[] = {"-1234.56", "-1234,56", "-99999999"};
 
 QString name(const char* base, int index) { return QString::fromUtf8(base) + QStringLiteral("(%1)").arg(index); }
 

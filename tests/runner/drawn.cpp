@@ -371,7 +371,7 @@ private:
 void measurePicture(QWidget* picture, QStringList& problems)
 {
     NotedDevice device(picture->size());
-    picture->render(&device, QPoint(), QRegion(), QWidget::DrawChildren);
+    picture->render(&device, QPoint(), QRegion(), QWidget::RenderFlags());  // its own painting only
     for (const TextNotes::Note& note : device.notes()) {
         if (note.text.trimmed().isEmpty() || note.clip.adjusted(-0.5, -0.5, 0.5, 0.5).contains(note.ink))
             continue;
@@ -534,21 +534,19 @@ QStringList fitProblems(QWidget* form, QWidget* workspace, QWidget* only)
                 problems << QStringLiteral("%1: %2").arg(nameOf(form), title);
             // The window lies wholly in the workspace, and in view: the main window and the
             // desk check make room for it. Only a window larger than the screen could hold it
-            // (zoomed in for a projector) goes past the edges, and then the workspace scrolls
-            // to every edge of it.
+            // (zoomed in for a projector) goes past the edges, and the workspace scrolls over
+            // all its windows (its range follows them a moment later, on a timer).
             auto area = workspace ? qobject_cast<QAbstractScrollArea*>(workspace->parentWidget()) : nullptr;
             if (area) {
                 const QSize most = mostRoom(workspace);
                 QRect reach = workspace->rect();
-                const QScrollBar* h = area->horizontalScrollBar();
-                const QScrollBar* v = area->verticalScrollBar();
                 if (sub->width() > most.width()) {
-                    reach.setLeft(reach.left() - h->value());
-                    reach.setRight(reach.right() + h->maximum() - h->value());
+                    reach.setLeft(qMin(reach.left(), sub->x()));
+                    reach.setRight(qMax(reach.right(), sub->geometry().right()));
                 }
                 if (sub->height() > most.height()) {
-                    reach.setTop(reach.top() - v->value());
-                    reach.setBottom(reach.bottom() + v->maximum() - v->value());
+                    reach.setTop(qMin(reach.top(), sub->y()));
+                    reach.setBottom(qMax(reach.bottom(), sub->geometry().bottom()));
                 }
                 if (!reach.contains(sub->geometry()))
                     problems << QStringLiteral("%1: the window runs out of the workspace's view (%2)")
