@@ -66,7 +66,9 @@ QVariant TraceModel::data(const QModelIndex& index, int role) const
     case Qt::AccessibleDescriptionRole:
         return changed(row, column) ? QVariant(QStringLiteral("mudou neste passo")) : QVariant();
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::Alignment((value ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
+        // At the top of the row: a row that its sentence makes tall shows its values where
+        // its sentence starts, also when only the row's top is in view.
+        return QVariant::fromValue(Qt::Alignment((value ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop));
     default:
         return {};
     }

@@ -58,6 +58,9 @@ DeskCheck::DeskCheck(QWidget* parent) : QDockWidget(QStringLiteral("Teste de mes
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setWordWrap(true);
+    // Rows that their sentences make tall scroll by the pixel, so that a row's top can stand
+    // at the top of the view.
+    table_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     table_->setTextElideMode(Qt::ElideNone);
     table_->setItemDelegate(new Cells(table_));
     // Widths and heights are measured here, once per row, not by the header on every change.
@@ -76,6 +79,7 @@ bool DeskCheck::eventFilter(QObject* watched, QEvent* event)
         QMetaObject::invokeMethod(this, [this] {
             refitQueued_ = false;
             fitSentences(false);
+            keepChosenInView();
         }, Qt::QueuedConnection);
     }
     return QDockWidget::eventFilter(watched, event);
@@ -224,7 +228,11 @@ void DeskCheck::fitSentences(bool allRows)
         values += table_->columnWidth(c);
     // All the room the values leave, but never narrower than its least width: below that the
     // table scrolls sideways rather than wrap a sentence word by word.
-    const int width = qMax(leastSentence(), table_->viewport()->width() - values);
+    int width = qMax(leastSentence(), table_->viewport()->width() - values);
+    // When the table scrolls sideways anyway, the sentence keeps the width it asks for, and
+    // its rows their fewest lines.
+    if (values + leastSentence() > table_->viewport()->width())
+        width = qMax(width, widths_.at(m).columns.back());
     if (table_->columnWidth(said) != width)
         table_->setColumnWidth(said, width);
     if (width != sentenceWidth_ || allRows)
@@ -232,12 +240,17 @@ void DeskCheck::fitSentences(bool allRows)
     sentenceWidth_ = width;
     const int line = table_->verticalHeader()->defaultSectionSize();
     const QRect room(0, 0, width - kCellMargin, 1 << 20);
+    bool resized = false;
     for (int r = qMin(rowsFitted_, m->rowCount()); r < m->rowCount(); ++r) {
         const int h = qMax(line, plain.boundingRect(room, Qt::TextWordWrap, m->text(r, said)).height() + 6);
-        if (table_->rowHeight(r) != h)
+        if (table_->rowHeight(r) != h) {
             table_->setRowHeight(r, h);
+            resized = true;
+        }
     }
     rowsFitted_ = m->rowCount();
+    if (resized)
+        keepChosenInView();
 }
 
 QStringList DeskCheck::columns() const
@@ -301,12 +314,9 @@ void DeskCheck::showChosen()
         table_->setCurrentIndex(at);
         table_->selectRow(chosen - 1);
         if (isVisible()) {
-            table_->scrollTo(at);
+            keepChosenInView();
             // Again once the panel is laid out (a zoom, the panel moved or shown).
-            QMetaObject::invokeMethod(table_, [this, at = QPersistentModelIndex(at)] {
-                if (at.isValid())
-                    table_->scrollTo(at);
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &DeskCheck::keepChosenInView, Qt::QueuedConnection);
         }
     } else {
         table_->clearSelection();
@@ -314,6 +324,16 @@ void DeskCheck::showChosen()
             table_->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
     choosing_ = false;
+}
+
+void DeskCheck::keepChosenInView()
+{
+    const QModelIndex at = table_->currentIndex();
+    if (!at.isValid() || !isVisible())
+        return;
+    // A row taller than the view shows its top, where its values are.
+    table_->scrollTo(at, table_->rowHeight(at.row()) > table_->viewport()->height() ? QAbstractItemView::PositionAtTop
+                                                                                    : QAbstractItemView::EnsureVisible);
 }
 
 QString DeskCheck::csv() const

@@ -69,6 +69,8 @@ private:
     // The sentence column fills what the value columns leave of the table's width, and each
     // row grows to hold its sentence at that width.
     void fitSentences(bool allRows);
+    // Scrolls the chosen row into view (its top, when it is taller than the view).
+    void keepChosenInView();
     // The panel's width for the value columns and a sentence column this wide.
     int widthWith(int sentence) const;
     // The sentence column's least width: 20 letters, or the longest sentence when shorter.

@@ -791,10 +791,20 @@ QStringList traceFitProblems(QTableView* table, QWidget* mainWindow)
                                              qMax(0, table->columnViewportPosition(c))))
                             .arg(table->columnWidth(c));
     }
+    const int chosen = table->currentIndex().isValid() ? table->currentIndex().row() : -1;
     for (int r = 0; r < model->rowCount(); ++r) {
         const QRect rowRect(0, table->rowViewportPosition(r), view.width(), table->rowHeight(r));
         if (!rowRect.intersects(view))
             continue;
+        // The chosen row shows its values: the first line of its cells, where they are drawn
+        // (at the top, or in the middle of the row), lies in view.
+        if (r == chosen) {
+            const auto align = model->index(r, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+            const int lineTop = align & Qt::AlignTop ? rowRect.top() + 1 : rowRect.center().y() - plain.height() / 2;
+            if (lineTop < view.top() || lineTop + plain.height() > view.bottom() + 1)
+                problems << QStringLiteral("row %1, the one chosen: its values are out of view (%2 to %3 px, the view %4 to %5)")
+                                .arg(r + 1).arg(lineTop).arg(lineTop + plain.height()).arg(view.top()).arg(view.bottom() + 1);
+        }
         for (int c = 0; c <= last; ++c) {
             const QModelIndex at = model->index(r, c);
             const QString text = at.data().toString();
