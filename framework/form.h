@@ -1,6 +1,6 @@
 #pragma once
 // One window of the program inside the main window (a problem window or the About window):
-// its controls laid out from the design's tables, its tab order, its closing handler, and
+// its controls laid out from its table of controls, its tab order, its closing handler, and
 // the guard through which every event handler runs.
 #include "framework/controls.h"
 #include "framework/host.h"
@@ -49,15 +49,6 @@ struct BracketSpec {
     int middle = 120;
 };
 
-// One label of a design table (a pseudo-code line, a prompt, a value label).
-struct LabelSpec {
-    const char* name;
-    const char* caption;
-    int left, top, width = 0, height = 0;
-    FontSpec font = Default;
-    OleColor fore = ole::ButtonText;
-};
-
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -65,8 +56,8 @@ public:
     // the size the client area in twips.
     Form(const QString& name, const QString& title, int widthTwips, int heightTwips);
 
-    // Builders: each control gets its name, caption, twips geometry, font and designed
-    // colour. `in` is the frame or picture box that holds it (the form when null).
+    // Builders: each control gets its name, caption, twips geometry, font and resting
+    // colour (the one a lit line goes back to). `in` is the frame or picture box that holds it (the form when null).
     QLabel* addLabel(const QString& name, const QString& caption, Geometry g,
                      FontSpec font = Default, OleColor fore = ole::ButtonText, QWidget* in = nullptr);
     QLineEdit* addTextBox(const QString& name, const QString& text, Geometry g,
@@ -96,8 +87,6 @@ public:
     RunCycle* setRun(std::unique_ptr<Algorithm> algorithm, RunSpec how);
     RunCycle* run() const { return run_; }
 
-    // A whole table of labels (UTF-8 names and captions), in its order.
-    void addLabels(std::initializer_list<LabelSpec> labels, QWidget* in = nullptr);
     // A value label: empty, sizing itself to its text.
     QLabel* addValueLabel(const QString& name, int left, int top, FontSpec font = PanelBold,
                           OleColor fore = ole::Red, QWidget* in = nullptr);
@@ -116,8 +105,9 @@ public:
 
 
     // The window holds what it shows (the controls it holds directly, and a margin): it grows
-    // when its lines are wider here than in its design or a value has grown, goes back to its
-    // designed size when all fits there, and is never larger than the screen.
+    // when its lines are wider in the face installed here than its own size allows or a value
+    // has grown, goes back to its own size when all fits there, and is never larger than the
+    // screen.
     void growToFit();
 
     // What a screen reader says for a control, and the label that introduces it.
@@ -178,8 +168,6 @@ public:
 
     // The zoom the window was made at (its places and sizes hold at that one).
     double madeAt() const { return madeAt_; }
-    int designWidth() const { return widthTwips_; }
-    int designHeight() const { return heightTwips_; }
 
 protected:
     // Lays the window out again from the sizes its texts and lists have now. It runs whenever
@@ -207,7 +195,7 @@ protected:
     // After a reported run-time error. A window with a new-calculation command ends the run
     // under way there: the calculate command is taken away and the new calculation offered.
     // A window without one puts back the labels that the interrupted click did not reach (a
-    // value label empty, a line its designed caption), so that it never shows two runs side
+    // value label empty, a line the caption it was made with), so that it never shows two runs side
     // by side.
     virtual void afterRuntimeError();
     // Every panel line at rest, every value label and list empty, the cursor in the first

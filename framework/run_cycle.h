@@ -40,8 +40,6 @@ public:
     ~RunCycle() override;
 
     Stage stage() const { return stage_; }
-    const RunSpec& declared() const { return spec_; }
-    const Algorithm& algorithm() const { return *algorithm_; }
     // The desk check of the run under way: one row per step, in order.
     QStringList columns() const { return algorithm_->columns(); }
     const std::vector<TraceRow>& trace() const { return model_->rows(); }

@@ -19,7 +19,7 @@ enum MessageButtons { OkOnly = 0, Exclamation = 48, Information = 64 };
 struct Effect {
     enum Kind {
         Light,    // a panel line drawn in `color`
-        Rest,     // a line back in its designed colour; no control: every line lit so far
+        Rest,     // a line back in its resting colour; no control: every line lit so far
         Caption,  // a label's caption, a box's text or a button's caption becomes `text`
         Row,      // a row `text` added to a list
         Clear,    // a list emptied
