@@ -311,24 +311,11 @@ QWidget* Form::control(const QString& name) const
 
 void Form::unload() { setStatusText(creditLine()); }
 
-void Form::afterRuntimeError()
+void Form::restoreCaptionsWrittenBefore(std::uint64_t mark)
 {
-    if (newCalculation_) {
-        if (calculate_ && endOfRun_ == EndOfRun::Hide)
-            calculate_->hide();
-        else if (calculate_)
-            calculate_->setEnabled(false);
-        newCalculation_->setEnabled(true);
-        newCalculation_->setVisible(true);
-        newCalculation_->setFocus(Qt::OtherFocusReason);
-        endedByError_ = true;
-        return;
-    }
-    // A label that an earlier click wrote and this one did not reach goes back to the caption
-    // it was made with (a value label to nothing).
     for (QWidget* control : controls_) {
         const std::uint64_t written = lastWritten(control);
-        if (qobject_cast<QLabel*>(control) && written != 0 && written <= handlerMark_)
+        if (qobject_cast<QLabel*>(control) && written != 0 && written <= mark)
             setCaption(control, control->property("designedCaption").toString());
     }
 }

@@ -118,47 +118,25 @@ public:
     void setTabOrder(std::initializer_list<QWidget*> order);
     QWidget* firstInTabOrder() const { return tabOrder_.empty() ? nullptr : tabOrder_.front(); }
 
-    // Runs a handler of this window. A run-time error stops the handler where it arose (what
-    // it wrote stays), is reported in a message box, and the window goes on; a window with a
-    // new-calculation command gets it enabled and visible so the student can start over.
+    // Runs a handler of this window that is not a command of its run (the run cycle reports
+    // its own errors). A run-time error stops the handler where it arose (what it wrote
+    // stays), is reported in a message box, and the window goes on.
     template <class F>
     void guarded(F&& handler)
     {
-        handlerMark_ = captionWrites();
         try {
             std::forward<F>(handler)();
         } catch (const num::RuntimeError& error) {
             reportRuntimeError(error);
-            afterRuntimeError();
         }
     }
 
-    // Connects a button's click to a handler of this window, through the guard. When a
-    // run-time error ended the run, the new-calculation command also puts the whole panel
-    // back at rest, whatever the error interrupted.
+    // Connects a button's click to a handler of this window, through the guard.
     template <class F>
     void onClick(QPushButton* button, F handler)
     {
-        connectClick(button, [this, button, handler]() mutable {
-            guarded(handler);
-            if (button == newCalculation_ && endedByError_) {
-                endedByError_ = false;
-                resetPanel();
-            }
-            if (run_)
-                run_->clickEnded();
-        });
+        connectClick(button, [this, handler]() mutable { guarded(handler); });
     }
-
-    // How a finished run takes the calculate command away: disabled, or hidden where the
-    // new-calculation command takes its place.
-    enum class EndOfRun { Disable, Hide };
-    void setCalculateCommand(QPushButton* command, EndOfRun end = EndOfRun::Disable)
-    {
-        calculate_ = command;
-        endOfRun_ = end;
-    }
-    void setNewCalculationCommand(QPushButton* command) { newCalculation_ = command; }
 
     // A control of this window by its name (null when there is none).
     QWidget* control(const QString& name) const;
@@ -192,17 +170,14 @@ protected:
 
     // The closing handler; for problem windows it writes the credit line.
     virtual void unload();
-    // After a reported run-time error. A window with a new-calculation command ends the run
-    // under way there: the calculate command is taken away and the new calculation offered.
-    // A window without one puts back the labels that the interrupted click did not reach (a
-    // value label empty, a line the caption it was made with), so that it never shows two runs side
-    // by side.
-    virtual void afterRuntimeError();
+
+public:
     // Every panel line at rest, every value label and list empty, the cursor in the first
     // input box.
     void resetPanel();
-
-public:
+    // Puts back every label last written before the mark (a count of captionWrites()): a value
+    // label empty, a line the caption it was made with.
+    void restoreCaptionsWrittenBefore(std::uint64_t mark);
     // The cursor in the first input box of the tab order that takes it.
     void focusFirstBox();
 
@@ -212,18 +187,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    friend class RunCycle;
     void connectClick(QPushButton* button, std::function<void()> slot);
     template <class W>
     W* adopt(W* widget, const QString& name, const Geometry& g, const FontSpec& font);
 
     std::vector<QWidget*> controls_;
     std::vector<QWidget*> tabOrder_;
-    QPushButton* newCalculation_ = nullptr;
-    QPushButton* calculate_ = nullptr;
-    EndOfRun endOfRun_ = EndOfRun::Disable;
-    std::uint64_t handlerMark_ = 0;
-    bool endedByError_ = false;
     RunCycle* run_ = nullptr;
     bool arranging_ = false;
     int widthTwips_, heightTwips_;

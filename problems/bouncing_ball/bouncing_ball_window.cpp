@@ -123,7 +123,6 @@ BouncingBallWindow::BouncingBallWindow()
     describe(h, QStringLiteral("Altura inicial da bola, em metros"), label(QStringLiteral("Label1(0)")));
     connect(h, &QLineEdit::textChanged, this, [this] { rearrange(); });
     QPushButton* novo = button(QStringLiteral("Cmd_Novo"));
-    novo->setEnabled(false);
 
     QListWidget* somaList = listBox(QStringLiteral("SomaList"));
     QListWidget* somList = listBox(QStringLiteral("SomList"));
@@ -132,6 +131,7 @@ BouncingBallWindow::BouncingBallWindow()
     setRun(std::make_unique<BouncingBall>(),
            {.calculate = QStringLiteral("Cmd_Calc"),
             .newCalculation = QStringLiteral("Cmd_Novo"),
+            .offerNewFirst = true,
             .lockedWhileRunning = {QStringLiteral("H")},
             .clearedByNew = {QStringLiteral("H"), QStringLiteral("Hinicial"), QStringLiteral("HCont"),
                              QStringLiteral("Cont"), QStringLiteral("Resp_Percurso"), QStringLiteral("Resp_Tocou"),

@@ -45,7 +45,6 @@ public:
     CongruencesStepsWindow();
 
 protected:
-    void afterRuntimeError() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -105,17 +105,19 @@ DigitSumWindow::DigitSumWindow()
     describe(Num_, QStringLiteral("Número inteiro"), label(QStringLiteral("Label1(0)")));
     setForeColor(Num_, ole::DarkBlue);
     connect(Num_, &QLineEdit::textChanged, this, [this] { rearrange(); });
-    button(QStringLiteral("Command1"))->setEnabled(false);
 
     setTabOrder({Num_, button(QStringLiteral("Resposta")), button(QStringLiteral("Command1"))});
     setRun(std::make_unique<DigitSum>(),
            {.calculate = QStringLiteral("Resposta"),
             .newCalculation = QStringLiteral("Command1"),
+            .offerNewFirst = true,
             .lockedWhileRunning = {QStringLiteral("Num")},
             .clearedByNew = {QStringLiteral("R"), QStringLiteral("N"), QStringLiteral("Div"), QStringLiteral("Som"),
                              QStringLiteral("Sol"), QStringLiteral("Resto"), QStringLiteral("Dez"),
                              QStringLiteral("Answer"), QStringLiteral("Num")},
-            .focusOnNew = QStringLiteral("Num")});
+            .focusOnNew = QStringLiteral("Num"),
+            // "Próximo" is taken away at every click until the answer offers it.
+            .stages = {{"running", {{RunSpec::Change::Disable, "Command1"}}}}});
 
     // Whatever adds or clears rows (a click, the end of a run by an error, the reset of the
     // panel), the columns make room for each other at once.

@@ -139,7 +139,6 @@ FunctionTableWindow::FunctionTableWindow()
     describe(n_, QStringLiteral("Quantidade de partes, n"), label(QStringLiteral("Label1(1)")));
     for (QLineEdit* box : {a_, b_, n_})
         connect(box, &QLineEdit::textChanged, this, [this] { rearrange(); });
-    CmdNovo_->setEnabled(false);
     keepClearOf(Interv_, label(QStringLiteral("Label1(2)")));
     for (const char* heading : {"Label2(0)", "Label2(1)"})
         label(QString::fromUtf8(heading))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -185,12 +184,15 @@ FunctionTableWindow::FunctionTableWindow()
     setRun(std::make_unique<FunctionTable>(),
            {.calculate = QStringLiteral("Command1"),
             .newCalculation = QStringLiteral("CmdNovo"),
+            .offerNewFirst = true,
             .lockedWhileRunning = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("n")},
             .clearedByNew = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("n"), QStringLiteral("X"),
                              QStringLiteral("Interv"), QStringLiteral("Xfinal"), QStringLiteral("fx"),
                              QStringLiteral("Cont1"), QStringLiteral("Cont2"), QStringLiteral("X1"),
                              QStringLiteral("a1"), QStringLiteral("cont3"), QStringLiteral("int1")},
-            .focusOnNew = QStringLiteral("a")});
+            .focusOnNew = QStringLiteral("a"),
+            // "Novo Cálculo" is taken away while the table is under way.
+            .stages = {{"running", {{RunSpec::Change::Disable, "CmdNovo"}}}}});
 
     // Whatever writes a value or a row (a click, the end of a run by an error, the reset of
     // the panel), the window makes room for it at once.
