@@ -3,7 +3,7 @@
 // data: the panel lines it lit, the captions it wrote, the rows it added, the boxes it showed,
 // the rows of the desk check, and how the run stands after it. Algorithms make steps with no
 // widget at hand; the window's run cycle shows them.
-#include "framework/colors.h"
+#include "framework/color_values.h"
 
 #include <QString>
 #include <QStringList>

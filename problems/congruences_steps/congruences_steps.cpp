@@ -1,6 +1,5 @@
 #include "problems/congruences_steps/congruences_steps.h"
 
-#include "framework/host.h"
 #include "framework/text.h"
 
 namespace problems {

@@ -1,6 +1,5 @@
 #include "problems/digit_sum/digit_sum.h"
 
-#include "framework/host.h"
 #include "framework/text.h"
 
 namespace problems {

@@ -1,6 +1,5 @@
 #include "problems/function_table/function_table.h"
 
-#include "framework/host.h"
 #include "framework/text.h"
 
 namespace problems {
