@@ -798,34 +798,29 @@ void Runner::expectColor(const Line& l)
     verdict(l, got == expected, hex(expected), hex(got));
 }
 
-void Runner::expectEnabled(const Line& l)
+void Runner::expectWord(const Line& l, const std::function<QString(QWidget*)>& read)
 {
     if (l.w.size() != 4)
         return usage(l);
     if (QWidget* control = controlOf(l)) {
-        const QString got = yesNo(!control->testAttribute(Qt::WA_Disabled));
+        const QString got = read(control);
         verdict(l, got == l.w[3], l.w[3], got);
     }
+}
+
+void Runner::expectEnabled(const Line& l)
+{
+    expectWord(l, [](QWidget* c) { return yesNo(!c->testAttribute(Qt::WA_Disabled)); });
 }
 
 void Runner::expectVisible(const Line& l)
 {
-    if (l.w.size() != 4)
-        return usage(l);
-    if (QWidget* control = controlOf(l)) {
-        const QString got = yesNo(!control->isHidden());
-        verdict(l, got == l.w[3], l.w[3], got);
-    }
+    expectWord(l, [](QWidget* c) { return yesNo(!c->isHidden()); });
 }
 
 void Runner::expectTop(const Line& l)
 {
-    if (l.w.size() != 4)
-        return usage(l);
-    if (QWidget* control = controlOf(l)) {
-        const QString got = QString::number(double(framework::topTwips(control)), 'g', 9);
-        verdict(l, got == l.w[3], l.w[3], got);
-    }
+    expectWord(l, [](QWidget* c) { return QString::number(double(framework::topTwips(c)), 'g', 9); });
 }
 
 void Runner::expectFits(const Line& l)
@@ -857,12 +852,7 @@ void Runner::expectLastRow(const Line& l)
 
 void Runner::expectDrawn(const Line& l)
 {
-    if (l.w.size() != 4)
-        return usage(l);
-    if (QWidget* control = controlOf(l)) {
-        const QString got = drawnDisabled(control) ? QStringLiteral("disabled") : QStringLiteral("enabled");
-        verdict(l, got == l.w[3], l.w[3], got);
-    }
+    expectWord(l, [](QWidget* c) { return drawnDisabled(c) ? QStringLiteral("disabled") : QStringLiteral("enabled"); });
 }
 
 void Runner::expectRows(const Line& l)

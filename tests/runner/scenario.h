@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -131,6 +132,8 @@ private:
     void expectLastRow(const Line& l);
     void expectDrawn(const Line& l);
     void expectRows(const Line& l);
+    // A check of one word about a control (expect FORM.CONTROL WHAT WORD): `read` gives it.
+    void expectWord(const Line& l, const std::function<QString(QWidget*)>& read);
 
     // A failure that gives the usage line of the command under way.
     void usage(const Line& l);
