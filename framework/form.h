@@ -1,7 +1,7 @@
 #pragma once
 // One window of the program inside the main window (a problem window or the About window):
 // its controls laid out from its table of controls, its tab order, its closing handler, and
-// the guard through which every event handler runs.
+// the guard through which its own handlers run (its run cycle takes the commands' clicks).
 #include "framework/controls.h"
 #include "framework/host.h"
 #include "framework/numbers/value.h"
@@ -56,8 +56,9 @@ public:
     // the size the client area in twips.
     Form(const QString& name, const QString& title, int widthTwips, int heightTwips);
 
-    // Builders: each control gets its name, caption, twips geometry, font and resting
-    // colour (the one a lit line goes back to). `in` is the frame or picture box that holds it (the form when null).
+    // Builders: each control gets its name, caption, twips geometry, font and resting colour
+    // (the one a lit line goes back to). `in` is the frame or picture box that holds it (the
+    // form when null).
     QLabel* addLabel(const QString& name, const QString& caption, Geometry g,
                      FontSpec font = Default, OleColor fore = ole::ButtonText, QWidget* in = nullptr);
     QLineEdit* addTextBox(const QString& name, const QString& text, Geometry g,

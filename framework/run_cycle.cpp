@@ -69,15 +69,16 @@ std::vector<std::pair<RunSpec::Change::Kind, QString>> RunCycle::stageChanges(co
         changes.emplace_back(C::Enable, spec_.calculate);
         changes.emplace_back(C::Show, spec_.calculate);
     } else if ((stage == QLatin1String("done") && spec_.end != RunSpec::End::Stay) || stage == QLatin1String("stopped")) {
-        const bool offerFirst = hasNew && spec_.offerNewFirst && stage == QLatin1String("done");
-        if (offerFirst)
+        // The calculate command taken away and the new calculation offered; at the answer,
+        // where the run says so, the new calculation first.
+        const bool offerFirst = spec_.offerNewFirst && stage == QLatin1String("done");
+        if (hasNew && offerFirst)
             changes.emplace_back(C::Enable, spec_.newCalculation);
         changes.emplace_back(away, spec_.calculate);
-        if (hasNew) {
-            if (!offerFirst)
-                changes.emplace_back(C::Enable, spec_.newCalculation);
+        if (hasNew && !offerFirst)
+            changes.emplace_back(C::Enable, spec_.newCalculation);
+        if (hasNew)
             changes.emplace_back(C::Show, spec_.newCalculation);
-        }
     } else if (stage != QLatin1String("done")) {
         // A stage the run does not declare is a fault of the program: said in every build.
         qCritical("%s: the run declares no stage %s", qPrintable(form_->objectName()), qPrintable(stage));
@@ -156,7 +157,7 @@ void RunCycle::show(const Step& step)
         if (k == step.effects.size())
             break;
         const Effect& e = step.effects[k];
-        // Only a rest of every line, the run's start and a message box name no control.
+        // Only a rest of every line, the run's start, a message box and a stage name no control.
         QWidget* target = e.control.isEmpty() ? nullptr : named(e.control);
         if (!target && !(e.kind == Effect::Rest && e.control.isEmpty()) && e.kind != Effect::Start
             && e.kind != Effect::Message && e.kind != Effect::Stage)

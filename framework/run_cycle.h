@@ -9,8 +9,8 @@
 #include "framework/window_state.h"
 
 #include <QObject>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <set>
 #include <vector>
