@@ -5,7 +5,6 @@
 #include "framework/form.h"
 #include "problems/problems.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,7 +1,6 @@
 // Window behaviour that scenario files cannot reach: the end of a run by a run-time error on
 // a window of its own, and closing the main window itself.
 #include "framework/application.h"
-#include "framework/controls.h"
 #include "framework/form.h"
 #include "framework/host.h"
 #include "problems/problems.h"
