@@ -118,15 +118,16 @@ void fitToContent(QWidget* control)
 double scale() { return g_scale; }
 void setScale(double scale) { g_scale = scale; }
 
-QFont makeFont(const FontSpec& spec)
+QFont makeFont(const FontSpec& design)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points * g_scale);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    font.setPointSizeF(design.points * g_scale);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
     // The places of the panels' lines allow for a face narrower than any sans-serif face
-    // installed here; a light condensation keeps the panel lines clear of the value labels beside them.
+    // installed here; a light condensation keeps the panel lines clear of the value labels
+    // beside them.
     font.setStretch(86);
     return font;
 }

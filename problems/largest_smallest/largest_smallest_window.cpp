@@ -5,6 +5,7 @@
 #include "framework/form.h"
 #include "problems/problems.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
