@@ -12,7 +12,6 @@ QColor toQColor(OleColor value)
     if (value & 0x80000000u) {
         const QPalette pal = QApplication::palette();
         switch (value & 0xFFu) {
-        case 0x05: return pal.color(QPalette::Base);
         case 0x08: return pal.color(QPalette::WindowText);
         case 0x0C: return QColor(0xAB, 0xAB, 0xAB);
         case 0x0F: return pal.color(QPalette::Button);

@@ -1,30 +1,12 @@
 #pragma once
-// Colours as the windows are designed with them: 24-bit values in blue-green-red order
-// (0x0000FF is red), or 0x800000nn for a system colour.
+// The screen colours of the colour values (color_values.h), and the projector colours.
+#include "framework/color_values.h"
+
 #include <QColor>
-#include <cstdint>
 
 namespace framework {
 
-using OleColor = std::uint32_t;
-
-namespace ole {
-inline constexpr OleColor Red = 0x0000FF;
-inline constexpr OleColor Blue = 0xFF0000;
-inline constexpr OleColor DarkBlue = 0xC00000;
-inline constexpr OleColor Black = 0x000000;
-inline constexpr OleColor White = 0xFFFFFF;
-inline constexpr OleColor Yellow = 0x00FFFF;
-inline constexpr OleColor LightGreen = 0x80FF80;
-inline constexpr OleColor DarkGrey = 0x404040;
-inline constexpr OleColor ButtonText = 0x80000012;   // resting colour of panel lines
-inline constexpr OleColor ButtonFace = 0x8000000F;
-inline constexpr OleColor AppWorkspace = 0x8000000C;
-inline constexpr OleColor WindowText = 0x80000008;
-inline constexpr OleColor WindowBackground = 0x80000005;
-}  // namespace ole
-
-// The screen colour of a designed colour value (system colours through the palette).
+// The screen colour of a colour value (system colours through the palette).
 QColor toQColor(OleColor value);
 
 // WCAG's contrast ratio of two colours by their relative luminance: 1 (the same) to 21

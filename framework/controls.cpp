@@ -132,9 +132,9 @@ QFont makeFont(const FontSpec& design)
     font.setPointSizeF(design.points * g_scale);
     font.setBold(design.bold);
     font.setItalic(design.italic);
-    font.setUnderline(design.underline);
-    // The design's face is narrower than any sans-serif face installed here; a light
-    // condensation keeps the panel lines clear of the value labels beside them.
+    // The places of the panels' lines allow for a face narrower than any sans-serif face
+    // installed here; a light condensation keeps the panel lines clear of the value labels
+    // beside them.
     font.setStretch(86);
     return font;
 }

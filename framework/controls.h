@@ -1,6 +1,6 @@
 #pragma once
-// Controls laid out in twips, with captions, designed and current colours, as every window
-// of the program uses them. Each control's objectName is its name in the window's design
+// Controls laid out in twips, with captions, resting and current colours, as every window
+// of the program uses them. Each control's objectName is the name its window's table gives it
 // (`Label2(6)`, `CmdResolver`), so tests and tools find them by name.
 #include "framework/colors.h"
 
@@ -37,12 +37,11 @@ struct Geometry {
     int height = 0;
 };
 
-// The fonts of the design are "MS Sans Serif" at the given point size.
+// A font of the windows' tables: the program's sans-serif face at a point size, bold or italic.
 struct FontSpec {
     double points = 8.25;
     bool bold = false;
     bool italic = false;
-    bool underline = false;
 };
 inline constexpr FontSpec Default{};
 inline constexpr FontSpec Panel{9.75};
@@ -53,7 +52,7 @@ inline constexpr FontSpec Pt135{13.5};
 inline constexpr FontSpec Pt135Bold{13.5, true};
 inline constexpr FontSpec Pt825Bold{8.25, true};
 
-// The installed sans-serif face that stands for "MS Sans Serif", at the same point size.
+// The installed sans-serif face at that point size, scaled by the zoom.
 QFont makeFont(const FontSpec& design);
 
 // Caption of a label, button or frame, or text of a text box, as the program wrote it.
@@ -67,17 +66,17 @@ std::uint64_t lastWritten(const QWidget* control);
 
 // A list box follows its rows: each new row is scrolled into view, and the list widens (to
 // the right) when a row, or the scroll bar that many rows bring, would cut a row's text; an
-// emptied list goes back to its designed width.
+// emptied list goes back to the width it was made with.
 void followRows(class QListWidget* list);
 // How many times rows were taken away from a list that follows its rows: while it is the same,
 // the list holds the rows it had and perhaps more after them.
 quint64 rowsTakenAway(const class QListWidget* list);
 
-// Fore colour (labels, frames, buttons, text boxes), in the design's notation.
+// Fore colour (labels, frames, buttons, text boxes), as an OleColor.
 OleColor foreColor(const QWidget* control);
 OleColor designedForeColor(const QWidget* control);
 void setForeColor(QWidget* control, OleColor color);
-// Back to the designed colour.
+// Back to the resting colour (the first one the control was given).
 void restoreForeColor(QWidget* control);
 void setBackColor(QWidget* control, OleColor color);
 // Turns the projector colours on or off (see colors.h) and paints every open window again.
@@ -94,11 +93,11 @@ void place(QWidget* control, const Geometry& geometry);
 inline int rightOf(const QWidget* control) { return control->x() + control->width(); }
 
 // The width a text box needs to show its whole text (or another text it will hold): never
-// less than its designed width, nor more than the screen's (a longer text scrolls in it).
+// less than the width it was made with, nor more than the screen's (a longer text scrolls in it).
 int widthToShow(const class QLineEdit* box, int designedWidth);
 int widthToShow(const QLineEdit* box, int designedWidth, const QString& text);
 
-// The face installed here is wider than the one the panels were designed with, so a value
+// The face installed here is wider than the panels' places allow for, so a value
 // label placed right after the text of its line could cover the line's last characters: this
 // moves it right, just past that text (both stand in the same container). A label already
 // clear of it stays put. Returns how many pixels it moved.

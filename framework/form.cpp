@@ -75,7 +75,8 @@ QLabel* Form::addLabel(const QString& name, const QString& text, Geometry g, Fon
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // A label of a fixed size wraps its words inside it, as designed.
+    // A label given a width and a height wraps its words inside that box; one sized to its
+    // text keeps it on one line.
     label->setWordWrap(g.width != 0 && g.height != 0);
     label->setProperty("designedCaption", text);
     setForeColor(label, fore);
@@ -164,13 +165,6 @@ PaintedControl* Form::addPainted(const QString& name, Geometry g, PaintedControl
 {
     auto painted = new PaintedControl(in ? in : this, std::move(painter));
     return adopt(painted, name, g, Default);
-}
-
-void Form::addLabels(std::initializer_list<LabelSpec> labels, QWidget* in)
-{
-    for (const LabelSpec& l : labels)
-        addLabel(QString::fromUtf8(l.name), QString::fromUtf8(l.caption), {l.left, l.top, l.width, l.height},
-                 l.font, l.fore, in);
 }
 
 void Form::addControls(std::initializer_list<ControlSpec> table)
@@ -320,24 +314,11 @@ QWidget* Form::control(const QString& name) const
 
 void Form::unload() { setStatusText(creditLine()); }
 
-void Form::afterRuntimeError()
+void Form::restoreCaptionsWrittenBefore(std::uint64_t mark)
 {
-    if (newCalculation_) {
-        if (calculate_ && endOfRun_ == EndOfRun::Hide)
-            calculate_->hide();
-        else if (calculate_)
-            calculate_->setEnabled(false);
-        newCalculation_->setEnabled(true);
-        newCalculation_->setVisible(true);
-        newCalculation_->setFocus(Qt::OtherFocusReason);
-        endedByError_ = true;
-        return;
-    }
-    // A label that an earlier click wrote and this one did not reach goes back to its designed
-    // caption (a value label to nothing).
     for (QWidget* control : controls_) {
         const std::uint64_t written = lastWritten(control);
-        if (qobject_cast<QLabel*>(control) && written != 0 && written <= handlerMark_)
+        if (qobject_cast<QLabel*>(control) && written != 0 && written <= mark)
             setCaption(control, control->property("designedCaption").toString());
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // One window of the program inside the main window (a problem window or the About window):
-// its controls laid out from the design's tables, its tab order, its closing handler, and
-// the guard through which every event handler runs.
+// its controls laid out from its table of controls, its tab order, its closing handler, and
+// the guard through which its own handlers run (its run cycle takes the commands' clicks).
 #include "framework/controls.h"
 #include "framework/host.h"
 #include "framework/numbers/value.h"
@@ -49,15 +49,6 @@ struct BracketSpec {
     int middle = 120;
 };
 
-// One label of a design table (a pseudo-code line, a prompt, a value label).
-struct LabelSpec {
-    const char* name;
-    const char* caption;
-    int left, top, width = 0, height = 0;
-    FontSpec font = Default;
-    OleColor fore = ole::ButtonText;
-};
-
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -65,8 +56,9 @@ public:
     // the size the client area in twips.
     Form(const QString& name, const QString& title, int widthTwips, int heightTwips);
 
-    // Builders: each control gets its name, caption, twips geometry, font and designed
-    // colour. `in` is the frame or picture box that holds it (the form when null).
+    // Builders: each control gets its name, caption, twips geometry, font and resting colour
+    // (the one a lit line goes back to). `in` is the frame or picture box that holds it (the
+    // form when null).
     QLabel* addLabel(const QString& name, const QString& caption, Geometry g,
                      FontSpec font = Default, OleColor fore = ole::ButtonText, QWidget* in = nullptr);
     QLineEdit* addTextBox(const QString& name, const QString& text, Geometry g,
@@ -96,8 +88,6 @@ public:
     RunCycle* setRun(std::unique_ptr<Algorithm> algorithm, RunSpec how);
     RunCycle* run() const { return run_; }
 
-    // A whole table of labels (UTF-8 names and captions), in its order.
-    void addLabels(std::initializer_list<LabelSpec> labels, QWidget* in = nullptr);
     // A value label: empty, sizing itself to its text.
     QLabel* addValueLabel(const QString& name, int left, int top, FontSpec font = PanelBold,
                           OleColor fore = ole::Red, QWidget* in = nullptr);
@@ -116,8 +106,9 @@ public:
 
 
     // The window holds what it shows (the controls it holds directly, and a margin): it grows
-    // when its lines are wider here than in its design or a value has grown, goes back to its
-    // designed size when all fits there, and is never larger than the screen.
+    // when its lines are wider in the face installed here than its own size allows or a value
+    // has grown, goes back to its own size when all fits there, and is never larger than the
+    // screen.
     void growToFit();
 
     // What a screen reader says for a control, and the label that introduces it.
@@ -128,47 +119,25 @@ public:
     void setTabOrder(std::initializer_list<QWidget*> order);
     QWidget* firstInTabOrder() const { return tabOrder_.empty() ? nullptr : tabOrder_.front(); }
 
-    // Runs a handler of this window. A run-time error stops the handler where it arose (what
-    // it wrote stays), is reported in a message box, and the window goes on; a window with a
-    // new-calculation command gets it enabled and visible so the student can start over.
+    // Runs a handler of this window that is not a command of its run (the run cycle reports
+    // its own errors). A run-time error stops the handler where it arose (what it wrote
+    // stays), is reported in a message box, and the window goes on.
     template <class F>
     void guarded(F&& handler)
     {
-        handlerMark_ = captionWrites();
         try {
             std::forward<F>(handler)();
         } catch (const num::RuntimeError& error) {
             reportRuntimeError(error);
-            afterRuntimeError();
         }
     }
 
-    // Connects a button's click to a handler of this window, through the guard. When a
-    // run-time error ended the run, the new-calculation command also puts the whole panel
-    // back at rest, whatever the error interrupted.
+    // Connects a button's click to a handler of this window, through the guard.
     template <class F>
     void onClick(QPushButton* button, F handler)
     {
-        connectClick(button, [this, button, handler]() mutable {
-            guarded(handler);
-            if (button == newCalculation_ && endedByError_) {
-                endedByError_ = false;
-                resetPanel();
-            }
-            if (run_)
-                run_->clickEnded();
-        });
+        connectClick(button, [this, handler]() mutable { guarded(handler); });
     }
-
-    // How a finished run takes the calculate command away: disabled, or hidden where the
-    // new-calculation command takes its place.
-    enum class EndOfRun { Disable, Hide };
-    void setCalculateCommand(QPushButton* command, EndOfRun end = EndOfRun::Disable)
-    {
-        calculate_ = command;
-        endOfRun_ = end;
-    }
-    void setNewCalculationCommand(QPushButton* command) { newCalculation_ = command; }
 
     // A control of this window by its name (null when there is none).
     QWidget* control(const QString& name) const;
@@ -178,8 +147,8 @@ public:
 
     // The zoom the window was made at (its places and sizes hold at that one).
     double madeAt() const { return madeAt_; }
+    // The width the window was made with, in twips.
     int designWidth() const { return widthTwips_; }
-    int designHeight() const { return heightTwips_; }
 
 protected:
     // Lays the window out again from the sizes its texts and lists have now. It runs whenever
@@ -204,17 +173,14 @@ protected:
 
     // The closing handler; for problem windows it writes the credit line.
     virtual void unload();
-    // After a reported run-time error. A window with a new-calculation command ends the run
-    // under way there: the calculate command is taken away and the new calculation offered.
-    // A window without one puts back the labels that the interrupted click did not reach (a
-    // value label empty, a line its designed caption), so that it never shows two runs side
-    // by side.
-    virtual void afterRuntimeError();
+
+public:
     // Every panel line at rest, every value label and list empty, the cursor in the first
     // input box.
     void resetPanel();
-
-public:
+    // Puts back every label last written before the mark (a count of captionWrites()): a value
+    // label empty, a line the caption it was made with.
+    void restoreCaptionsWrittenBefore(std::uint64_t mark);
     // The cursor in the first input box of the tab order that takes it.
     void focusFirstBox();
 
@@ -224,18 +190,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    friend class RunCycle;
     void connectClick(QPushButton* button, std::function<void()> slot);
     template <class W>
     W* adopt(W* widget, const QString& name, const Geometry& g, const FontSpec& font);
 
     std::vector<QWidget*> controls_;
     std::vector<QWidget*> tabOrder_;
-    QPushButton* newCalculation_ = nullptr;
-    QPushButton* calculate_ = nullptr;
-    EndOfRun endOfRun_ = EndOfRun::Disable;
-    std::uint64_t handlerMark_ = 0;
-    bool endedByError_ = false;
     RunCycle* run_ = nullptr;
     bool arranging_ = false;
     int widthTwips_, heightTwips_;

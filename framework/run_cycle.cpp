@@ -33,20 +33,80 @@ RunCycle::RunCycle(Form* form, std::unique_ptr<Algorithm> algorithm, RunSpec how
     : QObject(form), form_(form), algorithm_(std::move(algorithm)), spec_(std::move(how)),
       model_(new TraceModel(algorithm_->columns(), this))
 {
-    QPushButton* calculate = form_->button(spec_.calculate);
-    Q_ASSERT(calculate);
-    form_->onClick(calculate, [this] { run(spec_.calculate); });
+    onClick(spec_.calculate, [this] { run(spec_.calculate); });
     for (const QString& command : spec_.otherCommands)
-        form_->onClick(form_->button(command), [this, command] { run(command); });
-    if (QPushButton* newCalc = form_->button(spec_.newCalculation)) {
-        form_->onClick(newCalc, [this] { newCalculation(); });
-        form_->setNewCalculationCommand(newCalc);
+        onClick(command, [this, command] { run(command); });
+    if (!spec_.newCalculation.isEmpty())
+        onClick(spec_.newCalculation, [this] { newCalculation(); });
+    enter(QStringLiteral("ready"));
+}
+
+void RunCycle::onClick(const QString& command, std::function<void()> handler)
+{
+    if (auto button = qobject_cast<QPushButton*>(named(command)))
+        connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
+            handler();
+            clickEnded();
+        });
+}
+
+std::vector<std::pair<RunSpec::Change::Kind, QString>> RunCycle::stageChanges(const QString& stage) const
+{
+    using C = RunSpec::Change;
+    std::vector<std::pair<C::Kind, QString>> changes;
+    const auto declared = std::find_if(spec_.stages.begin(), spec_.stages.end(),
+                                       [&](const RunSpec::StageCommands& s) { return stage == QString::fromUtf8(s.name); });
+    if (declared != spec_.stages.end()) {
+        for (const C& change : declared->changes)
+            changes.emplace_back(change.kind, QString::fromUtf8(change.command));
+        return changes;
     }
-    form_->setCalculateCommand(calculate, spec_.end == RunSpec::End::Hide ? Form::EndOfRun::Hide
-                                                                           : Form::EndOfRun::Disable);
+    const bool hasNew = !spec_.newCalculation.isEmpty();
+    const C::Kind away = spec_.end == RunSpec::End::Hide ? C::Hide : C::Disable;
+    if (stage == QLatin1String("ready")) {
+        if (hasNew)
+            changes.emplace_back(away, spec_.newCalculation);
+        changes.emplace_back(C::Enable, spec_.calculate);
+        changes.emplace_back(C::Show, spec_.calculate);
+    } else if ((stage == QLatin1String("done") && spec_.end != RunSpec::End::Stay) || stage == QLatin1String("stopped")) {
+        // The calculate command taken away and the new calculation offered; at the answer,
+        // where the run says so, the new calculation first.
+        const bool offerFirst = spec_.offerNewFirst && stage == QLatin1String("done");
+        if (hasNew && offerFirst)
+            changes.emplace_back(C::Enable, spec_.newCalculation);
+        changes.emplace_back(away, spec_.calculate);
+        if (hasNew && !offerFirst)
+            changes.emplace_back(C::Enable, spec_.newCalculation);
+        if (hasNew)
+            changes.emplace_back(C::Show, spec_.newCalculation);
+    } else if (stage != QLatin1String("done")) {
+        // A stage the run does not declare is a fault of the program: said in every build.
+        qCritical("%s: the run declares no stage %s", qPrintable(form_->objectName()), qPrintable(stage));
+    }
+    return changes;
+}
+
+void RunCycle::enter(const QString& stage)
+{
+    for (const auto& [kind, name] : stageChanges(stage)) {
+        QWidget* command = named(name);
+        if (!command)
+            continue;
+        switch (kind) {
+        case RunSpec::Change::Show: command->show(); break;
+        case RunSpec::Change::Hide: command->hide(); break;
+        case RunSpec::Change::Enable: command->setEnabled(true); break;
+        case RunSpec::Change::Disable: command->setEnabled(false); break;
+        }
+    }
 }
 
 RunCycle::~RunCycle() = default;
+
+bool RunCycle::isCommand(const QString& name) const
+{
+    return name == spec_.calculate || name == spec_.newCalculation || spec_.otherCommands.contains(name);
+}
 
 QWidget* RunCycle::named(const QString& name) const
 {
@@ -97,10 +157,10 @@ void RunCycle::show(const Step& step)
         if (k == step.effects.size())
             break;
         const Effect& e = step.effects[k];
-        // Only a rest of every line, the run's start and a message box name no control.
+        // Only a rest of every line, the run's start, a message box and a stage name no control.
         QWidget* target = e.control.isEmpty() ? nullptr : named(e.control);
         if (!target && !(e.kind == Effect::Rest && e.control.isEmpty()) && e.kind != Effect::Start
-            && e.kind != Effect::Message)
+            && e.kind != Effect::Message && e.kind != Effect::Stage)
             continue;
         switch (e.kind) {
         case Effect::Light:
@@ -130,10 +190,17 @@ void RunCycle::show(const Step& step)
                 list->clear();
             break;
         case Effect::Enable:
-            target->setEnabled(e.on);
-            break;
         case Effect::Show:
-            target->setVisible(e.on);
+            // The commands go by the stages the run declares, never by name.
+            if (isCommand(e.control)) {
+                qCritical("%s: a step names the command %s; the run's stages give it its state",
+                          qPrintable(form_->objectName()), qPrintable(e.control));
+                break;
+            }
+            if (e.kind == Effect::Enable)
+                target->setEnabled(e.on);
+            else
+                target->setVisible(e.on);
             break;
         case Effect::Focus:
             target->setFocus(Qt::OtherFocusReason);
@@ -148,6 +215,9 @@ void RunCycle::show(const Step& step)
             break;
         case Effect::Message:
             messageBox(e.text, int(e.number), e.title);
+            break;
+        case Effect::Stage:
+            enter(e.text);
             break;
         }
     }
@@ -166,13 +236,14 @@ void RunCycle::startTable(std::shared_ptr<const Algorithm> algorithm)
     model_->clear();
     records_.clear();
     base_ = last_ = WindowState::of(*form_);
-    records_.push_back({{}, base_.size, base_.scale, std::move(algorithm), stage_, lit_, form_->endedByError_,
+    records_.push_back({{}, base_.size, base_.scale, std::move(algorithm), stage_, lit_, endedByError_,
                         Step::Run::GoesOn, 0});
     shown_ = 0;
 }
 
 void RunCycle::run(const QString& command)
 {
+    clickMark_ = captionWrites();
     if (shown_ > 0 && shown_ < steps()) {
         // A click after going back continues from the step shown, or, at a row inside a
         // click, does that click again from its start with the inputs as they are typed now.
@@ -208,10 +279,22 @@ void RunCycle::run(const QString& command)
     clickStart_ = shown_;
     show(step);
     afterStep(step);
-    // The rows left are recorded when the click is over (clickEnded), after the guard's
-    // report. The window's guard reports the error and ends the run there.
+    // The rows left are recorded when the click is over (clickEnded), after the report.
     if (step.run == Step::Run::Error)
-        throw num::RuntimeError(step.error);
+        endByError(step.error);
+}
+
+void RunCycle::endByError(int error)
+{
+    reportRuntimeError(num::RuntimeError(error));
+    if (QWidget* newCalc = form_->control(spec_.newCalculation)) {
+        enter(QStringLiteral("stopped"));
+        newCalc->setFocus(Qt::OtherFocusReason);
+        endedByError_ = true;
+        return;
+    }
+    if (!spec_.errorStopsOnlyTheClick)
+        form_->restoreCaptionsWrittenBefore(clickMark_);
 }
 
 void RunCycle::afterStep(const Step& step)
@@ -237,14 +320,7 @@ void RunCycle::afterStep(const Step& step)
             break;
         }
         stage_ = Stage::Done;
-        if (QWidget* calculate = named(spec_.calculate); spec_.end == RunSpec::End::Hide)
-            calculate->hide();
-        else
-            calculate->setEnabled(false);
-        if (QWidget* newCalc = form_->control(spec_.newCalculation)) {
-            newCalc->setEnabled(true);
-            newCalc->show();
-        }
+        enter(QStringLiteral("done"));
         break;
     case Step::Run::Refused:
         break;
@@ -256,14 +332,7 @@ void RunCycle::afterStep(const Step& step)
 
 void RunCycle::newCalculation()
 {
-    QWidget* newCalc = named(spec_.newCalculation);
-    if (spec_.end == RunSpec::End::Hide)
-        newCalc->hide();
-    else
-        newCalc->setEnabled(false);
-    QWidget* calculate = named(spec_.calculate);
-    calculate->setEnabled(true);
-    calculate->show();
+    enter(QStringLiteral("ready"));
     for (const QString& input : spec_.lockedWhileRunning)
         named(input)->setEnabled(true);
     Step step;
@@ -287,6 +356,11 @@ void RunCycle::newCalculation()
     waiting_.clear();
     base_ = last_ = WindowState();
     shown_ = 0;
+    // After a run-time error the whole panel goes back to rest, whatever the error interrupted.
+    if (endedByError_) {
+        endedByError_ = false;
+        form_->resetPanel();
+    }
 }
 
 void RunCycle::clickEnded()
@@ -324,7 +398,7 @@ void RunCycle::record(bool clickOver)
     if (clickOver) {
         r.algorithm.reset(algorithm_->clone());
         r.stage = stage_;
-        r.endedByError = form_->endedByError_;
+        r.endedByError = endedByError_;
         r.end = lastEnd_;
         r.from = at;
     }
@@ -362,7 +436,7 @@ void RunCycle::restoreStep(int step)
     algorithm_.reset(from.algorithm->clone());
     stage_ = from.stage;
     lit_ = r.lit;
-    form_->endedByError_ = from.endedByError;
+    endedByError_ = from.endedByError;
     shown_ = step;
     model_->setShownRows(step);
     if (!exact)
@@ -419,7 +493,7 @@ void RunCycle::adopt(RunCycle& other)
     base_ = std::move(other.base_);
     last_ = std::move(other.last_);
     lastEnd_ = other.lastEnd_;
-    form_->endedByError_ = other.form_->endedByError_;
+    endedByError_ = other.endedByError_;
     // What the old window shows now, at this zoom: the step shown, or what came after it (a
     // new calculation, typed texts). A step taken at this zoom, still shown as it was, comes
     // back exactly as it was taken, so that a zoom there and back changes nothing.

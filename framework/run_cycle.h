@@ -1,14 +1,19 @@
 #pragma once
 // The run of a window's algorithm, one step per click: ready, running, done, refused or
-// stopped by a run-time error. It shows each step on the panel, gives the commands and inputs
-// the states the window declares for each stage of the run, and keeps the desk check.
+// stopped by a run-time error. The run cycle is the one owner of a run: it takes the commands'
+// clicks, shows each step on the panel, gives the commands and inputs the states the window
+// declares for each stage of the run, ends the run (reporting a run-time error itself) and
+// keeps the desk check. The window only lays out and draws.
 #include "framework/step.h"
 #include "framework/trace_model.h"
 #include "framework/window_state.h"
 
 #include <QObject>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <set>
+#include <vector>
 
 class QPushButton;
 class QWidget;
@@ -22,13 +27,39 @@ struct RunSpec {
     // How a finished run takes the calculate command away: disabled; hidden, where the
     // new-calculation command takes its place; or not at all, where every click is a whole run.
     enum class End { Disable, Hide, Stay };
+    // What a stage of the run does to one of its commands (a UTF-8 name).
+    struct Change {
+        enum Kind { Show, Hide, Enable, Disable };
+        Kind kind;
+        const char* command;
+    };
+    // A stage of the run and what it does to its commands, in order: a command taken away
+    // that has the focus passes it to the next one offered by then.
+    struct StageCommands {
+        const char* name;
+        std::vector<Change> changes;
+    };
     QString calculate;           // the calculate command
     QString newCalculation;      // the new-calculation command (none: empty)
     End end = End::Disable;
+    // The run's end offers the new calculation before it takes the calculate command away, so
+    // that the focus leaving that command goes to it.
+    bool offerNewFirst = false;
     QStringList otherCommands;   // further buttons that run commands of the algorithm
     QStringList lockedWhileRunning;  // inputs taken away from the run's start to the new calculation
     QStringList clearedByNew;    // captions, texts and lists the new calculation empties
     QString focusOnNew;          // where the new calculation puts the cursor (none: the first box)
+    // A run of stages with no new calculation, where a run-time error stops only the click:
+    // what the earlier clicks wrote stays, and the step says which stage goes on. (Else a
+    // window without a new calculation puts back the labels the click did not reach.)
+    bool errorStopsOnlyTheClick = false;
+    // The commands each stage of the run shows and enables. The run cycle enters "ready" when
+    // the window is made and at the new calculation, "done" when the answer is shown and
+    // "stopped" when a run-time error ended a run that has a new calculation; the algorithm
+    // enters the others (Step::stage). "ready", "done" and "stopped" follow `end` unless
+    // declared here: ready offers the calculate command and takes the new calculation away,
+    // done and stopped the other way round.
+    std::vector<StageCommands> stages;
 };
 
 class RunCycle : public QObject {
@@ -40,8 +71,6 @@ public:
     ~RunCycle() override;
 
     Stage stage() const { return stage_; }
-    const RunSpec& declared() const { return spec_; }
-    const Algorithm& algorithm() const { return *algorithm_; }
     // The desk check of the run under way: one row per step, in order.
     QStringList columns() const { return algorithm_->columns(); }
     const std::vector<TraceRow>& trace() const { return model_->rows(); }
@@ -62,9 +91,6 @@ public:
     void goTo(int step);
     // What the window showed at a step, as it was recorded.
     WindowState stateOf(int step) const { return step >= 0 && step <= steps() && !records_.empty() ? stateAt(step) : WindowState(); }
-    // A command's click, and a new calculation, end here (after the window's guard): the
-    // window as it stands then is the step's.
-    void clickEnded();
     // How the step ended (GoesOn at step 0 and inside a click).
     Step::Run endOf(int step) const { return step > 0 && step <= steps() ? records_[size_t(step)].end : Step::Run::GoesOn; }
     // The command that continues the run from the step shown: the calculate command, or in a
@@ -99,22 +125,38 @@ private:
         Step::Run end;
         int from;  // the step a click from here continues from: itself, or its click's start
     };
+    // Connects a command's click: `handler`, then the click's end.
+    void onClick(const QString& command, std::function<void()> handler);
     void run(const QString& command);
     void startTable(std::shared_ptr<const Algorithm> algorithm);
     void newCalculation();
     void afterStep(const Step& step);
+    // A run-time error stopped the click: it is reported, and the run ends there. A window
+    // with a new-calculation command offers it; one without puts back the labels the click
+    // did not reach, so that it never shows two runs side by side (but see
+    // RunSpec::errorStopsOnlyTheClick).
+    void endByError(int error);
+    // Gives the commands the stage's states.
+    void enter(const QString& stage);
+    // What a stage does to the commands: as declared, or as `end` has it.
+    std::vector<std::pair<RunSpec::Change::Kind, QString>> stageChanges(const QString& stage) const;
+    // The click is over: the window as it stands then is the step's.
+    void clickEnded();
     void record(bool clickOver);
     void restoreStep(int step);
     void dropAfter(int step);
     void dropOldest();
     WindowState stateAt(int step) const;
     QWidget* named(const QString& name) const;
+    bool isCommand(const QString& name) const;
 
     Form* form_;
     std::unique_ptr<Algorithm> algorithm_;
     RunSpec spec_;
     TraceModel* model_;
     Stage stage_ = Stage::Ready;
+    bool endedByError_ = false;  // a run-time error ended the run (until the new calculation)
+    std::uint64_t clickMark_ = 0;  // the captions written before the click under way
     std::set<QString> lit_;  // the lines lit, by name
     std::vector<Record> records_;
     WindowState base_, last_;  // the window at step 0 and at the last step recorded

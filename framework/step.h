@@ -3,7 +3,7 @@
 // data: the panel lines it lit, the captions it wrote, the rows it added, the boxes it showed,
 // the rows of the desk check, and how the run stands after it. Algorithms make steps with no
 // widget at hand; the window's run cycle shows them.
-#include "framework/colors.h"
+#include "framework/color_values.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,7 +19,7 @@ enum MessageButtons { OkOnly = 0, Exclamation = 48, Information = 64 };
 struct Effect {
     enum Kind {
         Light,    // a panel line drawn in `color`
-        Rest,     // a line back in its designed colour; no control: every line lit so far
+        Rest,     // a line back in its resting colour; no control: every line lit so far
         Caption,  // a label's caption, a box's text or a button's caption becomes `text`
         Row,      // a row `text` added to a list
         Clear,    // a list emptied
@@ -29,6 +29,7 @@ struct Effect {
         Top,      // a control's top moves to `number` twips
         Start,    // the run has started: its inputs are taken away until the new calculation
         Message,  // a message box (`text`, buttons `number`, `title`) waits for OK
+        Stage,    // the run reaches the stage `text`: its commands as the run declares them
     };
     Kind kind = Light;
     QString control;
@@ -93,6 +94,9 @@ struct Step {
     Step& focus(const QString& control) { return add(Effect::Focus, control), *this; }
     Step& top(const QString& control, double twips) { return add(Effect::Top, control).number = twips, *this; }
     Step& started() { return add(Effect::Start, {}), *this; }
+    // The commands are never shown, hidden, enabled or disabled by name: the algorithm says
+    // which stage of the run it has reached, and the run's declaration what that stage offers.
+    Step& stage(const char* name) { return add(Effect::Stage, {}).text = QString::fromUtf8(name), *this; }
     Step& message(const QString& text, int buttons, const QString& title)
     {
         Effect& e = add(Effect::Message, {});

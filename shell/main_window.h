@@ -40,7 +40,6 @@ public:
     bool ended() const { return ended_; }
     // The help window, or null before "&Ajuda do Programa" is first chosen.
     HelpWindow* helpWindow() const { return help_; }
-    std::int16_t blinkFlag() const { return blinkFlag_; }
 
     // One tick of the blink timer (what the timer does every 600 ms).
     void Temporizador();

@@ -100,9 +100,7 @@ void BouncingBall::command(const QString&, const framework::Inputs& in, framewor
         s.caption(QStringLiteral("Resp_Percurso"), shownDouble(Soma));
         s.caption(QStringLiteral("Resp_Tocou"), shown(Cont));
         s.show(QStringLiteral("RespostaFrame"));
-        // "Novo_Calculo" is offered before "Calcular" is taken away, so that the focus
-        // leaving "Calcular" goes to it.
-        s.enable(QStringLiteral("Cmd_Novo")).done();
+        s.done();
         const QString times = shown(Cont) + (Cont == 1.0 ? QStringLiteral(" vez") : QStringLiteral(" vezes"));
         s.say(values(), said + QStringLiteral("H = %1 não é maior que %2: o laço termina; a bola percorreu %3 "
                                               "e tocou %4 no chão")

@@ -36,7 +36,7 @@ protected:
     void arrange() override;
 
 private:
-    // The ball, the floor, the drop mark and the height box, each with its designed place.
+    // The ball, the floor, the drop mark and the height box, each with the place its table gives it.
     std::vector<std::pair<QWidget*, QPoint>> drawing_;
 };
 
@@ -64,7 +64,7 @@ BouncingBallWindow::BouncingBallWindow()
         {C::List, "SomList", "", {1440, 2880, 855, 1230}},
         {C::List, "HList", "", {2520, 2880, 975, 1230}},
 
-        // The height box of the drawing. Its value is designed 945 twips wide; it takes the
+        // The height box of the drawing. Its value has room for 945 twips; it takes the
         // width of the sum it shows, on one line, and the frame widens with it.
         {C::Frame, "Frame1", "   Altura", {4680, 2880, 1215, 735}},
         {C::Value, "H_Gráfico", "", {120, 240}, Pt825Bold, ole::Blue, "Frame1"},
@@ -123,7 +123,6 @@ BouncingBallWindow::BouncingBallWindow()
     describe(h, QStringLiteral("Altura inicial da bola, em metros"), label(QStringLiteral("Label1(0)")));
     connect(h, &QLineEdit::textChanged, this, [this] { rearrange(); });
     QPushButton* novo = button(QStringLiteral("Cmd_Novo"));
-    novo->setEnabled(false);
 
     QListWidget* somaList = listBox(QStringLiteral("SomaList"));
     QListWidget* somList = listBox(QStringLiteral("SomList"));
@@ -132,6 +131,7 @@ BouncingBallWindow::BouncingBallWindow()
     setRun(std::make_unique<BouncingBall>(),
            {.calculate = QStringLiteral("Cmd_Calc"),
             .newCalculation = QStringLiteral("Cmd_Novo"),
+            .offerNewFirst = true,
             .lockedWhileRunning = {QStringLiteral("H")},
             .clearedByNew = {QStringLiteral("H"), QStringLiteral("Hinicial"), QStringLiteral("HCont"),
                              QStringLiteral("Cont"), QStringLiteral("Resp_Percurso"), QStringLiteral("Resp_Tocou"),
@@ -152,7 +152,7 @@ void BouncingBallWindow::arrange()
     QLineEdit* h = textBox(QStringLiteral("H"));
     h->resize(widthToShow(h, px(975)), h->height());
 
-    // Each list stands where it was designed, or just right of the one before when that one
+    // Each list stands where its table puts it, or just right of the one before when that one
     // has widened for its rows.
     QListWidget* somaList = listBox(QStringLiteral("SomaList"));
     QListWidget* somList = listBox(QStringLiteral("SomList"));
@@ -175,7 +175,7 @@ void BouncingBallWindow::arrange()
     // The answer frame holds the whole path; "Novo_Calculo" stands clear of it.
     QWidget* answer = control(QStringLiteral("RespostaFrame"));
     answer->resize(qMax(px(3975), rightOf(label(QStringLiteral("Resp_Percurso"))) + gap), answer->height());
-    // The count stands where it was designed in the blanks of its sentence, or further left
+    // The count stands where its table puts it, in the blanks of its sentence, or further left
     // when a wide count would touch the word after them.
     const QLabel* tocou = label(QStringLiteral("Label2(1)"));
     QLabel* count = label(QStringLiteral("Resp_Tocou"));

@@ -1,6 +1,5 @@
 #include "problems/congruences_steps/congruences_steps.h"
 
-#include "framework/host.h"
 #include "framework/text.h"
 
 namespace problems {
@@ -105,9 +104,8 @@ void CongruencesSteps::command(const QString& command, const framework::Inputs& 
             finalStage(s);
         } catch (const num::RuntimeError& error) {
             // Stage (iii) works from what stage (ii) found: back to "Calculo_MOD".
-            s.show(QStringLiteral("Cmd_Final"), false);
+            s.stage("mod");
             s.show(QStringLiteral("Frame_MOD"));
-            s.show(QStringLiteral("Cmd_Calc_MOD"));
             s.focus(QStringLiteral("Cmd_Calc_MOD"));
             failed(error, QStringLiteral("volta ao Calculo_MOD"));
             throw;
@@ -247,8 +245,7 @@ void CongruencesSteps::conclusion(const framework::Inputs& in, framework::Step& 
     s.message(mdc, framework::OkOnly, {});
     if (Menor == 1.0) {
         s.show(QStringLiteral("Frame_MDC"), false);
-        s.show(QStringLiteral("Cmd_Calc_MDC"), false);
-        s.show(QStringLiteral("Cmd_Calc_MOD"));
+        s.stage("mod");
         s.show(QStringLiteral("Frame_MOD"));
         s.caption(QStringLiteral("Label3(1)"), QStringLiteral("Conclusão (i): ") + mdc);
         did(QStringLiteral("Termina = Verdadeiro e o par terminou: o laço termina com MDC = 1, "
@@ -341,8 +338,7 @@ void CongruencesSteps::modStage(const framework::Inputs& in, framework::Step& s)
                                           Times + shown(X3));
     s.caption(QStringLiteral("X(1)"), shown(X));
 
-    s.show(QStringLiteral("Cmd_Calc_MOD"), false);
-    s.show(QStringLiteral("Cmd_Next"));
+    s.stage("next");
     s.focus(QStringLiteral("Cmd_Next"));
     did(QStringLiteral("X = (Mod1 * N1 * X1) + (Mod2 * N2 * X2) + (Mod3 * N3 * X3) = %1; segue o Próximo Cálculo")
             .arg(shown(X)));
@@ -398,9 +394,7 @@ bool CongruencesSteps::searchInverse(int i, const Value& C, Value& counter, cons
 
 void CongruencesSteps::nextStage(framework::Step& s)
 {
-    s.show(QStringLiteral("Cmd_Next"), false);
-    s.show(QStringLiteral("Cmd_Calc_MOD"), false);
-    s.show(QStringLiteral("Cmd_Final"));
+    s.stage("final");
     s.show(QStringLiteral("Frame_MOD"), false);
     did(QStringLiteral("Próximo Cálculo: o resumo das etapas (i) e (ii) à vista, segue o cálculo final"));
     row(s);
@@ -421,7 +415,7 @@ void CongruencesSteps::finalStage(framework::Step& s)
     s.caption(QStringLiteral("Label10(8)"), QStringLiteral(" Sendo k = 0, teremos, N = ") + whole +
                                                 QStringLiteral(" + ") + mod + QStringLiteral(" * 0 = ") + whole);
     s.caption(QStringLiteral("Label10(9)"), QStringLiteral(" conclusão (iii): O menor número inteiro é : ") + whole);
-    s.show(QStringLiteral("Cmd_Final"), false);
+    s.stage("solved");
     did(QStringLiteral("N = X MOD Mod = %1 MOD %2 = %3, e com k = 0 o menor número inteiro é %3").arg(x, mod, whole));
     row(s);
     s.done();

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cstring>
+
 namespace problems {
 
 using namespace framework;
@@ -259,21 +261,34 @@ CongruencesStepsWindow::CongruencesStepsWindow()
     setBackColor(Cmd_Calc_MDC_, LightGreenFace);
     setBackColor(Cmd_Calc_MOD_, LightOrangeFace);
     setBackColor(Cmd_Final_, LightCyanFace);
-    // Only the first stage's button and frame at the start.
-    for (QWidget* later : {static_cast<QWidget*>(Cmd_Calc_MOD_), static_cast<QWidget*>(Cmd_Final_),
-                           static_cast<QWidget*>(next)})
-        later->hide();
+    // Only the first stage's frame at the start (and its button: the run's "ready").
     Frame_MDC_->show();
 
     setTabOrder({Mod_[0], R_[0], Mod_[1], R_[1], Mod_[2], R_[2], Cmd_Calc_MDC_, Cmd_Calc_MOD_, next, Cmd_Final_});
     // The window has no new-calculation command of its own: every stage's button runs its
     // stage, and a run-time error leaves the button of the stage offered (the algorithm's step
-    // says which), so the student can correct the boxes and go again.
+    // says which stage), so the student can correct the boxes and go again. Each stage shows
+    // its own button only.
+    using C = RunSpec::Change;
+    const auto only = [](const char* shown) {
+        std::vector<C> changes;
+        for (const char* command : {"Cmd_Calc_MDC", "Cmd_Calc_MOD", "Cmd_Next", "Cmd_Final"})
+            if (!shown || std::strcmp(command, shown) != 0)
+                changes.push_back({C::Hide, command});
+        if (shown)
+            changes.push_back({C::Show, shown});
+        return changes;
+    };
     setRun(std::make_unique<CongruencesSteps>(),
-                             {.calculate = QStringLiteral("Cmd_Calc_MDC"),
-                              .end = RunSpec::End::Hide,
-                              .otherCommands = {QStringLiteral("Cmd_Calc_MOD"), QStringLiteral("Cmd_Next"),
-                                                QStringLiteral("Cmd_Final")}});
+           {.calculate = QStringLiteral("Cmd_Calc_MDC"),
+            .end = RunSpec::End::Hide,
+            .otherCommands = {QStringLiteral("Cmd_Calc_MOD"), QStringLiteral("Cmd_Next"), QStringLiteral("Cmd_Final")},
+            .errorStopsOnlyTheClick = true,
+            .stages = {{"ready", only("Cmd_Calc_MDC")},
+                       {"mod", only("Cmd_Calc_MOD")},
+                       {"next", only("Cmd_Next")},
+                       {"final", only("Cmd_Final")},
+                       {"solved", only(nullptr)}}});
     layOut();
 }
 
@@ -282,8 +297,6 @@ CongruencesStepsWindow::CongruencesStepsWindow()
 void CongruencesStepsWindow::arrange() { layOut(); }
 
 // The window keeps what the interrupted click wrote, laid out as any step is.
-void CongruencesStepsWindow::afterRuntimeError() { layOut(); }
-
 framework::Form* createCongruencesSteps() { return new CongruencesStepsWindow(); }
 
 }  // namespace problems

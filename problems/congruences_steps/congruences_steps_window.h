@@ -16,7 +16,7 @@ class QPushButton;
 
 namespace problems {
 
-// The design's measures, in twips.
+// The window's measures, in twips.
 namespace xmod {
 // The form is 10425 twips wide; the frames stop at its right edge so that their border shows.
 inline constexpr int FormWidth = 10425;
@@ -45,7 +45,6 @@ public:
     CongruencesStepsWindow();
 
 protected:
-    void afterRuntimeError() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

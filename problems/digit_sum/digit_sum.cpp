@@ -1,6 +1,5 @@
 #include "problems/digit_sum/digit_sum.h"
 
-#include "framework/host.h"
 #include "framework/text.h"
 
 namespace problems {
@@ -24,7 +23,7 @@ QStringList DigitSum::values() const
 // Reads the number on the first click of a run, then one pass of the loop, or the answer.
 void DigitSum::command(const QString&, const framework::Inputs& in, framework::Step& s)
 {
-    s.enable(QStringLiteral("Command1"), false);
+    s.stage("running");
     // What the step has done so far, and what it is doing when a run-time error stops it.
     QString said, doing;
     try {
@@ -70,8 +69,7 @@ void DigitSum::command(const QString&, const framework::Inputs& in, framework::S
             s.say(values(), said + doing + QStringLiteral(" = %1, N = N \\ 10 = %2").arg(shownWhole(Soma), shown(N)));
         } else {
             s.caption(QStringLiteral("Answer"), shownWhole(Soma));
-            // "Próximo" first, so that the focus leaving " Leia     N" goes to it.
-            s.enable(QStringLiteral("Command1")).enable(QStringLiteral("Resposta"), false).done();
+            s.done();
             s.say(values(),
                   said + QStringLiteral("N = 0: o laço termina, a soma dos dígitos é %1").arg(shownWhole(Soma)));
         }

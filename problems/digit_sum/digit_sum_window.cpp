@@ -59,8 +59,9 @@ DigitSumWindow::DigitSumWindow()
     : Form(QStringLiteral("Soma_Dígitos"), QStringLiteral("Soma_Dígitos"), 5310, 6870)
 {
     // The pseudo-code panel and the columns under its two assignments. The face here is
-    // taller than the design's: the line over the first columns stands 60 twips higher, and
-    // the columns under "Soma = Soma + R" 60 twips lower, so that neither line runs into them.
+    // taller than the lines' places allow for: the line over the first columns stands 60 twips
+    // higher, and the columns under "Soma = Soma + R" 60 twips lower, so that neither line runs
+    // into them.
     addControls({
         {C::Label, "Label1(0)", "Digite um número :", {120, 0}, Pt18},
         {C::TextBox, "Num", "", {3240, 0, 1575, 555}, Pt18Bold},
@@ -85,9 +86,9 @@ DigitSumWindow::DigitSumWindow()
     addLine(QStringLiteral("Line3"), 120, 5400, 360, 5640);
     addControls({
         {C::Frame, "Frame1", "RESPOSTA", {120, 5880, 2655, 735}, PanelBold},
-        // Designed at 120 twips from the frame's top; the frame's border is drawn lower here
-        // than in the design (under its caption, not through it), so the answer stands eight
-        // pixels lower to stay inside it.
+        // 240 twips from the frame's top rather than 120: the frame's border is drawn under
+        // its caption, not through it, so the answer stands eight pixels lower to stay inside
+        // it.
         {C::Label, "Answer", "", {1440, 240, 1095, 495}, Pt135Bold, ole::Red, "Frame1"},
         {C::Button, "Command1", "Próximo", {3240, 5880, 1455, 735}},
     });
@@ -104,17 +105,19 @@ DigitSumWindow::DigitSumWindow()
     describe(Num_, QStringLiteral("Número inteiro"), label(QStringLiteral("Label1(0)")));
     setForeColor(Num_, ole::DarkBlue);
     connect(Num_, &QLineEdit::textChanged, this, [this] { rearrange(); });
-    button(QStringLiteral("Command1"))->setEnabled(false);
 
     setTabOrder({Num_, button(QStringLiteral("Resposta")), button(QStringLiteral("Command1"))});
     setRun(std::make_unique<DigitSum>(),
            {.calculate = QStringLiteral("Resposta"),
             .newCalculation = QStringLiteral("Command1"),
+            .offerNewFirst = true,
             .lockedWhileRunning = {QStringLiteral("Num")},
             .clearedByNew = {QStringLiteral("R"), QStringLiteral("N"), QStringLiteral("Div"), QStringLiteral("Som"),
                              QStringLiteral("Sol"), QStringLiteral("Resto"), QStringLiteral("Dez"),
                              QStringLiteral("Answer"), QStringLiteral("Num")},
-            .focusOnNew = QStringLiteral("Num")});
+            .focusOnNew = QStringLiteral("Num"),
+            // "Próximo" is taken away at every click until the answer offers it.
+            .stages = {{"running", {{RunSpec::Change::Disable, "Command1"}}}}});
 
     // Whatever adds or clears rows (a click, the end of a run by an error, the reset of the
     // panel), the columns make room for each other at once.
@@ -124,10 +127,10 @@ DigitSumWindow::DigitSumWindow()
 void DigitSumWindow::arrange()
 {
     Num_->resize(widthToShow(Num_, px(1575)), Num_->height());
-    // The button is designed over the lower edge of the box; in a larger face the number would
+    // The button's table place is over the lower edge of the box; in a larger face the number would
     // run under it, and the button stands lower.
     Resposta_->move(Resposta_->x(), qMax(px(480), textBottom(Num_)));
-    // Each column stands where it was designed, or just right of the one before when that one
+    // Each column stands where its table puts it, or just right of the one before when that one
     // has widened for its rows.
     const int gap = px(kGap);
     N_->move(qMax(px(1560), rightOf(R_) + gap), N_->y());

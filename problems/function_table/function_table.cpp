@@ -1,6 +1,5 @@
 #include "problems/function_table/function_table.h"
 
-#include "framework/host.h"
 #include "framework/text.h"
 
 namespace problems {
@@ -67,8 +66,7 @@ bool FunctionTable::start(const framework::Inputs& in, framework::Step& s, QStri
                                                           : QStringLiteral("n = \"%1\" é lido como 0").arg(typedN);
         s.message(QStringLiteral("Erro !!! Zero não é aceito"), framework::OkOnly,
                   QStringLiteral("Intervalo Fechado"));
-        // "Novo Cálculo" first, so that the focus leaving "Calcule" goes to it.
-        s.enable(QStringLiteral("CmdNovo")).enable(QStringLiteral("Command1"), false).done();
+        s.done();
         s.say(values(), read + QStringLiteral(": o intervalo não se divide em zero partes; só o Novo Cálculo segue"));
         return false;
     }
@@ -81,7 +79,7 @@ bool FunctionTable::start(const framework::Inputs& in, framework::Step& s, QStri
     Cont = Currency{};
     running = true;
     s.started();
-    s.enable(QStringLiteral("CmdNovo"), false);
+    s.stage("running");
     said = QStringLiteral("Intervalo = (b - a) / n = %1, X = a = %2, Cont = 0; ").arg(shown(Intervalo), shown(X));
     return true;
 }
@@ -94,8 +92,7 @@ void FunctionTable::point(framework::Step& s, const QString& said, QString& doin
     Xrow = X;
     tabulated = false;
     if (!(X <= b)) {
-        // "Novo Cálculo" first, so that the focus leaving "Calcule" goes to it.
-        s.enable(QStringLiteral("CmdNovo")).enable(QStringLiteral("Command1"), false).done();
+        s.done();
         const QString points = shownCurrency(Cont);
         s.say(values(), said + QStringLiteral("X = %1 > b = %2: o laço termina, a tabela tem %3 %4")
                                    .arg(shown(X), shown(b), points,

@@ -30,11 +30,11 @@ public:
     FunctionTableWindow();
 
 private:
-    // A horizontal rule of the tables, designed from x1 to x2 at the height y (twips).
+    // A horizontal rule of the tables, made from x1 to x2 at the height y (twips).
     struct Rule {
         LineControl* line;
         int x1, y, x2;
-        // Makes the rule reach `right` (pixels), or only its designed end when that is enough.
+        // Makes the rule reach `right` (pixels), or only its own end x2 when that is enough.
         void reach(int right);
     };
 
@@ -49,7 +49,7 @@ private:
     QLabel *Interv_, *X_, *bb_;
     QListWidget *Xfinal_, *fx_, *Cont1_, *Cont2_, *X1_, *a1_, *cont3_, *int1_;
 
-    // What arrange() moves, with where it was designed.
+    // What arrange() moves, with where its table puts it.
     std::vector<std::pair<QWidget*, QPoint>> designed_;
     QWidget *Line12_, *Line13_, *Line14_, *Line15_, *Line16_, *boxRight_;
     std::vector<Rule> boxRules_, contRules_, stepRules_;
@@ -57,7 +57,7 @@ private:
 
 void FunctionTableWindow::Rule::reach(int right)
 {
-    // A table wider than designed: the rule runs on to its new end.
+    // A table wider than its rule: the rule runs on to its new end.
     line->setEnds(x1, y, qMax(x2, twips(right)), y);
 }
 
@@ -88,7 +88,7 @@ FunctionTableWindow::FunctionTableWindow()
         {C::Label, "Xintervalo", "Senão", {1560, 3840}, Panel},
         {C::Label, "Label1(12)", "Fx = (- X ^ 2 ) /3", {1800, 4080}, Panel},
         {C::Label, "Label1(13)", "Fim_se", {1320, 4320}, Panel},
-        // These two stand 30 twips higher than designed, clear of the rule over their lists
+        // These two stand 30 twips higher than their lines' spacing would put them, clear of the rule over their lists
         // in the taller face used here.
         {C::Label, "Label1(15)", "Cont   =   Cont + 1", {1080, 4650}, Panel},
         {C::Label, "Label1(16)", " X    =       a        +     cont    *  intervalo", {1320, 5610}, Panel},
@@ -139,7 +139,6 @@ FunctionTableWindow::FunctionTableWindow()
     describe(n_, QStringLiteral("Quantidade de partes, n"), label(QStringLiteral("Label1(1)")));
     for (QLineEdit* box : {a_, b_, n_})
         connect(box, &QLineEdit::textChanged, this, [this] { rearrange(); });
-    CmdNovo_->setEnabled(false);
     keepClearOf(Interv_, label(QStringLiteral("Label1(2)")));
     for (const char* heading : {"Label2(0)", "Label2(1)"})
         label(QString::fromUtf8(heading))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -185,12 +184,15 @@ FunctionTableWindow::FunctionTableWindow()
     setRun(std::make_unique<FunctionTable>(),
            {.calculate = QStringLiteral("Command1"),
             .newCalculation = QStringLiteral("CmdNovo"),
+            .offerNewFirst = true,
             .lockedWhileRunning = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("n")},
             .clearedByNew = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("n"), QStringLiteral("X"),
                              QStringLiteral("Interv"), QStringLiteral("Xfinal"), QStringLiteral("fx"),
                              QStringLiteral("Cont1"), QStringLiteral("Cont2"), QStringLiteral("X1"),
                              QStringLiteral("a1"), QStringLiteral("cont3"), QStringLiteral("int1")},
-            .focusOnNew = QStringLiteral("a")});
+            .focusOnNew = QStringLiteral("a"),
+            // "Novo Cálculo" is taken away while the table is under way.
+            .stages = {{"running", {{RunSpec::Change::Disable, "CmdNovo"}}}}});
 
     // Whatever writes a value or a row (a click, the end of a run by an error, the reset of
     // the panel), the window makes room for it at once.

@@ -116,7 +116,6 @@ LargestSmallestWindow::LargestSmallestWindow()
         box->move(first + k++ * pitch, box->y());
     }
 
-    button(QStringLiteral("Command2"))->setVisible(false);
     frameWidth_ = control(QStringLiteral("Frame1"))->width();
 
     setTabOrder({n1, n2, n3, button(QStringLiteral("Command1")), button(QStringLiteral("Command2"))});

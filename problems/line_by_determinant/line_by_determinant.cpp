@@ -1,6 +1,5 @@
 #include "problems/line_by_determinant/line_by_determinant.h"
 
-#include "framework/host.h"
 #include "framework/text.h"
 
 #include <cmath>

@@ -24,7 +24,7 @@ namespace {
 // The widest coordinate a box is made to show whole: six significant digits, two of them
 // decimals, and a sign.
 const QString WidestCoordinate = QStringLiteral("-0000,00");
-// The extended determinant: its heading as designed (the caption of Label1(2)), and the places
+// The extended determinant: its heading as the window makes it (the caption of Label1(2)), and the places
 // of its columns.
 const QString DesignedHeader = QStringLiteral(" X      Y     1     X      Y");
 constexpr int ColumnLeft[5] = {480, 1200, 1920, 2520, 3240};

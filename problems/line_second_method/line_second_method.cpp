@@ -1,6 +1,5 @@
 #include "problems/line_second_method/line_second_method.h"
 
-#include "framework/host.h"
 #include "framework/text.h"
 
 namespace problems {

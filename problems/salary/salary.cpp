@@ -22,17 +22,12 @@ QStringList Salary::columns() const { return {QStringLiteral("X")}; }
 
 QStringList Salary::values() const { return {read ? qs(num::displayCurrency(X)) : QString()}; }
 
-void Salary::reset(framework::Step& s)
-{
-    *this = Salary();
-    // "Novo cálculo" is offered all the time, before a run as after one.
-    s.enable(QStringLiteral("Command1"));
-}
+void Salary::reset(framework::Step&) { *this = Salary(); }
 
 void Salary::command(const QString&, const framework::Inputs& in, framework::Step& s)
 {
     // "Resolver" and the box are taken away at once; they stay so until "Novo cálculo".
-    s.enable(QStringLiteral("CmdSolve"), false).started();
+    s.stage("running").started();
 
     const QString typed = in.text(QStringLiteral("Salário"));
     if (typed.isEmpty()) {
@@ -42,7 +37,7 @@ void Salary::command(const QString&, const framework::Inputs& in, framework::Ste
             .caption(QStringLiteral("Resp"), QString())
             .caption(QStringLiteral("ValX"), QString())
             .caption(QStringLiteral("Salário"), QString())
-            .enable(QStringLiteral("CmdSolve"))
+            .stage("ready")
             .enable(QStringLiteral("Salário"))
             .focus(QStringLiteral("Salário"));
         s.say(values(), QStringLiteral("Nenhum salário digitado: o cálculo é recusado e a janela volta ao início"))

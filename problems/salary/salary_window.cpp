@@ -85,7 +85,11 @@ SalaryWindow::SalaryWindow()
             .newCalculation = QStringLiteral("Command1"),
             .lockedWhileRunning = {QStringLiteral("Salário")},
             .clearedByNew = {QStringLiteral("Resp"), QStringLiteral("ValX"), QStringLiteral("Salário")},
-            .focusOnNew = QStringLiteral("Salário")});
+            .focusOnNew = QStringLiteral("Salário"),
+            // "Novo cálculo" is offered all the time, before a run as after one; "Resolver"
+            // is taken away at once when clicked.
+            .stages = {{"ready", {{RunSpec::Change::Enable, "CmdSolve"}, {RunSpec::Change::Show, "CmdSolve"}}},
+                       {"running", {{RunSpec::Change::Disable, "CmdSolve"}}}}});
     arrangeOnResize({label(QStringLiteral("ValX")), label(QStringLiteral("Resp"))});
 }
 

@@ -57,9 +57,7 @@ void SeriesS::command(const QString&, const framework::Inputs& in, framework::St
     const QString typedN = in.text(QStringLiteral("N"));
     if (NAux == valOf(typedN)) {
         s.caption(QStringLiteral("Resposta"), QStringLiteral("O Cálculo de S = ") + shown(S));
-        // "Novo_Calculo" is offered before "Calcule" is taken away, so that the focus leaving
-        // "Calcule" goes to it.
-        s.enable(QStringLiteral("CmdNovo")).done();
+        s.done();
         s.say(values(), said + QStringLiteral("NAux = %1 = N: o laço termina e S = %2").arg(shown(NAux), shown(S)));
         return;
     }

@@ -90,13 +90,13 @@ SeriesSWindow::SeriesSWindow() : Form(QStringLiteral("Cálculo_de_S"), QStringLi
     for (QLineEdit* box : {x, n})
         connect(box, &QLineEdit::textChanged, this, [this] { rearrange(); });
     QPushButton* novo = button(QStringLiteral("CmdNovo"));
-    novo->setEnabled(false);
 
     setTabOrder({x, n, button(QStringLiteral("CmdCalc")), novo});
     // The boxes stay open during a run: X and N are read again at every click.
     setRun(std::make_unique<SeriesS>(),
            {.calculate = QStringLiteral("CmdCalc"),
             .newCalculation = QStringLiteral("CmdNovo"),
+            .offerNewFirst = true,
             .clearedByNew = {QStringLiteral("X"), QStringLiteral("N"), QStringLiteral("S"), QStringLiteral("Xaux1"),
                              QStringLiteral("Naux"), QStringLiteral("XAux"), QStringLiteral("Num1"),
                              QStringLiteral("Fat"), QStringLiteral("Num"), QStringLiteral("S1"), QStringLiteral("S2"),

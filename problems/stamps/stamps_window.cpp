@@ -81,7 +81,6 @@ StampsWindow::StampsWindow()
     QLineEdit* x = textBox(QStringLiteral("X"));
     describe(x, QStringLiteral("Quantia em reais"), label(QStringLiteral("Label1")));
     x->setToolTip(QStringLiteral("Para representar centavos, use Ponto."));
-    button(QStringLiteral("Novo_Calculo"))->setEnabled(false);
 
     // The counts are wider than their labels in this face: each label takes the widest count,
     // and the words after it stand clear of it (both rows alike).

@@ -1,7 +1,6 @@
-// Window behaviour that scenario files cannot reach: the run-time error guard on a window of
-// its own, and closing the main window itself.
+// Window behaviour that scenario files cannot reach: the end of a run by a run-time error on
+// a window of its own, and closing the main window itself.
 #include "framework/application.h"
-#include "framework/controls.h"
 #include "framework/form.h"
 #include "framework/host.h"
 #include "problems/problems.h"
@@ -24,22 +23,34 @@ struct Box {
     QString title;
 };
 
-// A window whose button writes a caption, then fails with the given error.
+// An algorithm whose command writes a caption, then fails with the given error.
+class FailingAlgorithm : public framework::AlgorithmOf<FailingAlgorithm> {
+public:
+    explicit FailingAlgorithm(int error) : error_(error) {}
+    QStringList columns() const override { return {QStringLiteral("X")}; }
+    void command(const QString&, const framework::Inputs&, framework::Step& step) override
+    {
+        step.caption(QStringLiteral("Out"), QStringLiteral("before"));
+        throw num::RuntimeError(error_);
+        step.caption(QStringLiteral("Out"), QStringLiteral("after"));  // never reached
+    }
+    void reset(framework::Step&) override {}
+
+private:
+    int error_;
+};
+
+// A window whose calculate command runs that algorithm, with a new calculation.
 class Failing : public framework::Form {
 public:
     explicit Failing(int error) : Form(QStringLiteral("Failing"), QStringLiteral("Failing"), 3000, 3000)
     {
-        out = addLabel(QStringLiteral("Out"), QString(), {0, 0});
+        out = addValueLabel(QStringLiteral("Out"), 0, 0);
         go = addButton(QStringLiteral("Go"), QStringLiteral("Go"), {0, 600, 900, 400});
         again = addButton(QStringLiteral("Again"), QStringLiteral("Again"), {0, 1200, 900, 400});
-        again->setEnabled(false);
         again->setVisible(false);
-        setNewCalculationCommand(again);
-        onClick(go, [this, error] {
-            framework::setCaption(out, QStringLiteral("before"));
-            throw num::RuntimeError(error);
-            framework::setCaption(out, QStringLiteral("after"));  // never reached
-        });
+        setRun(std::make_unique<FailingAlgorithm>(error),
+               {.calculate = QStringLiteral("Go"), .newCalculation = QStringLiteral("Again")});
     }
     QLabel* out;
     QPushButton* go;
@@ -81,9 +92,15 @@ private slots:
         QCOMPARE(boxes[0].title, QStringLiteral("Matravel"));
         // What the handler wrote before the error stays; nothing after it ran.
         QCOMPARE(form.out->text(), QStringLiteral("before"));
-        // The student can start over.
+        // The run ends there: the student can only start over, and the new calculation puts
+        // the panel back at rest.
+        QVERIFY(!form.go->isEnabled());
         QVERIFY(form.again->isEnabled());
         QVERIFY(!form.again->isHidden());
+        form.again->click();
+        QCOMPARE(form.out->text(), QString());
+        QVERIFY(form.go->isEnabled());
+        QVERIFY(!form.again->isEnabled());
         // The window still answers.
         form.go->click();
         QCOMPARE(boxes.size(), size_t(2));

@@ -1,13 +1,19 @@
 // matravel-scenario FILE: plays a scenario file against the real program, headless.
+// matravel-scenario --readme README.md: checks the README's list of the scenario language.
 #include "framework/application.h"
 #include "tests/runner/scenario.h"
 
 #include <QFile>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::strcmp(argv[1], "--readme") == 0) {
+        QTextStream out(stdout);
+        return scenario::checkReadme(QString::fromLocal8Bit(argv[2]), out) == 0 ? 0 : 1;
+    }
     scenario::useClassroomScreen();
     if (argc != 2) {
         std::fprintf(stderr, "usage: matravel-scenario FILE\n");

@@ -15,6 +15,8 @@
 #include <QElapsedTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QFile>
+#include <QRegularExpression>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -282,14 +284,9 @@ void Runner::step(int number, const QString& text)
         return fail(number, trimmed, error);
     if (words.isEmpty())
         return;
-    if (words[0] == QLatin1String("locale")) {
-        if (!first_ || words.size() != 2)
-            fail(number, trimmed, QStringLiteral("locale NAME comes only as the first command"));
-        else
-            framework::useLocale(words[1]);
-        first_ = false;
-        return;
-    }
+    const Line l{number, trimmed, words};
+    if (words[0] == QLatin1String("locale"))
+        return locale(l);
     if (first_)
         framework::useLocale(QStringLiteral("C"));
     first_ = false;
@@ -303,7 +300,7 @@ void Runner::step(int number, const QString& text)
     }
     QElapsedTimer clock;
     clock.start();
-    execute(number, trimmed, words);
+    execute(l);
     settle();
     // A benchmark aid: MATRAVEL_SLOW_MS=N names every command that took longer than N ms.
     static const int slowMs = qEnvironmentVariableIntValue("MATRAVEL_SLOW_MS");
@@ -311,348 +308,568 @@ void Runner::step(int number, const QString& text)
         out_ << "slow " << number << ": " << trimmed << ": " << clock.elapsed() << " ms" << Qt::endl;
 }
 
-void Runner::execute(int number, const QString& line, const QStringList& w)
+const std::vector<Runner::Command>& Runner::actions()
 {
-    const QString& cmd = w[0];
-    auto usage = [&](const char* form) { fail(number, line, QStringLiteral("usage: %1").arg(QLatin1String(form))); };
-
-    if (main_->ended() && cmd != QLatin1String("expect")) {
-        fail(number, line, QStringLiteral("the program has ended"));
-        return;
-    }
-
-    if (cmd == QLatin1String("menu")) {
-        if (w.size() != 2)
-            return usage("menu ITEM");
-        QAction* action = main_->menuItem(w[1]);
-        if (!action)
-            return fail(number, line, QStringLiteral("no menu item %1").arg(w[1]));
-        activate(main_.get());
-        if (reachable(action))
-            action->trigger();
-        return;
-    }
-    if (cmd == QLatin1String("key")) {
-        if (w.size() != 2)
-            return usage("key SEQ");
-        const QKeySequence seq(w[1]);
-        if (seq.isEmpty())
-            return fail(number, line, QStringLiteral("unknown key %1").arg(w[1]));
-        const QKeyCombination combo = seq[0];
-        activate(main_.get());
-        QWidget* target = QApplication::focusWidget();
-        if (!target || target->window() != main_.get())
-            target = main_.get();
-        QTest::keyClick(target, combo.key(), combo.keyboardModifiers());
-        // A button's access key clicks it a moment later, once its pressed face was shown.
-        (void)QTest::qWaitFor([this] {
-            const auto buttons = main_->findChildren<QPushButton*>();
-            return std::none_of(buttons.begin(), buttons.end(), [](QPushButton* b) { return b->isDown(); });
-        }, 1000);
-        return;
-    }
-    if (cmd == QLatin1String("type")) {
-        if (w.size() != 3)
-            return usage("type FORM.CONTROL \"text\"");
-        QString error;
-        QWidget* control = findControl(w[1], error);
-        if (!control)
-            return fail(number, line, error);
-        auto box = qobject_cast<QLineEdit*>(control);
-        if (!box)
-            return fail(number, line, QStringLiteral("%1 is not a text box").arg(w[1]));
-        if (!box->isEnabled() || !box->isVisible())
-            return;
-        box->setFocus(Qt::OtherFocusReason);
-        box->selectAll();
-        if (w[2].isEmpty()) {
-            QTest::keyClick(box, Qt::Key_Delete);
-            return;
-        }
-        const QString text = w[2];
-        if (text.size() > 64) {
-            // A long text goes in as a paste does: at once, over the selection.
-            box->insert(text);
-            return;
-        }
-        // Each character as a key event that carries its text, so any letter can be typed.
-        for (int i = 0; i < text.size(); ++i) {
-            int len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-            const QString ch = text.mid(i, len);
-            i += len - 1;
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, ch);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, ch);
-            QApplication::sendEvent(box, &press);
-            QApplication::sendEvent(box, &release);
-        }
-        return;
-    }
-    if (cmd == QLatin1String("click")) {
-        if (w.size() != 2)
-            return usage("click FORM.CONTROL");
-        QString error;
-        QWidget* control = findControl(w[1], error);
-        if (!control)
-            return fail(number, line, error);
-        auto button = qobject_cast<QPushButton*>(control);
-        if (!button)
-            return fail(number, line, QStringLiteral("%1 is not a command button").arg(w[1]));
-        if (!button->isEnabled() || !button->isVisible())
-            return;
-        button->setFocus(Qt::MouseFocusReason);
-        button->click();
-        return;
-    }
-    if (cmd == QLatin1String("close")) {
-        if (w.size() != 2)
-            return usage("close FORM");
-        QMdiSubWindow* window = main_->subWindow(w[1]);
-        if (!window)
-            return fail(number, line, QStringLiteral("no form %1").arg(w[1]));
-        window->close();
-        return;
-    }
-    if (cmd == QLatin1String("tick")) {
-        if (main_->timer()->isActive())
-            main_->Temporizador();
-        if (main_->playTimer()->isActive())
-            main_->playStep();
-        return;
-    }
-    if (cmd == QLatin1String("screenshot")) {
-        // Not a check: saves a picture of the main window, to look at the layout.
-        // Where MATRAVEL_SCREENSHOTS names a folder (the test suite names one in its build
-        // tree), the picture goes there under the file's own name.
-        if (w.size() != 2)
-            return usage("screenshot FILE.png");
-        const QString folder = qEnvironmentVariable("MATRAVEL_SCREENSHOTS");
-        if (!folder.isEmpty())
-            QDir().mkpath(folder);
-        const QString file = folder.isEmpty() ? w[1] : folder + QLatin1Char('/') + QFileInfo(w[1]).fileName();
-        if (!main_->grab().save(file))
-            return fail(number, line, QStringLiteral("cannot write %1").arg(file));
-        return;
-    }
-    if (cmd == QLatin1String("help") || (cmd == QLatin1String("expect") && w.size() >= 2 && w[1] == QLatin1String("help")))
-        return helpCommand(number, line, w);
-    if (deskCheckCommand(number, line, w))
-        return;
-    if (cmd != QLatin1String("expect"))
-        return fail(number, line, QStringLiteral("unknown command %1").arg(cmd));
-
-    // Checks.
-    if (w.size() < 2)
-        return usage("expect ...");
-    auto check = [&](bool ok, const QString& expected, const QString& got) { verdict(number, line, ok, expected, got); };
-    const QString& what = w[1];
-    if (what == QLatin1String("status")) {
-        if (w.size() == 3 && w[2] == QLatin1String("fits")) {
-            const QStringList problems =
-                statusFitProblems(main_->statusBarControl()->findChild<QLabel*>(), main_.get());
-            return check(problems.isEmpty(), QStringLiteral("the statement whole"), problems.join(QStringLiteral("; ")));
-        }
-        if (w.size() != 4)
-            return usage("expect status text \"t\" | expect status visible yes|no");
-        if (w[2] == QLatin1String("text"))
-            return check(main_->statusText() == w[3], quoted(w[3]), quoted(main_->statusText()));
-        if (w[2] == QLatin1String("visible")) {
-            const QString got = yesNo(!main_->statusBarControl()->isHidden());
-            return check(got == w[3], w[3], got);
-        }
-        return usage("expect status text|visible ...");
-    }
-    if (what == QLatin1String("menu")) {
-        if (w.size() != 5 || w[3] != QLatin1String("enabled"))
-            return usage("expect menu ITEM enabled yes|no");
-        QAction* action = main_->menuItem(w[2]);
-        if (!action)
-            return fail(number, line, QStringLiteral("no menu item %1").arg(w[2]));
-        const QString got = yesNo(action->isEnabled());
-        return check(got == w[4], w[4], got);
-    }
-    if (what == QLatin1String("message")) {
-        if (w.size() != 7 || w[3] != QLatin1String("buttons") || w[5] != QLatin1String("title"))
-            return usage("expect message \"t\" buttons N title \"t\"");
-        if (messages_.empty())
-            return fail(number, line, QStringLiteral("expected a message box, got none"));
-        const Message m = messages_.front();
-        messages_.pop_front();
-        const QString expected = QStringLiteral("%1 buttons %2 title %3").arg(quoted(w[2]), w[4], quoted(w[6]));
-        const QString got = QStringLiteral("%1 buttons %2 title %3").arg(quoted(m.text)).arg(m.buttons).arg(quoted(m.title));
-        return check(expected == got, expected, got);
-    }
-    if (what == QLatin1String("no-message")) {
-        QString got;
-        for (const Message& m : messages_)
-            got += quoted(m.text) + QLatin1Char(' ');
-        const bool none = messages_.empty();
-        messages_.clear();
-        return check(none, QStringLiteral("no message box"), got.trimmed());
-    }
-    if (what == QLatin1String("ended")) {
-        if (w.size() != 3)
-            return usage("expect ended yes|no");
-        const QString got = yesNo(main_->ended());
-        return check(got == w[2], w[2], got);
-    }
-    if (w.size() == 3 && w[2] == QLatin1String("fits") && !what.contains(QLatin1Char('.'))) {
-        QWidget* form = findForm(what);
-        if (!form || form == main_.get())
-            return fail(number, line, QStringLiteral("no form %1").arg(what));
-        const QStringList problems = fitProblems(form, main_->workspace()->viewport());
-        return check(problems.isEmpty(), QStringLiteral("every text whole"), problems.join(QStringLiteral("; ")));
-    }
-    if (w.size() == 4 && w[2] == QLatin1String("contrast") && !what.contains(QLatin1Char('.'))) {
-        QWidget* form = findForm(what);
-        if (!form || form == main_.get())
-            return fail(number, line, QStringLiteral("no form %1").arg(what));
-        bool ok = false;
-        const double least = w[3].toDouble(&ok);
-        if (!ok || least < 1)
-            return usage("expect FORM contrast RATIO");
-        const QStringList problems = contrastProblems(form, least);
-        return check(problems.isEmpty(), QStringLiteral("every text at least %1 : 1").arg(w[3]), problems.join(QStringLiteral("; ")));
-    }
-    if (what == QLatin1String("Zarpa01") && w.size() == 5 && w[2] == QLatin1String("client-size")) {
-        const QSize client(main_->width(), main_->height() - main_->menuBar()->height());
-        const QString got = QStringLiteral("%1 %2").arg(client.width() * framework::TwipsPerPixel).arg(client.height() * framework::TwipsPerPixel);
-        const QString expected = w[3] + QLatin1Char(' ') + w[4];
-        return check(got == expected, expected, got);
-    }
-    if (w.size() >= 4 && !what.contains(QLatin1Char('.'))) {
-        // expect FORM state ... / expect FORM focus CONTROL
-        if (w[2] == QLatin1String("state") && w.size() == 4) {
-            QMdiSubWindow* window = main_->subWindow(what);
-            const QString got = !window ? QStringLiteral("absent")
-                                        : (window->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"));
-            return check(got == w[3], w[3], got);
-        }
-        if (w[2] == QLatin1String("focus") && w.size() == 4) {
-            auto form = qobject_cast<framework::Form*>(findForm(what));
-            if (!form)
-                return fail(number, line, QStringLiteral("no form %1").arg(what));
-            QWidget* focus = QApplication::focusWidget();
-            if (!focus || !form->isAncestorOf(focus))
-                focus = form->focusWidget();
-            while (focus && focus != form && !focus->property("matravelControl").toBool())
-                focus = focus->parentWidget();
-            const QString got = focus && focus != form ? focus->objectName() : QStringLiteral("(nothing)");
-            return check(got == w[3], w[3], got);
-        }
-        return fail(number, line, QStringLiteral("unknown check"));
-    }
-    if (w.size() < 3)
-        return usage("expect FORM.CONTROL ...");
-    QString error;
-    QWidget* control = findControl(what, error);
-    if (!control)
-        return fail(number, line, error);
-    const QString& prop = w[2];
-    if (prop == QLatin1String("text") && w.size() == 4) {
-        const QString got = control == main_->statusBarControl() ? main_->statusText() : framework::caption(control);
-        return check(got == w[3], quoted(w[3]), quoted(got));
-    }
-    if (prop == QLatin1String("color") && w.size() == 4) {
-        bool ok = false;
-        const uint expected = w[3].startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? w[3].mid(2).toUInt(&ok, 16) : 0;
-        if (!ok)
-            return usage("expect FORM.CONTROL color 0xBBGGRR");
-        const uint got = framework::foreColor(control);
-        return check(got == expected, hex(expected), hex(got));
-    }
-    if (prop == QLatin1String("enabled") && w.size() == 4) {
-        const QString got = yesNo(!control->testAttribute(Qt::WA_Disabled));
-        return check(got == w[3], w[3], got);
-    }
-    if (prop == QLatin1String("visible") && w.size() == 4) {
-        const QString got = yesNo(!control->isHidden());
-        return check(got == w[3], w[3], got);
-    }
-    if (prop == QLatin1String("top") && w.size() == 4) {
-        const QString got = QString::number(double(framework::topTwips(control)), 'g', 9);
-        return check(got == w[3], w[3], got);
-    }
-    if (prop == QLatin1String("fits") && w.size() == 3) {
-        const QStringList problems = fitProblems(control->window() == main_.get() ? findForm(what.left(what.indexOf(QLatin1Char('.')))) : control->window(),
-                                                 main_->workspace()->viewport(), control);
-        return check(problems.isEmpty(), QStringLiteral("its whole text"), problems.join(QStringLiteral("; ")));
-    }
-    if (prop == QLatin1String("last-row") && w.size() == 5 && w[3] == QLatin1String("shown")) {
-        auto list = qobject_cast<QListWidget*>(control);
-        if (!list)
-            return fail(number, line, QStringLiteral("%1 is not a list box").arg(what));
-        const QString got = yesNo(lastRowShown(list));
-        return check(got == w[4], w[4], got);
-    }
-    if (prop == QLatin1String("drawn") && w.size() == 4) {
-        const QString got = drawnDisabled(control) ? QStringLiteral("disabled") : QStringLiteral("enabled");
-        return check(got == w[3], w[3], got);
-    }
-    if (prop == QLatin1String("rows")) {
-        auto list = qobject_cast<QListWidget*>(control);
-        if (!list)
-            return fail(number, line, QStringLiteral("%1 is not a list box").arg(what));
-        QStringList got;
-        for (int i = 0; i < list->count(); ++i)
-            got << quoted(list->item(i)->text());
-        QStringList expected;
-        for (int i = 3; i < w.size(); ++i)
-            expected << quoted(w[i]);
-        return check(got == expected, expected.join(QLatin1Char(' ')), got.join(QLatin1Char(' ')));
-    }
-    fail(number, line, QStringLiteral("unknown check %1").arg(prop));
+    static const std::vector<Command> table{
+        {"locale", "locale C|pt_BR", &Runner::locale},
+        {"menu", "menu ITEM", &Runner::menu},
+        {"key", "key SEQ", &Runner::key},
+        {"type", "type FORM.CONTROL \"t\"", &Runner::type},
+        {"click", "click FORM.CONTROL", &Runner::click},
+        {"close", "close FORM", &Runner::close},
+        {"tick", "tick", &Runner::tick},
+        {"screenshot", "screenshot FILE.png", &Runner::screenshot},
+        {"help", "help link \"#anchor\" | help close", &Runner::help},
+        {"trace", "trace go K", &Runner::trace},
+        {"snapshot", "snapshot NAME", &Runner::snapshot},
+        {"zoom", "zoom PERCENT", &Runner::zoom},
+        {"play", "play", &Runner::play},
+        {"stop", "stop", &Runner::play},
+        {"export", "export \"FILE.csv\" | export \"FILE.pdf\" | export \"FILE\" fails", &Runner::exportDeskCheck},
+        {"limit", "limit filesize BYTES", &Runner::limit},
+        {"dialog", "dialog filter \"TEXT\" | dialog name \"F\" | dialog accept | dialog cancel", &Runner::dialog},
+        {"expect", "expect ...", &Runner::expect},
+    };
+    return table;
 }
 
-// The help window: "help link "#anchor"", "help close" and "expect help ...".
-void Runner::helpCommand(int number, const QString& line, const QStringList& w)
+const std::vector<Runner::Command>& Runner::namedChecks()
 {
-    shell::HelpWindow* help = main_->helpWindow();
-    auto usage = [&](const char* form) { fail(number, line, QStringLiteral("usage: %1").arg(QLatin1String(form))); };
-    if (w[0] == QLatin1String("help")) {
-        if (w.size() == 2 && w[1] == QLatin1String("close")) {
-            if (help)
-                help->close();
-            return;
+    static const std::vector<Command> table{
+        {"status", "expect status text \"t\" | expect status visible yes|no | expect status fits", &Runner::expectStatus},
+        {"menu", "expect menu ITEM enabled yes|no", &Runner::expectMenu},
+        {"message", "expect message \"t\" buttons N title \"t\"", &Runner::expectMessage},
+        {"no-message", "expect no-message", &Runner::expectNoMessage},
+        {"ended", "expect ended yes|no", &Runner::expectEnded},
+        {"help", "expect help state absent|hidden|shown | expect help contains \"t\" | expect help at \"anchor\" | "
+                 "expect help top yes|no | expect help active yes|no", &Runner::expectHelp},
+        {"trace", "expect trace columns \"t\" ... | expect trace rows N | expect trace row K \"t\" ... | "
+                  "expect trace row K says \"t\" | expect trace selected K | expect trace fits | "
+                  "expect trace shown K yes|no | expect trace agrees", &Runner::expectTrace},
+        {"export", "expect export \"FILE.csv\" matches trace | expect export \"FILE.pdf\" contains \"t\"", &Runner::expectExport},
+        {"file", "expect file \"F\" kind csv|pdf", &Runner::expectFile},
+        {"dialog", "expect dialog button \"T\"", &Runner::expectDialog},
+    };
+    return table;
+}
+
+const std::vector<Runner::Command>& Runner::formChecks()
+{
+    static const std::vector<Command> table{
+        {"fits", "expect FORM fits", &Runner::expectFormFits},
+        {"contrast", "expect FORM contrast R", &Runner::expectContrast},
+        {"client-size", "expect Zarpa01 client-size W H", &Runner::expectClientSize},
+        {"state", "expect FORM state absent|hidden|shown", &Runner::expectState},
+        {"focus", "expect FORM focus CONTROL", &Runner::expectFocus},
+        {"matches", "expect FORM matches NAME", &Runner::expectMatches},
+    };
+    return table;
+}
+
+const std::vector<Runner::Command>& Runner::controlChecks()
+{
+    static const std::vector<Command> table{
+        {"text", "expect FORM.CONTROL text \"t\"", &Runner::expectText},
+        {"color", "expect FORM.CONTROL color 0xBBGGRR", &Runner::expectColor},
+        {"enabled", "expect FORM.CONTROL enabled yes|no", &Runner::expectEnabled},
+        {"visible", "expect FORM.CONTROL visible yes|no", &Runner::expectVisible},
+        {"top", "expect FORM.CONTROL top N", &Runner::expectTop},
+        {"fits", "expect FORM.CONTROL fits", &Runner::expectFits},
+        {"last-row", "expect FORM.CONTROL last-row shown yes|no", &Runner::expectLastRow},
+        {"drawn", "expect FORM.CONTROL drawn enabled|disabled", &Runner::expectDrawn},
+        {"rows", "expect FORM.CONTROL rows \"a\" \"b\" ...", &Runner::expectRows},
+    };
+    return table;
+}
+
+QStringList Runner::usages()
+{
+    QStringList forms;
+    for (const auto* table : {&actions(), &namedChecks(), &formChecks(), &controlChecks()})
+        for (const Command& c : *table)
+            if (c.run != &Runner::expect)
+                forms += QString::fromUtf8(c.usage).split(QStringLiteral(" | "));
+    return forms;
+}
+
+int checkReadme(const QString& readme, QTextStream& out)
+{
+    QFile file(readme);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out << "cannot read " << readme << Qt::endl;
+        return 1;
+    }
+    const QString text = QString::fromUtf8(file.readAll());
+    // The language is listed in the section "Scenarios", up to the next section.
+    const qsizetype from = text.indexOf(QStringLiteral("\n## Scenarios\n"));
+    const QString section = from < 0 ? QString() : text.mid(from, text.indexOf(QStringLiteral("\n## "), from + 1) - from);
+    // A list item may break its usage over two lines.
+    const QString flat = QString(section).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified();
+    int amiss = 0;
+    QStringList words;
+    for (const QString& form : Runner::usages()) {
+        words << form.section(QLatin1Char(' '), 0, 0);
+        if (!flat.contains(QLatin1Char('`') + form + QLatin1Char('`'))) {
+            out << "the README does not list `" << form << "`" << Qt::endl;
+            ++amiss;
         }
-        if (w.size() != 3 || w[1] != QLatin1String("link"))
-            return usage("help link \"#anchor\" | help close");
-        if (!help || !help->isVisible())
-            return fail(number, line, QStringLiteral("the help window is not shown"));
-        QString error;
-        if (!followLink(help->browser(), w[2], error))
-            return fail(number, line, error);
+    }
+    static const QRegularExpression item(QStringLiteral("^- `([a-z-]+)"), QRegularExpression::MultilineOption);
+    for (auto it = item.globalMatch(section); it.hasNext();) {
+        const QString word = it.next().captured(1);
+        if (!words.contains(word)) {
+            out << "the README lists a command `" << word << "` the runner does not have" << Qt::endl;
+            ++amiss;
+        }
+    }
+    return amiss;
+}
+
+bool Runner::dispatch(const std::vector<Command>& table, const QString& word, const Line& l)
+{
+    const auto it = std::find_if(table.begin(), table.end(), [&](const Command& c) { return word == QLatin1String(c.word); });
+    if (it == table.end())
+        return false;
+    usage_ = it->usage;
+    (this->*(it->run))(l);
+    return true;
+}
+
+void Runner::usage(const Line& l) { fail(l, QStringLiteral("usage: %1").arg(QString::fromUtf8(usage_))); }
+
+void Runner::execute(const Line& l)
+{
+    if (main_->ended() && l.w[0] != QLatin1String("expect"))
+        return fail(l, QStringLiteral("the program has ended"));
+    if (!dispatch(actions(), l.w[0], l))
+        fail(l, QStringLiteral("unknown command %1").arg(l.w[0]));
+}
+
+void Runner::locale(const Line& l)
+{
+    if (!first_ || l.w.size() != 2)
+        fail(l, QStringLiteral("locale NAME comes only as the first command"));
+    else
+        framework::useLocale(l.w[1]);
+    first_ = false;
+}
+
+void Runner::menu(const Line& l)
+{
+    if (l.w.size() != 2)
+        return usage(l);
+    QAction* action = main_->menuItem(l.w[1]);
+    if (!action)
+        return fail(l, QStringLiteral("no menu item %1").arg(l.w[1]));
+    activate(main_.get());
+    if (reachable(action))
+        action->trigger();
+}
+
+void Runner::key(const Line& l)
+{
+    if (l.w.size() != 2)
+        return usage(l);
+    const QKeySequence seq(l.w[1]);
+    if (seq.isEmpty())
+        return fail(l, QStringLiteral("unknown key %1").arg(l.w[1]));
+    const QKeyCombination combo = seq[0];
+    activate(main_.get());
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != main_.get())
+        target = main_.get();
+    QTest::keyClick(target, combo.key(), combo.keyboardModifiers());
+    // A button's access key clicks it a moment later, once its pressed face was shown.
+    (void)QTest::qWaitFor([this] {
+        const auto buttons = main_->findChildren<QPushButton*>();
+        return std::none_of(buttons.begin(), buttons.end(), [](QPushButton* b) { return b->isDown(); });
+    }, 1000);
+}
+
+void Runner::type(const Line& l)
+{
+    if (l.w.size() != 3)
+        return usage(l);
+    QWidget* control = controlOf(l);
+    if (!control)
+        return;
+    auto box = qobject_cast<QLineEdit*>(control);
+    if (!box)
+        return fail(l, QStringLiteral("%1 is not a text box").arg(l.w[1]));
+    if (!box->isEnabled() || !box->isVisible())
+        return;
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    const QString& text = l.w[2];
+    if (text.isEmpty()) {
+        QTest::keyClick(box, Qt::Key_Delete);
         return;
     }
+    if (text.size() > 64) {
+        // A long text goes in as a paste does: at once, over the selection.
+        box->insert(text);
+        return;
+    }
+    // Each character as a key event that carries its text, so any letter can be typed.
+    for (int i = 0; i < text.size(); ++i) {
+        int len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString ch = text.mid(i, len);
+        i += len - 1;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, ch);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, ch);
+        QApplication::sendEvent(box, &press);
+        QApplication::sendEvent(box, &release);
+    }
+}
 
-    if (w.size() != 4)
-        return usage("expect help state|contains|at|top|active ...");
-    auto check = [&](bool ok, const QString& expected, const QString& got) { verdict(number, line, ok, expected, got); };
-    const QString& what = w[2];
+void Runner::click(const Line& l)
+{
+    if (l.w.size() != 2)
+        return usage(l);
+    QWidget* control = controlOf(l);
+    if (!control)
+        return;
+    auto button = qobject_cast<QPushButton*>(control);
+    if (!button)
+        return fail(l, QStringLiteral("%1 is not a command button").arg(l.w[1]));
+    if (!button->isEnabled() || !button->isVisible())
+        return;
+    button->setFocus(Qt::MouseFocusReason);
+    button->click();
+}
+
+void Runner::close(const Line& l)
+{
+    if (l.w.size() != 2)
+        return usage(l);
+    QMdiSubWindow* window = main_->subWindow(l.w[1]);
+    if (!window)
+        return fail(l, QStringLiteral("no form %1").arg(l.w[1]));
+    window->close();
+}
+
+void Runner::tick(const Line&)
+{
+    if (main_->timer()->isActive())
+        main_->Temporizador();
+    if (main_->playTimer()->isActive())
+        main_->playStep();
+}
+
+void Runner::screenshot(const Line& l)
+{
+    // Not a check: saves a picture of the main window, to look at the layout.
+    // Where MATRAVEL_SCREENSHOTS names a folder (the test suite names one in its build
+    // tree), the picture goes there under the file's own name.
+    if (l.w.size() != 2)
+        return usage(l);
+    const QString folder = qEnvironmentVariable("MATRAVEL_SCREENSHOTS");
+    if (!folder.isEmpty())
+        QDir().mkpath(folder);
+    const QString file = folder.isEmpty() ? l.w[1] : folder + QLatin1Char('/') + QFileInfo(l.w[1]).fileName();
+    if (!main_->grab().save(file))
+        fail(l, QStringLiteral("cannot write %1").arg(file));
+}
+
+void Runner::help(const Line& l)
+{
+    shell::HelpWindow* help = main_->helpWindow();
+    if (l.w.size() == 2 && l.w[1] == QLatin1String("close")) {
+        if (help)
+            help->close();
+        return;
+    }
+    if (l.w.size() != 3 || l.w[1] != QLatin1String("link"))
+        return usage(l);
+    if (!help || !help->isVisible())
+        return fail(l, QStringLiteral("the help window is not shown"));
+    QString error;
+    if (!followLink(help->browser(), l.w[2], error))
+        fail(l, error);
+}
+
+void Runner::expect(const Line& l)
+{
+    if (l.w.size() < 2)
+        return usage(l);
+    if (dispatch(namedChecks(), l.w[1], l))
+        return;
+    if (l.w.size() < 3)
+        return fail(l, QStringLiteral("usage: expect FORM.CONTROL ..."));
+    const bool ofControl = l.w[1].contains(QLatin1Char('.'));
+    if (!dispatch(ofControl ? controlChecks() : formChecks(), l.w[2], l))
+        fail(l, QStringLiteral("unknown check %1").arg(l.w[2]));
+}
+
+framework::Form* Runner::formOf(const Line& l)
+{
+    auto form = qobject_cast<framework::Form*>(findForm(l.w[1]));
+    if (!form)
+        fail(l, QStringLiteral("no form %1").arg(l.w[1]));
+    return form;
+}
+
+QWidget* Runner::controlOf(const Line& l)
+{
+    QString error;
+    QWidget* control = findControl(l.w[1], error);
+    if (!control)
+        fail(l, error);
+    return control;
+}
+
+void Runner::expectStatus(const Line& l)
+{
+    const QStringList& w = l.w;
+    if (w.size() == 3 && w[2] == QLatin1String("fits")) {
+        const QStringList problems = statusFitProblems(main_->statusBarControl()->findChild<QLabel*>(), main_.get());
+        return verdict(l, problems.isEmpty(), QStringLiteral("the statement whole"), problems.join(QStringLiteral("; ")));
+    }
+    if (w.size() == 4 && w[2] == QLatin1String("text"))
+        return verdict(l, main_->statusText() == w[3], quoted(w[3]), quoted(main_->statusText()));
+    if (w.size() == 4 && w[2] == QLatin1String("visible")) {
+        const QString got = yesNo(!main_->statusBarControl()->isHidden());
+        return verdict(l, got == w[3], w[3], got);
+    }
+    usage(l);
+}
+
+void Runner::expectMenu(const Line& l)
+{
+    if (l.w.size() != 5 || l.w[3] != QLatin1String("enabled"))
+        return usage(l);
+    QAction* action = main_->menuItem(l.w[2]);
+    if (!action)
+        return fail(l, QStringLiteral("no menu item %1").arg(l.w[2]));
+    const QString got = yesNo(action->isEnabled());
+    verdict(l, got == l.w[4], l.w[4], got);
+}
+
+void Runner::expectMessage(const Line& l)
+{
+    const QStringList& w = l.w;
+    if (w.size() != 7 || w[3] != QLatin1String("buttons") || w[5] != QLatin1String("title"))
+        return usage(l);
+    if (messages_.empty())
+        return fail(l, QStringLiteral("expected a message box, got none"));
+    const Message m = messages_.front();
+    messages_.pop_front();
+    const QString expected = QStringLiteral("%1 buttons %2 title %3").arg(quoted(w[2]), w[4], quoted(w[6]));
+    const QString got = QStringLiteral("%1 buttons %2 title %3").arg(quoted(m.text)).arg(m.buttons).arg(quoted(m.title));
+    verdict(l, expected == got, expected, got);
+}
+
+void Runner::expectNoMessage(const Line& l)
+{
+    QString got;
+    for (const Message& m : messages_)
+        got += quoted(m.text) + QLatin1Char(' ');
+    const bool none = messages_.empty();
+    messages_.clear();
+    verdict(l, none, QStringLiteral("no message box"), got.trimmed());
+}
+
+void Runner::expectEnded(const Line& l)
+{
+    if (l.w.size() != 3)
+        return usage(l);
+    const QString got = yesNo(main_->ended());
+    verdict(l, got == l.w[2], l.w[2], got);
+}
+
+void Runner::expectHelp(const Line& l)
+{
+    if (l.w.size() != 4)
+        return usage(l);
+    shell::HelpWindow* help = main_->helpWindow();
+    const QString& what = l.w[2];
+    const QString& want = l.w[3];
     if (what == QLatin1String("state")) {
         const QString got = !help ? QStringLiteral("absent")
                                   : (help->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"));
-        return check(got == w[3], w[3], got);
+        return verdict(l, got == want, want, got);
     }
     if (!help)
-        return fail(number, line, QStringLiteral("the help window does not exist"));
+        return fail(l, QStringLiteral("the help window does not exist"));
     QTextBrowser* browser = help->browser();
     if (what == QLatin1String("contains")) {
-        const bool found = browser->toPlainText().contains(w[3]);
-        return check(found, QStringLiteral("a page with %1").arg(quoted(w[3])), QStringLiteral("no such text"));
+        const bool found = browser->toPlainText().contains(want);
+        return verdict(l, found, QStringLiteral("a page with %1").arg(quoted(want)), QStringLiteral("no such text"));
     }
     if (what == QLatin1String("at")) {
         const QString got = browser->source().fragment();
-        return check(got == w[3], quoted(w[3]), quoted(got));
+        return verdict(l, got == want, quoted(want), quoted(got));
     }
     if (what == QLatin1String("top")) {
         const QString got = yesNo(browser->verticalScrollBar()->value() == 0);
-        return check(got == w[3], w[3], got);
+        return verdict(l, got == want, want, got);
     }
     if (what == QLatin1String("active")) {
         const QString got = yesNo(QApplication::activeWindow() == help);
-        return check(got == w[3], w[3], got);
+        return verdict(l, got == want, want, got);
     }
-    usage("expect help state|contains|at|top|active ...");
+    usage(l);
+}
+
+void Runner::expectFormFits(const Line& l)
+{
+    QWidget* form = findForm(l.w[1]);
+    if (l.w.size() != 3)
+        return usage(l);
+    if (!form || form == main_.get())
+        return fail(l, QStringLiteral("no form %1").arg(l.w[1]));
+    const QStringList problems = fitProblems(form, main_->workspace()->viewport());
+    verdict(l, problems.isEmpty(), QStringLiteral("every text whole"), problems.join(QStringLiteral("; ")));
+}
+
+void Runner::expectContrast(const Line& l)
+{
+    if (l.w.size() != 4)
+        return usage(l);
+    QWidget* form = findForm(l.w[1]);
+    if (!form || form == main_.get())
+        return fail(l, QStringLiteral("no form %1").arg(l.w[1]));
+    bool ok = false;
+    const double least = l.w[3].toDouble(&ok);
+    if (!ok || least < 1)
+        return usage(l);
+    const QStringList problems = contrastProblems(form, least);
+    verdict(l, problems.isEmpty(), QStringLiteral("every text at least %1 : 1").arg(l.w[3]), problems.join(QStringLiteral("; ")));
+}
+
+void Runner::expectClientSize(const Line& l)
+{
+    if (l.w[1] != QLatin1String("Zarpa01") || l.w.size() != 5)
+        return usage(l);
+    const QSize client(main_->width(), main_->height() - main_->menuBar()->height());
+    const QString got = QStringLiteral("%1 %2").arg(client.width() * framework::TwipsPerPixel).arg(client.height() * framework::TwipsPerPixel);
+    const QString expected = l.w[3] + QLatin1Char(' ') + l.w[4];
+    verdict(l, got == expected, expected, got);
+}
+
+void Runner::expectState(const Line& l)
+{
+    if (l.w.size() != 4)
+        return usage(l);
+    QMdiSubWindow* window = main_->subWindow(l.w[1]);
+    const QString got = !window ? QStringLiteral("absent") : (window->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"));
+    verdict(l, got == l.w[3], l.w[3], got);
+}
+
+void Runner::expectFocus(const Line& l)
+{
+    if (l.w.size() != 4)
+        return usage(l);
+    framework::Form* form = formOf(l);
+    if (!form)
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !form->isAncestorOf(focus))
+        focus = form->focusWidget();
+    while (focus && focus != form && !focus->property("matravelControl").toBool())
+        focus = focus->parentWidget();
+    const QString got = focus && focus != form ? focus->objectName() : QStringLiteral("(nothing)");
+    verdict(l, got == l.w[3], l.w[3], got);
+}
+
+void Runner::expectText(const Line& l)
+{
+    if (l.w.size() != 4)
+        return usage(l);
+    QWidget* control = controlOf(l);
+    if (!control)
+        return;
+    const QString got = control == main_->statusBarControl() ? main_->statusText() : framework::caption(control);
+    verdict(l, got == l.w[3], quoted(l.w[3]), quoted(got));
+}
+
+void Runner::expectColor(const Line& l)
+{
+    if (l.w.size() != 4)
+        return usage(l);
+    QWidget* control = controlOf(l);
+    if (!control)
+        return;
+    bool ok = false;
+    const uint expected = l.w[3].startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? l.w[3].mid(2).toUInt(&ok, 16) : 0;
+    if (!ok)
+        return usage(l);
+    const uint got = framework::foreColor(control);
+    verdict(l, got == expected, hex(expected), hex(got));
+}
+
+void Runner::expectWord(const Line& l, const std::function<QString(QWidget*)>& read)
+{
+    if (l.w.size() != 4)
+        return usage(l);
+    if (QWidget* control = controlOf(l)) {
+        const QString got = read(control);
+        verdict(l, got == l.w[3], l.w[3], got);
+    }
+}
+
+void Runner::expectEnabled(const Line& l)
+{
+    expectWord(l, [](QWidget* c) { return yesNo(!c->testAttribute(Qt::WA_Disabled)); });
+}
+
+void Runner::expectVisible(const Line& l)
+{
+    expectWord(l, [](QWidget* c) { return yesNo(!c->isHidden()); });
+}
+
+void Runner::expectTop(const Line& l)
+{
+    expectWord(l, [](QWidget* c) { return QString::number(double(framework::topTwips(c)), 'g', 9); });
+}
+
+void Runner::expectFits(const Line& l)
+{
+    if (l.w.size() != 3)
+        return usage(l);
+    QWidget* control = controlOf(l);
+    if (!control)
+        return;
+    const QString& what = l.w[1];
+    QWidget* window = control->window() == main_.get() ? findForm(what.left(what.indexOf(QLatin1Char('.')))) : control->window();
+    const QStringList problems = fitProblems(window, main_->workspace()->viewport(), control);
+    verdict(l, problems.isEmpty(), QStringLiteral("its whole text"), problems.join(QStringLiteral("; ")));
+}
+
+void Runner::expectLastRow(const Line& l)
+{
+    if (l.w.size() != 5 || l.w[3] != QLatin1String("shown"))
+        return usage(l);
+    QWidget* control = controlOf(l);
+    if (!control)
+        return;
+    auto list = qobject_cast<QListWidget*>(control);
+    if (!list)
+        return fail(l, QStringLiteral("%1 is not a list box").arg(l.w[1]));
+    const QString got = yesNo(lastRowShown(list));
+    verdict(l, got == l.w[4], l.w[4], got);
+}
+
+void Runner::expectDrawn(const Line& l)
+{
+    expectWord(l, [](QWidget* c) { return drawnDisabled(c) ? QStringLiteral("disabled") : QStringLiteral("enabled"); });
+}
+
+void Runner::expectRows(const Line& l)
+{
+    QWidget* control = controlOf(l);
+    if (!control)
+        return;
+    auto list = qobject_cast<QListWidget*>(control);
+    if (!list)
+        return fail(l, QStringLiteral("%1 is not a list box").arg(l.w[1]));
+    QStringList got;
+    for (int i = 0; i < list->count(); ++i)
+        got << quoted(list->item(i)->text());
+    QStringList expected;
+    for (int i = 3; i < l.w.size(); ++i)
+        expected << quoted(l.w[i]);
+    verdict(l, got == expected, expected.join(QLatin1Char(' ')), got.join(QLatin1Char(' ')));
 }
 
 }  // namespace scenario

@@ -16,7 +16,7 @@
 //   export "FILE.csv" | "FILE.pdf"      the desk check, with no dialog ("... fails": it must not
 //                                       be written, and the program says why)
 //   limit filesize BYTES                files larger than this cannot be written (0: no limit)
-//   dialog filter|name|accept|cancel    the export dialog (see dialogCommand)
+//   dialog filter|name|accept|cancel    the export dialog (see Runner::dialog)
 //   expect dialog button "T"            the open dialog shows a button "T"
 //   expect file "F" kind csv|pdf        the file is a whole export of that kind
 //   expect export "FILE.csv" matches trace    the file holds the table, field by field
@@ -103,211 +103,221 @@ bool parseCsv(const QString& text, std::vector<QStringList>& rows)
 
 }  // namespace
 
-bool Runner::deskCheckCommand(int number, const QString& line, const QStringList& w)
+void Runner::trace(const Line& l)
 {
-    const QString& cmd = w[0];
-    auto usage = [&](const char* form) { fail(number, line, QStringLiteral("usage: %1").arg(QLatin1String(form))); };
-    auto check = [&](bool ok, const QString& expected, const QString& got) { verdict(number, line, ok, expected, got); };
+    bool ok = false;
+    const int row = l.w.size() == 3 && l.w[1] == QLatin1String("go") ? l.w[2].toInt(&ok) : -1;
+    if (!ok)
+        return usage(l);
+    if (!main_->activeProblem())
+        return fail(l, QStringLiteral("no problem window is active"));
+    shell::DeskCheck* desk = main_->deskCheck();
+    if (row > desk->rows())
+        return fail(l, QStringLiteral("the desk check has %1 rows").arg(desk->rows()));
+    desk->choose(row);
+}
+
+void Runner::snapshot(const Line& l)
+{
+    if (l.w.size() != 2)
+        return usage(l);
     framework::Form* active = main_->activeProblem();
-    // Made only for the commands that read it, as the program makes it only when asked.
-    const auto deskCheck = [this] { return main_->deskCheck(); };
+    if (!active)
+        return fail(l, QStringLiteral("no problem window is active"));
+    snapshots_[l.w[1]] = {active->objectName(), framework::WindowState::of(*active)};
+}
 
-    if (cmd == QLatin1String("trace")) {
-        bool ok = false;
-        const int row = w.size() == 3 && w[1] == QLatin1String("go") ? w[2].toInt(&ok) : -1;
-        if (!ok)
-            return usage("trace go K"), true;
-        if (!active)
-            return fail(number, line, QStringLiteral("no problem window is active")), true;
-        shell::DeskCheck* desk = deskCheck();
-        if (row > desk->rows())
-            return fail(number, line, QStringLiteral("the desk check has %1 rows").arg(desk->rows())), true;
-        desk->choose(row);
-        return true;
-    }
-    if (cmd == QLatin1String("snapshot")) {
-        if (w.size() != 2)
-            return usage("snapshot NAME"), true;
-        if (!active)
-            return fail(number, line, QStringLiteral("no problem window is active")), true;
-        snapshots_[w[1]] = {active->objectName(), framework::WindowState::of(*active)};
-        return true;
-    }
-    if (cmd == QLatin1String("zoom")) {
-        bool ok = false;
-        const int percent = w.size() == 2 ? w[1].toInt(&ok) : 0;
-        if (!ok)
-            return usage("zoom PERCENT"), true;
-        main_->setZoom(percent);
-        if (main_->zoom() != percent)
-            fail(number, line, QStringLiteral("no zoom of %1 %").arg(percent));
-        return true;
-    }
-    if (cmd == QLatin1String("play") || cmd == QLatin1String("stop")) {
-        main_->setPlaying(cmd == QLatin1String("play"));
-        return true;
-    }
-    if (cmd == QLatin1String("export")) {
-        const bool fails = w.size() == 3 && w[2] == QLatin1String("fails");
-        if (w.size() != 2 && !fails)
-            return usage("export \"FILE.csv\" | export \"FILE.pdf\" [fails]"), true;
-        QString why;
-        const bool written = main_->exportDeskCheck(exportPath(w[1]), &why);
-        if (fails)
-            return check(!written && !why.isEmpty(), QStringLiteral("a failure with its reason"),
-                         written ? QStringLiteral("written") : QStringLiteral("no reason")), true;
-        if (!written)
-            fail(number, line, QStringLiteral("cannot export to %1: %2").arg(exportPath(w[1]), why));
-        return true;
-    }
-    if (cmd == QLatin1String("limit")) {
-        // A file-size limit on the program, as a full disk would stop it.
-        bool ok = false;
-        const qint64 bytes = w.size() == 3 && w[1] == QLatin1String("filesize") ? w[2].toLongLong(&ok) : 0;
-        if (!ok)
-            return usage("limit filesize BYTES"), true;
-        rlimit most{};
-        getrlimit(RLIMIT_FSIZE, &most);
-        most.rlim_cur = bytes > 0 ? rlim_t(bytes) : most.rlim_max;
-        if (setrlimit(RLIMIT_FSIZE, &most) != 0)
-            fail(number, line, QStringLiteral("cannot limit the size of files"));
-        return true;
-    }
-    if (cmd == QLatin1String("dialog"))
-        return dialogCommand(number, line, w), true;
-    if (cmd != QLatin1String("expect") || w.size() < 3)
-        return false;
+void Runner::zoom(const Line& l)
+{
+    bool ok = false;
+    const int percent = l.w.size() == 2 ? l.w[1].toInt(&ok) : 0;
+    if (!ok)
+        return usage(l);
+    main_->setZoom(percent);
+    if (main_->zoom() != percent)
+        fail(l, QStringLiteral("no zoom of %1 %").arg(percent));
+}
 
-    if (w[1] == QLatin1String("trace")) {
-        const QString& what = w[2];
-        const shell::DeskCheck* desk = deskCheck();
-        if (what == QLatin1String("columns"))
-            return check(desk->columns() == w.mid(3), quotedList(w.mid(3)), quotedList(desk->columns())), true;
-        if (what == QLatin1String("rows") && w.size() == 4)
-            return check(QString::number(desk->rows()) == w[3], w[3], QString::number(desk->rows())), true;
-        if (what == QLatin1String("fits") && w.size() == 3) {
-            const QStringList problems = traceFitProblems(desk->table(), main_.get());
-            return check(problems.isEmpty(), QStringLiteral("every heading and cell in view whole"), problems.join(QStringLiteral("; "))), true;
-        }
-        if (what == QLatin1String("shown") && w.size() == 5) {
-            bool ok = false;
-            const int row = w[3].toInt(&ok);
-            if (!ok || (w[4] != QLatin1String("yes") && w[4] != QLatin1String("no")))
-                return usage("expect trace shown K yes|no"), true;
-            const bool shown = traceRowShown(desk->table(), row - 1);
-            return check(shown == (w[4] == QLatin1String("yes")), w[4], shown ? QStringLiteral("yes") : QStringLiteral("no")), true;
-        }
-        if (what == QLatin1String("agrees") && w.size() == 3) {
-            // The window followed shows the step chosen, as it was recorded.
-            framework::Form* form = desk->form();
-            if (!form || form->run()->steps() == 0)
-                return check(true, {}, {}), true;
-            // What is typed in a box since is the student's, not the step's.
-            framework::WindowState step = form->run()->stateOf(desk->selected()), now = framework::WindowState::of(*form);
-            for (size_t i = 0; i < form->controls().size() && i < step.controls.size(); ++i)
-                if (qobject_cast<QLineEdit*>(form->controls()[i]))
-                    step.controls[i].text = now.controls[i].text;
-            return check(now.sameContent(step), QStringLiteral("the step chosen"),
-                         QStringLiteral("these differ: ") + now.differences(step, *form).join(QStringLiteral(", "))), true;
-        }
-        if (what == QLatin1String("selected") && w.size() == 4)
-            return check(QString::number(desk->selected()) == w[3], w[3], QString::number(desk->selected())), true;
-        if (what == QLatin1String("row") && w.size() >= 4) {
-            bool ok = false;
-            const int row = w[3].toInt(&ok);
-            if (!ok)
-                return usage("expect trace row K \"t\" ... | expect trace row K says \"t\""), true;
-            QStringList fields = desk->row(row);
-            if (fields.isEmpty())
-                return fail(number, line, QStringLiteral("the desk check has %1 rows").arg(desk->rows())), true;
-            const QString said = fields.takeLast();
-            if (w.size() == 6 && w[4] == QLatin1String("says"))
-                return check(said == w[5], quoted(w[5]), quoted(said)), true;
-            return check(fields == w.mid(4), quotedList(w.mid(4)), quotedList(fields)), true;
-        }
-        return usage("expect trace columns|rows|row|selected ..."), true;
+void Runner::play(const Line& l) { main_->setPlaying(l.w[0] == QLatin1String("play")); }
+
+void Runner::exportDeskCheck(const Line& l)
+{
+    const bool fails = l.w.size() == 3 && l.w[2] == QLatin1String("fails");
+    if (l.w.size() != 2 && !fails)
+        return usage(l);
+    QString why;
+    const bool written = main_->exportDeskCheck(exportPath(l.w[1]), &why);
+    if (fails)
+        return verdict(l, !written && !why.isEmpty(), QStringLiteral("a failure with its reason"),
+                       written ? QStringLiteral("written") : QStringLiteral("no reason"));
+    if (!written)
+        fail(l, QStringLiteral("cannot export to %1: %2").arg(exportPath(l.w[1]), why));
+}
+
+void Runner::limit(const Line& l)
+{
+    // A file-size limit on the program, as a full disk would stop it.
+    bool ok = false;
+    const qint64 bytes = l.w.size() == 3 && l.w[1] == QLatin1String("filesize") ? l.w[2].toLongLong(&ok) : 0;
+    if (!ok)
+        return usage(l);
+    rlimit most{};
+    getrlimit(RLIMIT_FSIZE, &most);
+    most.rlim_cur = bytes > 0 ? rlim_t(bytes) : most.rlim_max;
+    if (setrlimit(RLIMIT_FSIZE, &most) != 0)
+        fail(l, QStringLiteral("cannot limit the size of files"));
+}
+
+void Runner::expectTrace(const Line& l)
+{
+    const QStringList& w = l.w;
+    if (w.size() < 3)
+        return usage(l);
+    const QString& what = w[2];
+    // Made only for the checks that read it, as the program makes it only when asked.
+    const shell::DeskCheck* desk = main_->deskCheck();
+    if (what == QLatin1String("columns"))
+        return verdict(l, desk->columns() == w.mid(3), quotedList(w.mid(3)), quotedList(desk->columns()));
+    if (what == QLatin1String("rows") && w.size() == 4)
+        return verdict(l, QString::number(desk->rows()) == w[3], w[3], QString::number(desk->rows()));
+    if (what == QLatin1String("fits") && w.size() == 3) {
+        const QStringList problems = traceFitProblems(desk->table(), main_.get());
+        return verdict(l, problems.isEmpty(), QStringLiteral("every heading and cell in view whole"), problems.join(QStringLiteral("; ")));
     }
-    if (w[1] == QLatin1String("export") && w.size() >= 5) {
-        const QString file = exportPath(w[2]);
-        QFile in(file);
-        if (!QFileInfo(file).isFile() || !in.open(QIODevice::ReadOnly))
-            return fail(number, line, QStringLiteral("cannot read %1").arg(file)), true;
-        // No export holds more than this: a link to an endless device is not read to its end.
-        constexpr qint64 kMost = 64 * 1024 * 1024;
-        QByteArray bytes = in.read(kMost + 1);
-        if (bytes.size() > kMost)
-            return fail(number, line, QStringLiteral("%1 is larger than any export").arg(file)), true;
-        if (w[3] == QLatin1String("matches") && w[4] == QLatin1String("trace")) {
-            if (!bytes.startsWith("\xEF\xBB\xBF"))
-                return fail(number, line, QStringLiteral("%1 has no UTF-8 byte-order mark").arg(file)), true;
-            auto decode = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-            const QString text = decode(bytes.mid(3));
-            if (decode.hasError())
-                return fail(number, line, QStringLiteral("%1 is not UTF-8").arg(file)), true;
-            std::vector<QStringList> rows;
-            if (!parseCsv(text, rows))
-                return fail(number, line, QStringLiteral("%1 is not CSV: a quote is not closed or the last line has no end").arg(file)), true;
-            // Field by field against what the table on screen shows, the step first.
-            const QAbstractItemModel* table = deskCheck()->table()->model();
-            const int tableRows = table ? table->rowCount() : 0;
-            QStringList differences;
-            if (int(rows.size()) != tableRows + 1)
-                differences << QStringLiteral("%1 lines for %2 rows and the headings").arg(rows.size()).arg(tableRows);
-            for (int r = 0; r < int(rows.size()) && r <= tableRows; ++r) {
-                QStringList shown{r == 0 ? QStringLiteral("Passo") : table->headerData(r - 1, Qt::Vertical).toString()};
-                for (int c = 0; table && c < table->columnCount(); ++c)
-                    shown << (r == 0 ? table->headerData(c, Qt::Horizontal).toString()
-                                     : table->index(r - 1, c).data().toString());
-                if (rows[size_t(r)] != shown)
-                    differences << QStringLiteral("line %1: %2, the table shows %3")
-                                       .arg(r + 1).arg(quotedList(rows[size_t(r)]), quotedList(shown));
-            }
-            return check(differences.isEmpty(), QStringLiteral("the table"), differences.join(QStringLiteral("; "))), true;
+    if (what == QLatin1String("shown") && w.size() == 5) {
+        bool ok = false;
+        const int row = w[3].toInt(&ok);
+        if (!ok || (w[4] != QLatin1String("yes") && w[4] != QLatin1String("no")))
+            return usage(l);
+        const bool shown = traceRowShown(desk->table(), row - 1);
+        return verdict(l, shown == (w[4] == QLatin1String("yes")), w[4], shown ? QStringLiteral("yes") : QStringLiteral("no"));
+    }
+    if (what == QLatin1String("agrees") && w.size() == 3) {
+        // The window followed shows the step chosen, as it was recorded.
+        framework::Form* form = desk->form();
+        if (!form || form->run()->steps() == 0)
+            return verdict(l, true, {}, {});
+        // What is typed in a box since is the student's, not the step's.
+        framework::WindowState step = form->run()->stateOf(desk->selected()), now = framework::WindowState::of(*form);
+        for (size_t i = 0; i < form->controls().size() && i < step.controls.size(); ++i)
+            if (qobject_cast<QLineEdit*>(form->controls()[i]))
+                step.controls[i].text = now.controls[i].text;
+        return verdict(l, now.sameContent(step), QStringLiteral("the step chosen"),
+                       QStringLiteral("these differ: ") + now.differences(step, *form).join(QStringLiteral(", ")));
+    }
+    if (what == QLatin1String("selected") && w.size() == 4)
+        return verdict(l, QString::number(desk->selected()) == w[3], w[3], QString::number(desk->selected()));
+    if (what == QLatin1String("row") && w.size() >= 4) {
+        bool ok = false;
+        const int row = w[3].toInt(&ok);
+        if (!ok)
+            return usage(l);
+        QStringList fields = desk->row(row);
+        if (fields.isEmpty())
+            return fail(l, QStringLiteral("the desk check has %1 rows").arg(desk->rows()));
+        const QString said = fields.takeLast();
+        if (w.size() == 6 && w[4] == QLatin1String("says"))
+            return verdict(l, said == w[5], quoted(w[5]), quoted(said));
+        return verdict(l, fields == w.mid(4), quotedList(w.mid(4)), quotedList(fields));
+    }
+    usage(l);
+}
+
+void Runner::expectExport(const Line& l)
+{
+    const QStringList& w = l.w;
+    if (w.size() < 5)
+        return usage(l);
+    const QString file = exportPath(w[2]);
+    QFile in(file);
+    if (!QFileInfo(file).isFile() || !in.open(QIODevice::ReadOnly))
+        return fail(l, QStringLiteral("cannot read %1").arg(file));
+    // No export holds more than this: a link to an endless device is not read to its end.
+    constexpr qint64 kMost = 64 * 1024 * 1024;
+    QByteArray bytes = in.read(kMost + 1);
+    if (bytes.size() > kMost)
+        return fail(l, QStringLiteral("%1 is larger than any export").arg(file));
+    if (w[3] == QLatin1String("matches") && w[4] == QLatin1String("trace")) {
+        if (!bytes.startsWith("\xEF\xBB\xBF"))
+            return fail(l, QStringLiteral("%1 has no UTF-8 byte-order mark").arg(file));
+        auto decode = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = decode(bytes.mid(3));
+        if (decode.hasError())
+            return fail(l, QStringLiteral("%1 is not UTF-8").arg(file));
+        std::vector<QStringList> rows;
+        if (!parseCsv(text, rows))
+            return fail(l, QStringLiteral("%1 is not CSV: a quote is not closed or the last line has no end").arg(file));
+        // Field by field against what the table on screen shows, the step first.
+        const QAbstractItemModel* table = main_->deskCheck()->table()->model();
+        const int tableRows = table ? table->rowCount() : 0;
+        QStringList differences;
+        if (int(rows.size()) != tableRows + 1)
+            differences << QStringLiteral("%1 lines for %2 rows and the headings").arg(rows.size()).arg(tableRows);
+        for (int r = 0; r < int(rows.size()) && r <= tableRows; ++r) {
+            QStringList shown{r == 0 ? QStringLiteral("Passo") : table->headerData(r - 1, Qt::Vertical).toString()};
+            for (int c = 0; table && c < table->columnCount(); ++c)
+                shown << (r == 0 ? table->headerData(c, Qt::Horizontal).toString()
+                                 : table->index(r - 1, c).data().toString());
+            if (rows[size_t(r)] != shown)
+                differences << QStringLiteral("line %1: %2, the table shows %3")
+                                   .arg(r + 1).arg(quotedList(rows[size_t(r)]), quotedList(shown));
         }
-        if (w[3] == QLatin1String("contains") && w.size() == 5) {
-            in.close();
+        return verdict(l, differences.isEmpty(), QStringLiteral("the table"), differences.join(QStringLiteral("; ")));
+    }
+    if (w[3] == QLatin1String("contains") && w.size() == 5) {
+        in.close();
         QProcess pdftotext;
-            // In the order it is drawn: a sentence wrapped in its cell reads on as one.
-            pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), file, QStringLiteral("-")});
-            if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-                return fail(number, line, QStringLiteral("pdftotext could not read %1").arg(file)), true;
-            const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-            return check(text.contains(w[4].simplified()), quoted(w[4]), quoted(text.left(300))), true;
-        }
-        return usage("expect export \"FILE.csv\" matches trace | expect export \"FILE.pdf\" contains \"t\""), true;
+        // In the order it is drawn: a sentence wrapped in its cell reads on as one.
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), file, QStringLiteral("-")});
+        if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+            return fail(l, QStringLiteral("pdftotext could not read %1").arg(file));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        return verdict(l, text.contains(w[4].simplified()), quoted(w[4]), quoted(text.left(300)));
     }
-    if (w[1] == QLatin1String("dialog") && w.size() == 4 && w[2] == QLatin1String("button")) {
-        QWidget* box = openDialog();
-        QStringList buttons;
-        for (QAbstractButton* b : box ? box->findChildren<QAbstractButton*>() : QList<QAbstractButton*>())
-            if (b->isVisible() && !b->text().isEmpty())
-                buttons << QString(b->text()).remove(QLatin1Char('&'));
-        return check(buttons.contains(w[3]), quoted(w[3]), box ? quotedList(buttons) : QStringLiteral("no dialog")), true;
-    }
-    if (w[1] == QLatin1String("file") && w.size() == 5 && w[3] == QLatin1String("kind")) {
-        QFile in(exportPath(w[2]));
-        if (!QFileInfo(in.fileName()).isFile() || !in.open(QIODevice::ReadOnly))
-            return fail(number, line, QStringLiteral("no file %1").arg(in.fileName())), true;
-        const QByteArray head = in.read(16);
-        const QString kind = head.startsWith("%PDF-")               ? QStringLiteral("pdf")
-                             : head.startsWith("\xEF\xBB\xBFPasso;") ? QStringLiteral("csv")
-                                                                    : QStringLiteral("neither csv nor pdf");
-        return check(kind == w[4], w[4], kind), true;
-    }
-    if (w.size() == 4 && w[2] == QLatin1String("matches")) {
-        const auto it = snapshots_.find(w[3]);
-        if (it == snapshots_.end())
-            return fail(number, line, QStringLiteral("no snapshot %1").arg(w[3])), true;
-        auto form = qobject_cast<framework::Form*>(findForm(w[1]));
-        if (!form)
-            return fail(number, line, QStringLiteral("no form %1").arg(w[1])), true;
-        if (it->second.first != form->objectName())
-            return fail(number, line, QStringLiteral("%1 is a snapshot of %2").arg(w[3], it->second.first)), true;
-        const QStringList differ = framework::WindowState::of(*form).differences(it->second.second, *form);
-        return check(differ.isEmpty(), QStringLiteral("the window as in %1").arg(w[3]),
-                     QStringLiteral("these differ: ") + differ.join(QStringLiteral(", "))), true;
-    }
-    return false;
+    usage(l);
+}
+
+void Runner::expectDialog(const Line& l)
+{
+    if (l.w.size() != 4 || l.w[2] != QLatin1String("button"))
+        return usage(l);
+    QWidget* box = openDialog();
+    QStringList buttons;
+    for (QAbstractButton* b : box ? box->findChildren<QAbstractButton*>() : QList<QAbstractButton*>())
+        if (b->isVisible() && !b->text().isEmpty())
+            buttons << QString(b->text()).remove(QLatin1Char('&'));
+    verdict(l, buttons.contains(l.w[3]), quoted(l.w[3]), box ? quotedList(buttons) : QStringLiteral("no dialog"));
+}
+
+void Runner::expectFile(const Line& l)
+{
+    if (l.w.size() != 5 || l.w[3] != QLatin1String("kind"))
+        return usage(l);
+    QFile in(exportPath(l.w[2]));
+    if (!QFileInfo(in.fileName()).isFile() || !in.open(QIODevice::ReadOnly))
+        return fail(l, QStringLiteral("no file %1").arg(in.fileName()));
+    const QByteArray head = in.read(16);
+    const QString kind = head.startsWith("%PDF-")               ? QStringLiteral("pdf")
+                         : head.startsWith("\xEF\xBB\xBFPasso;") ? QStringLiteral("csv")
+                                                                : QStringLiteral("neither csv nor pdf");
+    verdict(l, kind == l.w[4], l.w[4], kind);
+}
+
+void Runner::expectMatches(const Line& l)
+{
+    if (l.w.size() != 4)
+        return usage(l);
+    const auto it = snapshots_.find(l.w[3]);
+    if (it == snapshots_.end())
+        return fail(l, QStringLiteral("no snapshot %1").arg(l.w[3]));
+    framework::Form* form = formOf(l);
+    if (!form)
+        return;
+    if (it->second.first != form->objectName())
+        return fail(l, QStringLiteral("%1 is a snapshot of %2").arg(l.w[3], it->second.first));
+    const QStringList differ = framework::WindowState::of(*form).differences(it->second.second, *form);
+    verdict(l, differ.isEmpty(), QStringLiteral("the window as in %1").arg(l.w[3]),
+            QStringLiteral("these differ: ") + differ.join(QStringLiteral(", ")));
 }
 
 QWidget* Runner::openDialog() const
@@ -325,11 +335,12 @@ QWidget* Runner::openDialog() const
 //   dialog name "F"          types the file's name (in MATRAVEL_EXPORTS, where it names a folder)
 //   dialog accept            the default button: "Salvar", then "Sim" when asked to replace
 //   dialog cancel
-void Runner::dialogCommand(int number, const QString& line, const QStringList& w)
+void Runner::dialog(const Line& l)
 {
+    const QStringList& w = l.w;
     QWidget* box = openDialog();
     if (!box)
-        return fail(number, line, QStringLiteral("no dialog is open"));
+        return fail(l, QStringLiteral("no dialog is open"));
     auto files = qobject_cast<QFileDialog*>(box);
     const QString what = w.value(1);
     if (what == QLatin1String("filter") && w.size() == 3 && files) {
@@ -338,7 +349,7 @@ void Runner::dialogCommand(int number, const QString& line, const QStringList& w
                 files->selectNameFilter(kind);
                 return settle();
             }
-        return fail(number, line, QStringLiteral("no kind %1 among %2").arg(quoted(w[2]), quotedList(files->nameFilters())));
+        return fail(l, QStringLiteral("no kind %1 among %2").arg(quoted(w[2]), quotedList(files->nameFilters())));
     }
     if (what == QLatin1String("name") && w.size() == 3 && files) {
         const QString path = exportPath(w[2]);
@@ -359,7 +370,7 @@ void Runner::dialogCommand(int number, const QString& line, const QStringList& w
             dialog->reject();
         return settle();
     }
-    fail(number, line, QStringLiteral("usage: dialog filter \"TEXT\" | dialog name \"F\" | dialog accept | dialog cancel"));
+    usage(l);
 }
 
 }  // namespace scenario
