@@ -21,6 +21,7 @@ namespace {
 const char* const kForeColor = "foreColor";
 const char* const kDesignedForeColor = "designedForeColor";
 const char* const kTopTwips = "topTwips";
+const char* const kLeftTwips = "leftTwips";  // the left edge the window's table gives
 const char* const kAutoWidth = "autoWidth";
 const char* const kAutoHeight = "autoHeight";
 const char* const kLastWritten = "lastWritten";
@@ -344,9 +345,20 @@ void place(QWidget* control, const Geometry& g)
     control->setProperty(kAutoWidth, g.width == 0);
     control->setProperty(kAutoHeight, g.height == 0);
     control->setProperty(kTopTwips, float(g.top));
+    control->setProperty(kLeftTwips, float(g.left));
     const QSize hint = control->sizeHint();
     control->setGeometry(px(g.left), px(g.top), g.width ? px(g.width) : hint.width(),
                          g.height ? px(g.height) : hint.height());
+}
+
+void followOn(std::initializer_list<QWidget*> row, int gap)
+{
+    const QWidget* before = nullptr;
+    for (QWidget* control : row) {
+        if (before)
+            control->move(qMax(px(control->property(kLeftTwips).toDouble()), rightOf(before) + gap), control->y());
+        before = control;
+    }
 }
 
 int widthToShow(const QLineEdit* box, int designed) { return widthToShow(box, designed, box->text()); }

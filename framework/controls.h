@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 class QLabel;
 
@@ -91,6 +92,10 @@ void place(QWidget* control, const Geometry& geometry);
 
 // The right edge of a control, in its container's pixels (one past its last column).
 inline int rightOf(const QWidget* control) { return control->x() + control->width(); }
+// A row of controls that make room for each other: each after the first stands at the left
+// edge its window's table gives it, or `gap` pixels after the one before it when that one has
+// widened into its place.
+void followOn(std::initializer_list<QWidget*> row, int gap);
 
 // The width a text box needs to show its whole text (or another text it will hold): never
 // less than the width it was made with, nor more than the screen's (a longer text scrolls in it).

@@ -157,8 +157,7 @@ void BouncingBallWindow::arrange()
     QListWidget* somaList = listBox(QStringLiteral("SomaList"));
     QListWidget* somList = listBox(QStringLiteral("SomList"));
     QListWidget* hList = listBox(QStringLiteral("HList"));
-    somList->move(qMax(px(1440), rightOf(somaList) + gap), somList->y());
-    hList->move(qMax(px(2520), rightOf(somList) + gap), hList->y());
+    followOn({somaList, somList, hList}, gap);
 
     // The drawing stands right of the lists and of the values beside the lines it faces.
     int panel = rightOf(hList);
@@ -189,7 +188,7 @@ void BouncingBallWindow::arrange()
     const int last = tocou->x() + fm.horizontalAdvance(sentence.left(words)) - 2;
     count->move(qMax(first, qMin(px(1200), last - count->width())), count->y());
     QPushButton* novo = button(QStringLiteral("Cmd_Novo"));
-    novo->move(qMax(px(4560), rightOf(answer) + gap), novo->y());
+    followOn({answer, novo}, gap);
 
     growToFit();
 }

@@ -133,11 +133,8 @@ void DigitSumWindow::arrange()
     // Each column stands where its table puts it, or just right of the one before when that one
     // has widened for its rows.
     const int gap = px(kGap);
-    N_->move(qMax(px(1560), rightOf(R_) + gap), N_->y());
-    Div_->move(qMax(px(2880), rightOf(N_) + gap), Div_->y());
-    Dez_->move(qMax(px(3960), rightOf(Div_) + gap), Dez_->y());
-    Sol_->move(qMax(px(1920), rightOf(Som_) + gap), Sol_->y());
-    Resto_->move(qMax(px(3120), rightOf(Sol_) + gap), Resto_->y());
+    followOn({R_, N_, Div_, Dez_}, gap);
+    followOn({Som_, Sol_, Resto_}, gap);
     growToFit();
 }
 

@@ -223,7 +223,7 @@ void FunctionTableWindow::arrange()
 
     // "X = a =": a long a pushes "b =" and b along; "Calcule" stands right of the step and of b.
     QLabel* bLabel = label(QStringLiteral("Label5"));
-    bLabel->move(qMax(px(2880), rightOf(X_) + gap), bLabel->y());
+    followOn({X_, bLabel}, gap);
     bb_->move(bLabel->x() + px(3240 - 2880), bb_->y());
     Command1_->move(std::max({px(4200), rightOf(Interv_) + gap, rightOf(bb_) + gap}), Command1_->y());
 
@@ -244,13 +244,11 @@ void FunctionTableWindow::arrange()
     const auto between = [&](QWidget* line, QListWidget* left, QListWidget* next, int designedMiddle) {
         shiftBy(line, (rightOf(left) + next->x()) / 2 - designedMiddle);
     };
-    Cont2_->move(qMax(px(1800), rightOf(Cont1_) + listGap), Cont2_->y());
+    followOn({Cont1_, Cont2_}, listGap);
     between(Line13_, Cont1_, Cont2_, (px(1575) + px(1800)) / 2);
     for (Rule& r : contRules_)
         r.reach(rightOf(Cont2_) + px(60));
-    a1_->move(qMax(px(1800), rightOf(X1_) + listGap), a1_->y());
-    cont3_->move(qMax(px(2760), rightOf(a1_) + listGap), cont3_->y());
-    int1_->move(qMax(px(3600), rightOf(cont3_) + listGap), int1_->y());
+    followOn({X1_, a1_, cont3_, int1_}, listGap);
     between(Line14_, X1_, a1_, (px(1695) + px(1800)) / 2);
     between(Line15_, a1_, cont3_, (px(2535) + px(2760)) / 2);
     between(Line16_, cont3_, int1_, (px(3375) + px(3600)) / 2);

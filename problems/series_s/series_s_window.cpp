@@ -121,7 +121,7 @@ void SeriesSWindow::arrange()
     const int grown = x->width() - px(615);
     n->setGeometry(px(3600) + grown, n->y(), widthToShow(n, px(615)), n->height());
     label(QStringLiteral("Label2"))->move(px(3000) + grown, px(600));
-    calc->move(qMax(px(4800), rightOf(n) + gap), calc->y());
+    followOn({n, calc}, gap);
 
     // The first line of the panel: X as typed, twice, pushes what follows it.
     QLabel* s = label(QStringLiteral("S"));
@@ -129,9 +129,9 @@ void SeriesSWindow::arrange()
     QLabel* xaux = label(QStringLiteral("Label1(2)"));
     QLabel* naux = label(QStringLiteral("Label1(3)"));
     const int besideXaux = xaux1->x() - xaux->x();
-    xaux->move(qMax(px(1800), rightOf(s) + gap), xaux->y());
+    followOn({s, xaux}, gap);
     xaux1->move(xaux->x() + besideXaux, xaux1->y());
-    naux->move(qMax(px(4080), rightOf(xaux1) + gap), naux->y());
+    followOn({xaux1, naux}, gap);
 
     growToFit();
 }
