@@ -169,10 +169,9 @@ void measureButton(QPushButton* button, QWidget* form, std::vector<Text>& texts)
     texts.push_back({button, QString(), toForm(button, form, inkRect(fm, layout)), toForm(button, form, contents), true, body});
 }
 
-void measureFrame(QGroupBox* frame, QWidget* form, std::vector<Text>& texts)
+// A frame as the style draws it: its border and its title.
+QStyleOptionGroupBox groupBoxOption(const QGroupBox* frame)
 {
-    if (frame->title().isEmpty())
-        return;
     QStyleOptionGroupBox opt;
     opt.initFrom(frame);
     opt.text = frame->title();
@@ -181,6 +180,14 @@ void measureFrame(QGroupBox* frame, QWidget* form, std::vector<Text>& texts)
     opt.textAlignment = frame->alignment();
     opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     opt.features = frame->isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
+    return opt;
+}
+
+void measureFrame(QGroupBox* frame, QWidget* form, std::vector<Text>& texts)
+{
+    if (frame->title().isEmpty())
+        return;
+    const QStyleOptionGroupBox opt = groupBoxOption(frame);
     const QRect label = frame->style()->subControlRect(QStyle::CC_GroupBox, &opt,
                                                        QStyle::SC_GroupBoxLabel, frame);
     const QFontMetrics fm(frame->font());
@@ -260,14 +267,7 @@ QRect clipOf(const QWidget* container, const QWidget* form)
     if (auto box = qobject_cast<const QGroupBox*>(container)) {
         // Inside its drawn border, a pixel of air from the line: a text on the border (or on
         // the line under the title) is not whole.
-        QStyleOptionGroupBox opt;
-        opt.initFrom(box);
-        opt.text = box->title();
-        opt.lineWidth = 1;
-        opt.midLineWidth = 0;
-        opt.textAlignment = box->alignment();
-        opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        opt.features = box->isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
+        const QStyleOptionGroupBox opt = groupBoxOption(box);
         const QRect frame = box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxFrame, box);
         r = box->isFlat() ? r.adjusted(2, frame.top() + 2, -2, -2) : frame.adjusted(2, 2, -2, -2);
     } else if (auto frame = qobject_cast<const QFrame*>(container))
