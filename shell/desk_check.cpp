@@ -78,7 +78,7 @@ bool DeskCheck::eventFilter(QObject* watched, QEvent* event)
         refitQueued_ = true;
         QMetaObject::invokeMethod(this, [this] {
             refitQueued_ = false;
-            fitSentences(false);
+            fitSentences();
             keepChosenInView();
         }, Qt::QueuedConnection);
     }
@@ -213,10 +213,10 @@ void DeskCheck::measure()
     if (w.rows > m->rowCount() || w.rows == 0)
         rowsFitted_ = 0;
     w.rows = m->rowCount();
-    fitSentences(false);
+    fitSentences();
 }
 
-void DeskCheck::fitSentences(bool allRows)
+void DeskCheck::fitSentences()
 {
     const TraceModel* m = model();
     if (!m || widths_.count(m) == 0)
@@ -235,7 +235,7 @@ void DeskCheck::fitSentences(bool allRows)
         width = qMax(width, widths_.at(m).columns.back());
     if (table_->columnWidth(said) != width)
         table_->setColumnWidth(said, width);
-    if (width != sentenceWidth_ || allRows)
+    if (width != sentenceWidth_)
         rowsFitted_ = 0;
     sentenceWidth_ = width;
     const int line = table_->verticalHeader()->defaultSectionSize();

@@ -68,7 +68,7 @@ private:
     void measure();
     // The sentence column fills what the value columns leave of the table's width, and each
     // row grows to hold its sentence at that width.
-    void fitSentences(bool allRows);
+    void fitSentences();
     // Scrolls the chosen row into view (its top, when it is taller than the view).
     void keepChosenInView();
     // The panel's width for the value columns and a sentence column this wide.
