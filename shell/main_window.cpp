@@ -400,12 +400,14 @@ bool Zarpa01::eventFilter(QObject* watched, QEvent* event)
             followActiveWindow();
     }
     // A child window that grows after it was shown (a long answer) makes the main window
-    // grow with it, as it does when the window opens, and the desk check makes room for it.
+    // grow with it, as it does when the window opens, and the desk check makes room for it
+    // when the window no longer stands whole in the workspace (only then: the panel keeps its
+    // size while the student steps through a run).
     if (event->type() == QEvent::Resize) {
         auto window = qobject_cast<QMdiSubWindow*>(watched);
         if (window && window->mdiArea() == mdi_ && window->isVisible()) {
             fitChild(window);
-            if (window == mdi_->activeSubWindow())
+            if (window == mdi_->activeSubWindow() && !mdi_->viewport()->rect().contains(window->geometry()))
                 fitDeskCheck();
         }
     }
