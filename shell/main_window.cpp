@@ -116,8 +116,8 @@ Zarpa01::Zarpa01()
     statusLabel_->setTextFormat(Qt::PlainText);
     statusLabel_->setFont(framework::makeFont(framework::Panel));
     statusLabel_->setMinimumWidth(1);
-    // The longest statements are wider than the designed window: they go on a second line,
-    // which the bar's height holds, rather than losing their end at the edge.
+    // The longest statements are wider than the main window at its own size: they go on a
+    // second line, which the bar's height holds, rather than losing their end at the edge.
     statusLabel_->setWordWrap(true);
     statusLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     statusBar_->addWidget(statusLabel_, 1);
@@ -261,7 +261,7 @@ void Zarpa01::fitChild(QMdiSubWindow* window)
 {
     // A window larger than the workspace makes the main window grow, as far as the screen
     // allows; beyond that the workspace scrolls. Before the main window is first shown its
-    // workspace has not been laid out yet and measures nothing: it opens at its designed size,
+    // workspace has not been laid out yet and measures nothing: it opens at its own size,
     // which holds the About window.
     if (!isVisible())
         return;

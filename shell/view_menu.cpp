@@ -207,13 +207,13 @@ void Zarpa01::setZoom(int percent)
         desk_->setScale();
     followActiveWindow();
 
-    // The main window at its designed size, grown for the active window and the desk check,
+    // The main window at its own size, grown for the active window and the desk check,
     // as it opens at this zoom (the panel went back beside the window above, and fitDeskCheck
     // moves it below again if this zoom leaves it no room there).
-    QSize designed(framework::px(9675), framework::px(6975) + menuBar()->sizeHint().height());
+    QSize own(framework::px(9675), framework::px(6975) + menuBar()->sizeHint().height());
     if (const QScreen* s = screen())
-        designed = designed.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - size()));
-    resize(designed);
+        own = own.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - size()));
+    resize(own);
     if (active) {
         mdi_->setActiveSubWindow(active);
         fitChild(active);

@@ -209,10 +209,10 @@ void LineByDeterminantWindow::layOutPoints()
     // from it, never nearer than its place above. Both rows keep one set of columns.
     for (const auto& [cell, x] : pointPlaces_)
         cell->move(x, cell->y());
-    const int designed = px(490);
-    int boxWidth = widthToShow(X_[0], designed, WidestCoordinate);
+    const int tableWidth = px(490);  // the boxes' width in the window's table
+    int boxWidth = widthToShow(X_[0], tableWidth, WidestCoordinate);
     for (QLineEdit* box : {X_[0], Y_[0], X_[1], Y_[1]})
-        boxWidth = qMax(boxWidth, widthToShow(box, designed, box->text()));
+        boxWidth = qMax(boxWidth, widthToShow(box, tableWidth, box->text()));
     for (QLineEdit* box : {X_[0], Y_[0], X_[1], Y_[1]})
         box->resize(boxWidth, box->height());
     const char* const order[5] = {"Label1(%1)", "X(%1)", "Vírgula(%1)", "Y(%1)", "Parêntese(%1)"};

@@ -147,10 +147,10 @@ void LineSecondMethodWindow::layOutPoints()
     for (const auto& [cell, x] : pointPlaces_)
         cell->move(x, cell->y());
     QLineEdit* const first = textBox(QStringLiteral("X(0)"));
-    const int designed = px(490);
-    int boxWidth = widthToShow(first, designed, WidestCoordinate);
+    const int tableWidth = px(490);  // the boxes' width in the window's table
+    int boxWidth = widthToShow(first, tableWidth, WidestCoordinate);
     for (const char* name : {"X(0)", "Y(0)", "X(1)", "Y(1)"})
-        boxWidth = qMax(boxWidth, widthToShow(first, designed, textBox(QString::fromUtf8(name))->text()));
+        boxWidth = qMax(boxWidth, widthToShow(first, tableWidth, textBox(QString::fromUtf8(name))->text()));
     const int gap = 3;
     int end = 0;
     for (int i = 0; i < 2; ++i) {
