@@ -10,6 +10,7 @@ namespace framework {
 namespace {
 Host* g_host = nullptr;
 MessageHook g_messageHook;
+MessageHook g_messageHold;
 }  // namespace
 
 void setHost(Host* host) { g_host = host; }
@@ -24,10 +25,15 @@ void setStatusText(const QString& text)
 QString applicationTitle() { return QStringLiteral("Matravel"); }
 
 void setMessageHook(MessageHook hook) { g_messageHook = std::move(hook); }
+void setMessageHold(MessageHook hold) { g_messageHold = std::move(hold); }
 
 void messageBox(const QString& text, int buttons, const QString& title)
 {
     const QString shownTitle = title.isEmpty() ? applicationTitle() : title;
+    if (g_messageHold) {
+        g_messageHold(text, buttons, shownTitle);
+        return;
+    }
     if (g_messageHook) {
         g_messageHook(text, buttons, shownTitle);
         return;

@@ -34,6 +34,10 @@ void messageBox(const QString& text, int buttons = OkOnly, const QString& title 
 // the title already resolved. An empty function restores the real boxes.
 using MessageHook = std::function<void(const QString& text, int buttons, const QString& title)>;
 void setMessageHook(MessageHook hook);
+// Holds the message boxes back while set: each goes to `hold` instead, to be shown later
+// (the steps of a click the student predicts before seeing them). An empty function lets them
+// through again.
+void setMessageHold(MessageHook hold);
 
 // "Erro de execução 6: Estouro" and its sisters, shown with buttons value 48.
 QString runtimeErrorText(int number);

@@ -44,7 +44,9 @@ RunCycle::RunCycle(Form* form, std::unique_ptr<Algorithm> algorithm, RunSpec how
 void RunCycle::onClick(const QString& command, std::function<void()> handler)
 {
     if (auto button = qobject_cast<QPushButton*>(named(command)))
-        connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
+        connect(button, &QPushButton::clicked, this, [this, command, handler = std::move(handler)] {
+            if (gate_ && command != spec_.newCalculation && gate_())
+                return;
             handler();
             clickEnded();
         });

@@ -102,6 +102,10 @@ public:
     // Takes over the run of the same window made anew (at another zoom): its steps, its
     // working values and the step shown, which the window is brought back to.
     void adopt(RunCycle& other);
+    // Something that may take a click of a command before the run does (the desk check, when
+    // the student predicts the next step): it returns true when it took the click. The
+    // new-calculation command is never taken.
+    void setClickGate(std::function<bool()> gate) { gate_ = std::move(gate); }
     // How much the desk check holds, in bytes (an estimate).
     std::size_t footprint() const;
 
@@ -165,6 +169,7 @@ private:
     std::vector<TraceRow> waiting_;  // the last row of the click under way, recorded when it is over
     bool pending_ = false;     // a step was shown in the click under way
     Step::Run lastEnd_ = Step::Run::GoesOn;
+    std::function<bool()> gate_;
 };
 
 }  // namespace framework

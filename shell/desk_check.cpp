@@ -3,10 +3,17 @@
 #include "framework/form.h"
 #include "framework/run_cycle.h"
 #include "framework/trace_model.h"
+#include "shell/prediction.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -28,6 +35,22 @@ QString csvField(const QString& text)
 class Cells : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    // A value marked right or wrong keeps its colour on the row chosen, framed in the
+    // selection's colour, so that the marks of the step just shown read at once.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const int mark = index.data(TraceModel::MarkRole).toInt();
+        if (!(option.state & QStyle::State_Selected) || (mark != TraceModel::Right && mark != TraceModel::Wrong))
+            return QStyledItemDelegate::paint(painter, option, index);
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_Selected;
+        QStyledItemDelegate::paint(painter, plain, index);
+        painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
+        painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
@@ -68,12 +91,49 @@ DeskCheck::DeskCheck(QWidget* parent) : QDockWidget(QStringLiteral("Teste de mes
     table_->horizontalHeader()->setStretchLastSection(false);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    setWidget(table_);
     table_->viewport()->installEventFilter(this);
+    table_->installEventFilter(this);
+
+    // Above the table while the student predicts: the score, and the buttons that show the
+    // step waiting, with the prediction ("Conferir", Enter) or without it ("Mostrar", Esc).
+    bar_ = new QWidget(this);
+    bar_->setObjectName(QStringLiteral("Previsao"));
+    auto barLayout = new QHBoxLayout(bar_);
+    barLayout->setContentsMargins(4, 2, 4, 2);
+    score_ = new QLabel(bar_);
+    score_->setObjectName(QStringLiteral("Acertos"));
+    confirm_ = new QPushButton(QStringLiteral("&Conferir"), bar_);
+    confirm_->setObjectName(QStringLiteral("Conferir"));
+    confirm_->setToolTip(QStringLiteral("Mostra o passo e marca cada valor previsto (Enter)"));
+    skip_ = new QPushButton(QStringLiteral("&Mostrar"), bar_);
+    skip_->setObjectName(QStringLiteral("Mostrar"));
+    skip_->setToolTip(QStringLiteral("Mostra o passo sem previsão (Esc)"));
+    barLayout->addWidget(score_);
+    barLayout->addStretch(1);
+    barLayout->addWidget(confirm_);
+    barLayout->addWidget(skip_);
+    bar_->hide();
+    auto panel = new QWidget(this);
+    auto layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar_);
+    layout->addWidget(table_);
+    setWidget(panel);
+
+    prediction_ = new Prediction(this);
+    connect(confirm_, &QPushButton::clicked, this, &DeskCheck::confirmPrediction);
+    connect(skip_, &QPushButton::clicked, this, &DeskCheck::skipPrediction);
+    predictionChanged();
 }
 
 bool DeskCheck::eventFilter(QObject* watched, QEvent* event)
 {
+    // The keys of a prediction, in its cell or anywhere in the table.
+    if (event->type() == QEvent::KeyPress && prediction_->waiting()
+        && (watched == table_ || (editing_.isValid() && watched == table_->indexWidget(editing_)))
+        && predictionKey(static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == table_->viewport() && event->type() == QEvent::Resize && !refitQueued_) {
         refitQueued_ = true;
         QMetaObject::invokeMethod(this, [this] {
@@ -127,12 +187,15 @@ int DeskCheck::leastSentence() const
     return qMin(asked, QFontMetrics(table_->font()).horizontalAdvance(QLatin1Char('n')) * 20 + kCellMargin);
 }
 
-int DeskCheck::leastWidth() const { return widthWith(leastSentence()); }
+int DeskCheck::leastWidth() const
+{
+    return qMax(widthWith(leastSentence()), bar_->isVisible() ? bar_->minimumSizeHint().width() : 0);
+}
 
 int DeskCheck::leastHeight() const
 {
     const int title = height() - widget()->height();
-    return title + table_->horizontalHeader()->height() + table_->verticalHeader()->defaultSectionSize() +
+    return title + (bar_->isVisible() ? bar_->sizeHint().height() : 0) + table_->horizontalHeader()->height() + table_->verticalHeader()->defaultSectionSize() +
            2 * table_->frameWidth() + table_->horizontalScrollBar()->sizeHint().height();
 }
 
@@ -147,7 +210,9 @@ void DeskCheck::follow(framework::Form* form)
             disconnect(old->model(), nullptr, this, nullptr);
         }
     }
+    closeCell();
     form_ = form;
+    prediction_->follow(form);
     TraceModel* m = model();
     table_->setModel(m);
     rowsFitted_ = 0;  // a new model's rows start at the default height
@@ -159,6 +224,13 @@ void DeskCheck::follow(framework::Form* form)
                 emit widened();
         });
         connect(m, &QAbstractItemModel::rowsInserted, this, [this] { measure(); });
+        // A row predicted shows its marks: its cells may need more room.
+        connect(m, &QAbstractItemModel::dataChanged, this,
+                [this](const QModelIndex& from, const QModelIndex& to, const QList<int>& roles) {
+                    if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
+                        measureRows(from.row(), to.row());
+                });
+        connect(m, &TraceModel::predictionChanged, this, &DeskCheck::predictionChanged);
         connect(m, &QAbstractItemModel::rowsRemoved, this, [this, m] { widths_.erase(m); });
         connect(m, &QAbstractItemModel::modelReset, this, [this, m] {
             widths_.erase(m);
@@ -171,6 +243,12 @@ void DeskCheck::follow(framework::Form* form)
                     if (!choosing_ && now.isValid())
                         choose(now.row() + 1);
                 });
+        // A click in another cell of the waiting row writes there.
+        connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& now) {
+            if (!choosing_ && now.isValid() && now.row() == prediction_->waitingRow()
+                && now.column() < now.model()->columnCount() - 1 && now != QModelIndex(editing_))
+                editCell(now.column());
+        });
         // A closed window takes its desk check with it.
         connect(form, &QObject::destroyed, this, [this] {
             form_ = nullptr;
@@ -179,6 +257,7 @@ void DeskCheck::follow(framework::Form* form)
     }
     measure();
     showChosen();
+    predictionChanged();
 }
 
 void DeskCheck::measure()
@@ -188,8 +267,6 @@ void DeskCheck::measure()
         return;
     Widths& w = widths_[m];
     const int columns = m->columnCount();
-    const int said = columns - 1;
-    const QFontMetrics plain(table_->font());
     // Rows taken away, or another font, drop what was measured; otherwise only new rows count.
     if (int(w.columns.size()) != columns) {
         w = Widths();
@@ -197,22 +274,37 @@ void DeskCheck::measure()
         for (int c = 0; c < columns; ++c)
             w.columns.push_back(header.horizontalAdvance(m->headings()[c]) + 2 * kCellMargin);
     }
+    if (w.rows > m->rowCount() || w.rows == 0)
+        rowsFitted_ = 0;
+    const int from = w.rows;
+    w.rows = m->rowCount();
+    measureRows(from, m->rowCount() - 1);
+}
+
+void DeskCheck::measureRows(int from, int to)
+{
+    const TraceModel* m = model();
+    if (!m || widths_.count(m) == 0)
+        return;
+    Widths& w = widths_[m];
+    const int columns = m->columnCount();
+    const int said = columns - 1;
+    const QFontMetrics plain(table_->font());
     QFont boldFont = table_->font();
     boldFont.setBold(true);
     const QFontMetrics bold(boldFont);
     // The width a sentence asks for: its own, up to 46 letters; longer ones wrap.
     const int mostSaid = qMax(w.columns[size_t(said)], plain.horizontalAdvance(QLatin1Char('n')) * 46 + kCellMargin);
-    for (int r = w.rows; r < m->rowCount(); ++r)
+    for (int r = qMax(0, from); r <= to && r < m->rowCount(); ++r)
         for (int c = 0; c < columns; ++c) {
-            const int need = (m->changed(r, c) ? bold : plain).horizontalAdvance(m->text(r, c)) + kCellMargin;
+            const int need = (m->changed(r, c) ? bold : plain).horizontalAdvance(m->cellText(r, c)) + kCellMargin;
             w.columns[size_t(c)] = qMax(w.columns[size_t(c)], c == said ? qMin(need, mostSaid) : need);
         }
     for (int c = 0; c < said; ++c)
         if (table_->columnWidth(c) != w.columns[size_t(c)])
             table_->setColumnWidth(c, w.columns[size_t(c)]);
-    if (w.rows > m->rowCount() || w.rows == 0)
-        rowsFitted_ = 0;
-    w.rows = m->rowCount();
+    // The rows from `from` on are fitted again (a waiting row becomes its step's row).
+    rowsFitted_ = qMin(rowsFitted_, qMax(0, from));
     fitSentences();
 }
 
@@ -262,7 +354,7 @@ QStringList DeskCheck::columns() const
 int DeskCheck::rows() const
 {
     const TraceModel* m = model();
-    return m ? m->rowCount() : 0;
+    return m ? m->seen() : 0;
 }
 
 QStringList DeskCheck::row(int row) const
@@ -287,6 +379,8 @@ void DeskCheck::choose(int row)
     RunCycle* c = cycle();
     if (!c || row < 0 || row > rows())
         return;
+    // Another step chosen while a prediction waits: its row goes back unseen.
+    prediction_->withdraw();
     c->goTo(row);
     showChosen();
 }
@@ -313,6 +407,9 @@ void DeskCheck::showChosen()
         const QModelIndex at = table_->model()->index(chosen - 1, 0);
         table_->setCurrentIndex(at);
         table_->selectRow(chosen - 1);
+        // While a prediction waits, the cell being written stays the current one, in view.
+        if (editing_.isValid())
+            table_->selectionModel()->setCurrentIndex(editing_, QItemSelectionModel::NoUpdate);
         if (isVisible()) {
             keepChosenInView();
             // Again once the panel is laid out (a zoom, the panel moved or shown).
@@ -321,7 +418,7 @@ void DeskCheck::showChosen()
     } else {
         table_->clearSelection();
         if (table_->selectionModel())
-            table_->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+            table_->selectionModel()->setCurrentIndex(editing_, QItemSelectionModel::NoUpdate);
     }
     choosing_ = false;
 }
@@ -344,11 +441,144 @@ QString DeskCheck::csv() const
             quoted << csvField(f);
         return quoted.join(QLatin1Char(';')) + QLatin1Char('\n');
     };
-    QString text = line(QStringList{QStringLiteral("Passo")} + columns());
     const TraceModel* m = model();
-    for (int r = 1; r <= rows(); ++r)
-        text += line(QStringList{QString::number(m->firstStep() + r - 1)} + row(r));
+    const QStringList headings = columns();
+    bool predicted = false;
+    for (int r = 0; m && r < rows() && !predicted; ++r)
+        predicted = m->prediction(r) != nullptr;
+    // Where rows were predicted, a column "Previsão" after the values: each value predicted,
+    // those that were wrong marked, and a step not counted (a refusal, a run-time error) said.
+    const auto withPrediction = [&](QStringList fields, const QString& prediction) {
+        if (predicted)
+            fields.insert(fields.size() - 1, prediction);
+        return fields;
+    };
+    QString text = line(QStringList{QStringLiteral("Passo")} + withPrediction(headings, QStringLiteral("Previsão")));
+    for (int r = 1; r <= rows(); ++r) {
+        QStringList wrote;
+        if (const TraceModel::Prediction* p = m->prediction(r - 1)) {
+            for (int c = 0; c < p->values.size(); ++c)
+                wrote << QStringLiteral("%1 = %2%3").arg(headings[c], p->values[c],
+                                                        p->right[size_t(c)] ? QString() : QStringLiteral(" (errado)"));
+            if (!p->counted)
+                wrote << QStringLiteral("não contado");
+        }
+        text += line(QStringList{QString::number(m->firstStep() + r - 1)} + withPrediction(row(r), wrote.join(QStringLiteral(" | "))));
+    }
     return text;
+}
+
+void DeskCheck::setPredicting(bool on)
+{
+    prediction_->setOn(on);
+    predictionChanged();
+}
+
+void DeskCheck::predictionChanged()
+{
+    const TraceModel* m = model();
+    bar_->setVisible(prediction_->on());
+    score_->setText(m ? m->scoreText() : QStringLiteral("Acertos: 0 de 0"));
+    const bool waiting = prediction_->waiting();
+    confirm_->setEnabled(waiting);
+    skip_->setEnabled(waiting);
+    if (!waiting)
+        closeCell();
+    else if (!editing_.isValid())
+        editCell(0);
+}
+
+void DeskCheck::editCell(int column)
+{
+    const int row = prediction_->waitingRow();
+    const TraceModel* m = model();
+    if (row < 0 || !m)
+        return;
+    closeCell();
+    const QModelIndex at = m->index(row, column);
+    editing_ = at;
+    showChosen();
+    table_->openPersistentEditor(at);
+    if (auto box = qobject_cast<QLineEdit*>(table_->indexWidget(at))) {
+        box->installEventFilter(this);
+        box->setAccessibleName(QStringLiteral("Previsão de %1").arg(m->headings().value(column)));
+        if (isVisible())
+            box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+    }
+    if (isVisible())
+        table_->scrollTo(at);
+}
+
+void DeskCheck::commitCell()
+{
+    if (auto box = editing_.isValid() ? qobject_cast<QLineEdit*>(table_->indexWidget(editing_)) : nullptr)
+        table_->model()->setData(editing_, box->text());
+}
+
+void DeskCheck::closeCell()
+{
+    if (!editing_.isValid())
+        return;
+    const QModelIndex at = editing_;
+    editing_ = QPersistentModelIndex();
+    const bool focused = table_->indexWidget(at) && table_->indexWidget(at)->hasFocus();
+    table_->closePersistentEditor(at);
+    if (focused)
+        table_->setFocus(Qt::OtherFocusReason);
+}
+
+bool DeskCheck::predict(const QStringList& values)
+{
+    TraceModel* m = model();
+    const int row = prediction_->waitingRow();
+    if (!m || row < 0)
+        return false;
+    closeCell();
+    for (int c = 0; c < values.size() && c < m->columnCount() - 1; ++c)
+        m->setData(m->index(row, c), values[c]);
+    prediction_->confirm();
+    return true;
+}
+
+void DeskCheck::confirmPrediction()
+{
+    commitCell();
+    closeCell();
+    prediction_->confirm();
+}
+
+void DeskCheck::skipPrediction()
+{
+    closeCell();
+    prediction_->skip();
+}
+
+bool DeskCheck::predictionKey(QKeyEvent* key)
+{
+    const TraceModel* m = model();
+    const int values = m ? m->columnCount() - 1 : 0;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        confirmPrediction();
+        return true;
+    case Qt::Key_Escape:
+        skipPrediction();
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        if (values <= 0)
+            return false;
+        const int at = editing_.isValid() ? editing_.column() : -1;
+        const int step = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier) ? 1 : -1;
+        commitCell();
+        editCell(((at < 0 ? 0 : at + step) % values + values) % values);
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 void DeskCheck::setScale()

@@ -4,16 +4,22 @@
 // Choosing a row puts the window back as it was at that step. The rows are the run's own
 // model: following another window costs nothing, and a long run is measured once.
 #include <QDockWidget>
+#include <QModelIndex>
 #include <QPointer>
 #include <map>
 #include <vector>
 
+class QKeyEvent;
+class QLabel;
 class QPdfWriter;
+class QPushButton;
 class QTableView;
 
 namespace framework { class Form; class RunCycle; class TraceModel; }
 
 namespace shell {
+
+class Prediction;
 
 class DeskCheck : public QDockWidget {
     Q_OBJECT
@@ -33,8 +39,8 @@ public:
     // The least height that shows the headings and a row of one line (more rows scroll).
     int leastHeight() const;
 
-    // The headings, the rows (1 is the first step) and the row chosen (0: the window before
-    // the first step).
+    // The headings, the rows seen (1 is the first step) and the row chosen (0: the window
+    // before the first step).
     QStringList columns() const;
     int rows() const;
     QStringList row(int row) const;    // the values, then what happened
@@ -46,8 +52,19 @@ public:
     bool forward();
 
     // The table as text: the headings and one line per row, the step first, fields between
-    // ';' (quoted where needed).
+    // ';' (quoted where needed); where rows were predicted, what was predicted after the values.
     QString csv() const;
+
+    // "Prever antes de ver": the next step waits for the student's prediction of its row.
+    Prediction* prediction() const { return prediction_; }
+    void setPredicting(bool on);
+    // Writes these values into the waiting row, in column order, and shows the step with them
+    // marked (as Enter does): false when no prediction waits.
+    bool predict(const QStringList& values);
+    // The score's label and the buttons that confirm and skip the waiting prediction.
+    QLabel* score() const { return score_; }
+    QPushButton* confirmButton() const { return confirm_; }
+    QPushButton* skipButton() const { return skip_; }
 
     // The font of the table follows the zoom in force.
     void setScale();
@@ -76,8 +93,24 @@ private:
     // The sentence column's least width: 20 letters, or the longest sentence when shorter.
     int leastSentence() const;
     framework::RunCycle* cycle() const;
+    // Measures the rows from `from` to `to` (and widens their columns for them).
+    void measureRows(int from, int to);
+    // The prediction's row: editing its cells, one at a time, Tab to the next.
+    void predictionChanged();
+    void editCell(int column);
+    void commitCell();
+    void closeCell();
+    void confirmPrediction();
+    void skipPrediction();
+    bool predictionKey(QKeyEvent* key);
 
     QTableView* table_;
+    QWidget* bar_;
+    QLabel* score_;
+    QPushButton* confirm_;
+    QPushButton* skip_;
+    Prediction* prediction_;
+    QPersistentModelIndex editing_;  // the cell of the waiting row being written
     QPointer<framework::Form> form_;
     bool choosing_ = false;
     // The widest text of each column, per model, so that a long run is measured once.

@@ -1,7 +1,8 @@
 // The desk check as a printed page: the window's title and statement, a picture of the window
 // (with the step it shows, when the student has gone back), then the table, its headings at
 // the top of every page. A row never splits over two pages and a value never breaks; only the
-// sentence wraps, between words.
+// sentence wraps, between words. Rows the student predicted are marked as on screen, and the
+// score closes the table.
 #include "framework/form.h"
 #include "framework/run_cycle.h"
 #include "framework/trace_model.h"
@@ -17,7 +18,6 @@
 namespace shell {
 
 namespace {
-const QColor kChanged(255, 243, 160);
 const QColor kLater(128, 128, 128);
 const QColor kGrid(96, 96, 96);
 
@@ -77,8 +77,10 @@ void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framewor
     headings += model.headings();
     const int columns = int(headings.size());
     const auto cell = [&](int row, int c) {
-        return c == 0 ? QString::number(model.firstStep() + row) : model.text(row, c - 1);
+        return c == 0 ? QString::number(model.firstStep() + row) : model.cellText(row, c - 1);
     };
+    // The rows seen: a row waiting for its prediction is not printed.
+    const int rows = model.seen();
     double points = 8;
     std::vector<double> width(size_t(columns), 0);
     const double pad = 1.2 * mm;
@@ -86,7 +88,7 @@ void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framewor
         const QFontMetricsF plain(pointFont(points), &pdf), bold(pointFont(points, true), &pdf);
         for (int c = 0; c + 1 < columns; ++c) {
             width[size_t(c)] = bold.horizontalAdvance(headings[c]) + 2 * pad;
-            for (int r = 0; r < model.rowCount(); ++r)
+            for (int r = 0; r < rows; ++r)
                 width[size_t(c)] = qMax(width[size_t(c)], bold.horizontalAdvance(cell(r, c)) + 2 * pad);
         }
         const double used = std::accumulate(width.begin(), width.end() - 1, 0.0);
@@ -108,8 +110,10 @@ void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framewor
         for (int c = 0; c < columns; ++c) {
             const QRectF box(x, y, width[size_t(c)], h);
             const bool changed = row >= 0 && c > 0 && model.changed(row, c - 1);
-            if (changed)
-                p.fillRect(box, kChanged);
+            // The colour the table gives the cell: changed, or predicted right or wrong.
+            const QVariant fill = row >= 0 && c > 0 ? model.index(row, c - 1).data(Qt::BackgroundRole) : QVariant();
+            if (fill.isValid())
+                p.fillRect(box, fill.value<QBrush>());
             p.setPen(kGrid);
             p.drawRect(box);
             p.setFont(row < 0 || changed ? boldFont : plainFont);
@@ -128,14 +132,26 @@ void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framewor
         y = 0;
         drawRow(-1);
     };
-    if (y + heightOf(-1) + (model.rowCount() ? heightOf(0) : 0) > page.height())
+    if (y + heightOf(-1) + (rows ? heightOf(0) : 0) > page.height())
         startPage();
     else
         drawRow(-1);
-    for (int r = 0; r < model.rowCount(); ++r) {
+    for (int r = 0; r < rows; ++r) {
         if (y + heightOf(r) > page.height())
             startPage();
         drawRow(r);
+    }
+    if (model.predictedSteps() > 0) {
+        y += 2 * mm;
+        if (y + 2 * line > page.height()) {
+            pdf.newPage();
+            y = 0;
+        }
+        p.setPen(Qt::black);
+        paragraph(model.scoreText() + QStringLiteral("; valores certos: %1 de %2")
+                                               .arg(model.rightCells())
+                                               .arg(model.predictedCells()),
+                  plainFont, 0);
     }
 }
 

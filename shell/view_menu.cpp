@@ -9,6 +9,7 @@
 #include "shell/desk_check.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
+#include "shell/prediction.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -65,6 +66,15 @@ void Zarpa01::buildViewMenu()
     QAction* table = addItem(view, "MnuTesteMesa", QStringLiteral("&Teste de mesa"), QKeySequence(Qt::CTRL | Qt::Key_T));
     table->setCheckable(true);
     connect(table, &QAction::toggled, this, [this](bool on) { showDeskCheck(on); });
+
+    // The student writes the next row before seeing it; the desk check shows it to them.
+    QAction* predict = addItem(view, "MnuPrever", QStringLiteral("&Prever antes de ver"), QKeySequence(Qt::Key_F9));
+    predict->setCheckable(true);
+    connect(predict, &QAction::toggled, this, [this, table](bool on) {
+        if (on)
+            table->setChecked(true);
+        deskCheck()->setPredicting(on);
+    });
 
     view->addSeparator();
     connect(addItem(view, "MnuVoltarPasso", QStringLiteral("&Voltar um passo"), QKeySequence(Qt::ALT | Qt::Key_Left)),
@@ -148,6 +158,21 @@ DeskCheck* Zarpa01::deskCheck()
             table->setChecked(desk_->isVisible());
     });
     connect(desk_, &DeskCheck::widened, this, [this] { fitDeskCheck(); });
+    // "Executar sozinho" waits while a prediction does, and goes on once it is answered.
+    connect(desk_->prediction(), &Prediction::opened, this, [this] {
+        if (menuItem(QStringLiteral("MnuExecutar"))->isChecked()) {
+            play_->stop();
+            menuItem(QStringLiteral("MnuPararExecucao"))->setEnabled(false);
+        }
+        // The bar above the table may ask for more room.
+        fitDeskCheck();
+    });
+    connect(desk_->prediction(), &Prediction::closed, this, [this] {
+        if (menuItem(QStringLiteral("MnuExecutar"))->isChecked()) {
+            menuItem(QStringLiteral("MnuPararExecucao"))->setEnabled(true);
+            play_->start();
+        }
+    });
     return desk_;
 }
 
@@ -267,6 +292,8 @@ void Zarpa01::showDeskCheck(bool on)
         desk_->table()->setFocus(Qt::ShortcutFocusReason);
     } else {
         desk_->hide();
+        // Predicting needs the table.
+        menuItem(QStringLiteral("MnuPrever"))->setChecked(false);
     }
 }
 
@@ -344,7 +371,10 @@ void Zarpa01::stepForward()
     if (!cycle)
         return;
     // The next row when the table has one; at the last, the command that continues the run.
-    if (cycle->shownStep() < cycle->steps())
+    // While the student predicts, a step not seen yet waits for its prediction first.
+    if (deskCheck()->prediction()->ask())
+        return;
+    if (cycle->shownStep() < deskCheck()->rows())
         deskCheck()->forward();
     else if (QPushButton* next = cycle->nextCommand())
         next->click();
@@ -380,6 +410,8 @@ void Zarpa01::playStep()
     // A message box that the step shows waits for OK: no other beat comes meanwhile.
     play_->stop();
     stepForward();
+    if (deskCheck()->prediction()->waiting())
+        return;  // goes on once the prediction is answered
     const framework::Step::Run end = cycle->endOf(cycle->shownStep());
     if (end == framework::Step::Run::GoesOn && cycle->canContinue() && menuItem(QStringLiteral("MnuExecutar"))->isChecked())
         play_->start();

@@ -292,7 +292,7 @@ void Runner::step(int number, const QString& text)
     first_ = false;
     ensureStarted();
     if (words[0] == QLatin1String("click") || words[0] == QLatin1String("key") || words[0] == QLatin1String("menu")
-        || words[0] == QLatin1String("tick") || words[0] == QLatin1String("play")) {
+        || words[0] == QLatin1String("tick") || words[0] == QLatin1String("play") || words[0] == QLatin1String("predict")) {
         // The snapshots taken at message boxes are those of this action.
         for (auto it = snapshots_.begin(); it != snapshots_.end();)
             it = it->first.startsWith(QLatin1Char('@')) ? snapshots_.erase(it) : std::next(it);
@@ -328,6 +328,7 @@ const std::vector<Runner::Command>& Runner::actions()
         {"export", "export \"FILE.csv\" | export \"FILE.pdf\" | export \"FILE\" fails", &Runner::exportDeskCheck},
         {"limit", "limit filesize BYTES", &Runner::limit},
         {"dialog", "dialog filter \"TEXT\" | dialog name \"F\" | dialog accept | dialog cancel", &Runner::dialog},
+        {"predict", "predict \"v1\" ... | predict skip", &Runner::predict},
         {"expect", "expect ...", &Runner::expect},
     };
     return table;
@@ -345,8 +346,10 @@ const std::vector<Runner::Command>& Runner::namedChecks()
                  "expect help top yes|no | expect help active yes|no", &Runner::expectHelp},
         {"trace", "expect trace columns \"t\" ... | expect trace rows N | expect trace row K \"t\" ... | "
                   "expect trace row K says \"t\" | expect trace selected K | expect trace fits | "
-                  "expect trace shown K yes|no | expect trace agrees", &Runner::expectTrace},
-        {"export", "expect export \"FILE.csv\" matches trace | expect export \"FILE.pdf\" contains \"t\"", &Runner::expectExport},
+                  "expect trace shown K yes|no | expect trace agrees | expect trace row K predicted \"v1\" ... | "
+                  "expect trace row K marked right|wrong ...", &Runner::expectTrace},
+        {"prediction", "expect prediction open yes|no | expect prediction score R T", &Runner::expectPrediction},
+        {"export", "expect export \"FILE.csv\" matches trace | expect export \"FILE\" contains \"t\"", &Runner::expectExport},
         {"file", "expect file \"F\" kind csv|pdf", &Runner::expectFile},
         {"dialog", "expect dialog button \"T\"", &Runner::expectDialog},
     };

@@ -105,6 +105,7 @@ private:
     void exportDeskCheck(const Line& l);
     void limit(const Line& l);
     void dialog(const Line& l);
+    void predict(const Line& l);
     void expect(const Line& l);
     // The checks.
     void expectStatus(const Line& l);
@@ -117,6 +118,7 @@ private:
     void expectExport(const Line& l);
     void expectFile(const Line& l);
     void expectDialog(const Line& l);
+    void expectPrediction(const Line& l);
     void expectFormFits(const Line& l);
     void expectContrast(const Line& l);
     void expectClientSize(const Line& l);

@@ -20,7 +20,13 @@
 //   expect dialog button "T"            the open dialog shows a button "T"
 //   expect file "F" kind csv|pdf        the file is a whole export of that kind
 //   expect export "FILE.csv" matches trace    the file holds the table, field by field
-//   expect export "FILE.pdf" contains "t"     pdftotext finds the text in it
+//   expect export "FILE.pdf" contains "t"     pdftotext finds the text in it (a CSV: the text)
+//   predict "v1" ... | predict skip     with a prediction waiting: writes these values into its
+//                                       cells and confirms (Enter), or shows the step unpredicted (Esc)
+//   expect prediction open yes|no       a prediction row waits
+//   expect prediction score R T         "Acertos: R de T"
+//   expect trace row K predicted "v1" ...   what was predicted in row K
+//   expect trace row K marked right|wrong ...  the mark of each value of row K
 #include "tests/runner/scenario.h"
 
 #include "tests/runner/drawn.h"
@@ -28,12 +34,16 @@
 #include "framework/form.h"
 #include "shell/desk_check.h"
 #include "shell/main_window.h"
+#include "shell/prediction.h"
+
+#include "framework/trace_model.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -216,6 +226,15 @@ void Runner::expectTrace(const Line& l)
         if (fields.isEmpty())
             return fail(l, QStringLiteral("the desk check has %1 rows").arg(desk->rows()));
         const QString said = fields.takeLast();
+        const framework::TraceModel::Prediction* p = desk->model()->prediction(row - 1);
+        if (w[4] == QLatin1String("predicted"))
+            return verdict(l, p && p->values == w.mid(5), quotedList(w.mid(5)), p ? quotedList(p->values) : QStringLiteral("not predicted"));
+        if (w[4] == QLatin1String("marked")) {
+            QStringList marks;
+            for (size_t c = 0; p && c < p->right.size(); ++c)
+                marks << (p->right[c] ? QStringLiteral("right") : QStringLiteral("wrong"));
+            return verdict(l, p && marks == w.mid(5), w.mid(5).join(QLatin1Char(' ')), p ? marks.join(QLatin1Char(' ')) : QStringLiteral("not predicted"));
+        }
         if (w.size() == 6 && w[4] == QLatin1String("says"))
             return verdict(l, said == w[5], quoted(w[5]), quoted(said));
         return verdict(l, fields == w.mid(4), quotedList(w.mid(4)), quotedList(fields));
@@ -249,20 +268,29 @@ void Runner::expectExport(const Line& l)
             return fail(l, QStringLiteral("%1 is not CSV: a quote is not closed or the last line has no end").arg(file));
         // Field by field against what the table on screen shows, the step first.
         const QAbstractItemModel* table = main_->deskCheck()->table()->model();
-        const int tableRows = table ? table->rowCount() : 0;
+        // The rows seen (not a row waiting for its prediction), their values without marks.
+        const int tableRows = table ? main_->deskCheck()->rows() : 0;
         QStringList differences;
+        // What was predicted is read with "contains"; the rest is the table's.
+        if (const qsizetype predicted = rows.empty() ? -1 : rows[0].indexOf(QStringLiteral("Previsão")); predicted >= 0)
+            for (QStringList& fields : rows)
+                fields.removeAt(predicted);
         if (int(rows.size()) != tableRows + 1)
             differences << QStringLiteral("%1 lines for %2 rows and the headings").arg(rows.size()).arg(tableRows);
         for (int r = 0; r < int(rows.size()) && r <= tableRows; ++r) {
             QStringList shown{r == 0 ? QStringLiteral("Passo") : table->headerData(r - 1, Qt::Vertical).toString()};
             for (int c = 0; table && c < table->columnCount(); ++c)
                 shown << (r == 0 ? table->headerData(c, Qt::Horizontal).toString()
-                                 : table->index(r - 1, c).data().toString());
+                                 : table->index(r - 1, c).data(Qt::EditRole).toString());
             if (rows[size_t(r)] != shown)
                 differences << QStringLiteral("line %1: %2, the table shows %3")
                                    .arg(r + 1).arg(quotedList(rows[size_t(r)]), quotedList(shown));
         }
         return verdict(l, differences.isEmpty(), QStringLiteral("the table"), differences.join(QStringLiteral("; ")));
+    }
+    if (w[3] == QLatin1String("contains") && w.size() == 5 && file.endsWith(QLatin1String(".csv"))) {
+        const QString text = QString::fromUtf8(bytes);
+        return verdict(l, text.contains(w[4]), quoted(w[4]), quoted(text.left(300)));
     }
     if (w[3] == QLatin1String("contains") && w.size() == 5) {
         in.close();
@@ -273,6 +301,42 @@ void Runner::expectExport(const Line& l)
             return fail(l, QStringLiteral("pdftotext could not read %1").arg(file));
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
         return verdict(l, text.contains(w[4].simplified()), quoted(w[4]), quoted(text.left(300)));
+    }
+    usage(l);
+}
+
+void Runner::predict(const Line& l)
+{
+    if (l.w.size() < 2)
+        return usage(l);
+    shell::DeskCheck* desk = main_->deskCheck();
+    if (!desk->prediction()->waiting())
+        return fail(l, QStringLiteral("no prediction waits"));
+    if (l.w.size() == 2 && l.w[1] == QLatin1String("skip")) {
+        desk->skipButton()->click();
+        return;
+    }
+    const int values = desk->columns().size() - 1;
+    if (l.w.size() - 1 != values)
+        return fail(l, QStringLiteral("the row has %1 values, the line gives %2").arg(values).arg(l.w.size() - 1));
+    desk->predict(l.w.mid(1));
+}
+
+void Runner::expectPrediction(const Line& l)
+{
+    const QStringList& w = l.w;
+    const shell::DeskCheck* desk = main_->deskCheck();
+    if (w.size() == 4 && w[2] == QLatin1String("open") && (w[3] == QLatin1String("yes") || w[3] == QLatin1String("no"))) {
+        const bool open = desk->prediction()->waiting();
+        return verdict(l, open == (w[3] == QLatin1String("yes")), w[3], open ? QStringLiteral("yes") : QStringLiteral("no"));
+    }
+    if (w.size() == 5 && w[2] == QLatin1String("score")) {
+        // As the panel's heading writes it, and as the model counts it.
+        const QString want = QStringLiteral("Acertos: %1 de %2").arg(w[3], w[4]);
+        const QString shown = desk->score()->isVisible() ? desk->score()->text() : QStringLiteral("no score shown");
+        const framework::TraceModel* m = desk->model();
+        const QString counted = m ? m->scoreText() : QString();
+        return verdict(l, shown == want && counted == want, quoted(want), shown == want ? quoted(counted) : quoted(shown));
     }
     usage(l);
 }
