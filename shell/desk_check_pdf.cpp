@@ -66,8 +66,8 @@ void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framewor
     p.drawImage(QRectF(QPointF(0, y), shownSize), picture);
     y += shownSize.height() + 2 * mm;
     const framework::RunCycle* cycle = form.run();
-    if (cycle && cycle->shownStep() < cycle->steps())
-        paragraph(QStringLiteral("Passo %1 de %2").arg(cycle->shownStep()).arg(cycle->steps()), pointFont(10), 2);
+    if (cycle && cycle->shownStep() < model.seen())
+        paragraph(QStringLiteral("Passo %1 de %2").arg(cycle->shownStep()).arg(model.seen()), pointFont(10), 2);
     y += 2 * mm;
     paragraph(QStringLiteral("Teste de mesa"), pointFont(12, true), 2);
 
