@@ -216,7 +216,10 @@ void RunCycle::show(const Step& step)
                     box->setEnabled(false);
             break;
         case Effect::Message:
+            // A box right after a row shows the window as that row left it.
+            messageRow_ = next > 0 && marks[next - 1] == k ? steps() - 1 : steps();
             messageBox(e.text, int(e.number), e.title);
+            messageRow_ = -1;
             break;
         case Effect::Stage:
             enter(e.text);

@@ -106,6 +106,9 @@ public:
     // the student predicts the next step): it returns true when it took the click. The
     // new-calculation command is never taken.
     void setClickGate(std::function<bool()> gate) { gate_ = std::move(gate); }
+    // The row (0-based) a message box shown now comes with: the row just written when the box
+    // shows the window as that row left it, else the row the click writes next.
+    int messageRow() const { return messageRow_ >= 0 ? messageRow_ : steps(); }
     // How much the desk check holds, in bytes (an estimate).
     std::size_t footprint() const;
 
@@ -170,6 +173,7 @@ private:
     bool pending_ = false;     // a step was shown in the click under way
     Step::Run lastEnd_ = Step::Run::GoesOn;
     std::function<bool()> gate_;
+    int messageRow_ = -1;  // while a step's message box shows: its row
 };
 
 }  // namespace framework

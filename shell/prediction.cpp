@@ -5,6 +5,8 @@
 #include "framework/run_cycle.h"
 #include "framework/trace_model.h"
 
+#include <QLineEdit>
+
 namespace shell {
 
 using framework::RunCycle;
@@ -102,18 +104,29 @@ bool Prediction::gate()
     // click not seen yet, it asks for the next of them.
     if (m->waiting())
         return true;
-    if (c->shownStep() == m->seen() && m->seen() < c->steps()) {
+    // The same inputs make the same rows: a click at the last row seen asks for the next row
+    // not seen. With other inputs typed since, the click works them (from its start).
+    if (c->shownStep() == m->seen() && m->seen() < c->steps() && typed() == typedAtClick_) {
         open();
         return true;
     }
     // Else the click runs: its rows (and the rows after the step shown that it drops) are
     // made now and seen one at a time.
+    typedAtClick_ = typed();
     hiding_ = true;
     firstNew_ = INT_MAX;
-    framework::setMessageHold([m](const QString& text, int buttons, const QString& title) {
-        m->holdMessage({int(m->rows().size()), text, buttons, title});
+    framework::setMessageHold([c, m](const QString& text, int buttons, const QString& title) {
+        m->holdMessage({c->messageRow(), text, buttons, title});
     });
     return false;
+}
+
+QMap<QString, QString> Prediction::typed() const
+{
+    QMap<QString, QString> boxes;
+    for (const QLineEdit* box : form_->findChildren<QLineEdit*>())
+        boxes.insert(box->objectName(), box->text());
+    return boxes;
 }
 
 void Prediction::afterClick()

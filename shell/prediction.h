@@ -6,6 +6,7 @@
 // A click of the window's command makes its steps as always, with its message boxes held
 // back; the window is then put back to the step before them, and their rows are seen one at
 // a time, each after its prediction, its message boxes with it.
+#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -57,7 +58,8 @@ private:
     void afterClick();
     void open();
     void reveal(bool predicted);
-    void release();
+    // What the window's boxes hold, by name.
+    QMap<QString, QString> typed() const;
 
     struct Held {
         int row;  // the row it comes with (0-based)
@@ -69,6 +71,7 @@ private:
     bool on_ = false;
     bool hiding_ = false;     // a click under way makes rows not seen yet
     int firstNew_ = INT_MAX;  // its first row
+    QMap<QString, QString> typedAtClick_;  // the boxes as the last click read them
     std::vector<Held> held_;
 };
 
