@@ -428,6 +428,12 @@ void DeskCheck::keepChosenInView()
     const QModelIndex at = table_->currentIndex();
     if (!at.isValid() || !isVisible())
         return;
+    // A row waiting for its prediction, with the row before it when both fit.
+    if (const int waiting = prediction_->waitingRow(); waiting > 0 && at.row() == waiting
+        && table_->rowHeight(waiting - 1) + table_->rowHeight(waiting) <= table_->viewport()->height()) {
+        table_->scrollTo(at.siblingAtRow(waiting - 1), QAbstractItemView::PositionAtTop);
+        return;
+    }
     // A row taller than the view shows its top, where its values are.
     table_->scrollTo(at, table_->rowHeight(at.row()) > table_->viewport()->height() ? QAbstractItemView::PositionAtTop
                                                                                     : QAbstractItemView::EnsureVisible);
