@@ -1,5 +1,6 @@
 #include "shell/command_line.h"
 
+#include "framework/application.h"
 #include "framework/form.h"
 #include "framework/host.h"
 #include "framework/run_cycle.h"
@@ -18,10 +19,26 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace shell {
 
 namespace {
+
+struct CommandLine {
+    enum class Mode { Window, Help, List, Export };
+    Mode mode = Mode::Window;
+    QString section;  // the problem, by the number of its section in the help ("08", "03a")
+    std::vector<std::pair<QString, QString>> inputs;  // text box, text typed into it, in order
+    QString file;     // where the desk check is written (--exportar)
+    long long steps = 0;  // the steps a run may take (0: the default bound)
+    QString error;    // what is wrong with the arguments, in Portuguese (empty: nothing)
+    bool foreign = false;  // the error is an argument the program does not know (maybe Qt's own)
+};
+
+// The steps a run takes at most when --passos does not say.
+constexpr long long kDefaultStepBound = 100000;
 
 void print(FILE* to, const QString& text) { std::fputs(text.toLocal8Bit().constData(), to); }
 void complain(const QString& text) { print(stderr, QStringLiteral("matravel: %1\n").arg(text)); }
@@ -143,16 +160,16 @@ int list()
 int play(const CommandLine& line)
 {
     const problems::Problem& p = *problemOf(line.section);
+    const auto cannotWrite = [&line](const QString& why) {
+        complain(QStringLiteral("não foi possível gravar o arquivo %1: %2").arg(QDir::toNativeSeparators(line.file), why));
+        return int(UsageError);
+    };
+    // Said before the run, which may be long, rather than after it.
     const QFileInfo target(line.file);
-    if (target.isDir()) {
-        complain(QStringLiteral("não é possível gravar o arquivo %1: é uma pasta").arg(QDir::toNativeSeparators(line.file)));
-        return UsageError;
-    }
-    if (!target.absoluteDir().exists()) {
-        complain(QStringLiteral("não é possível gravar o arquivo %1: a pasta %2 não existe")
-                     .arg(QDir::toNativeSeparators(line.file), QDir::toNativeSeparators(target.absolutePath())));
-        return UsageError;
-    }
+    if (target.isDir())
+        return cannotWrite(QStringLiteral("é uma pasta"));
+    if (!target.absoluteDir().exists())
+        return cannotWrite(QStringLiteral("a pasta %1 não existe").arg(QDir::toNativeSeparators(target.absolutePath())));
 
     // Every message box the run shows is kept instead of waiting for OK: those of the last
     // click are the window's word on a refusal or a run-time error.
@@ -198,10 +215,8 @@ int play(const CommandLine& line)
         cycle.goTo(int(bound - cycle.model()->firstStep() + 1));
 
     QString why;
-    if (!window.exportDeskCheck(line.file, &why)) {
-        complain(QStringLiteral("não foi possível gravar o arquivo %1: %2").arg(QDir::toNativeSeparators(line.file), why));
-        return UsageError;
-    }
+    if (!window.exportDeskCheck(line.file, &why))
+        return cannotWrite(why);
     if (end == framework::Step::Run::Refused || end == framework::Step::Run::Error) {
         for (const QString& message : said)
             print(stderr, message + QLatin1Char('\n'));
@@ -241,28 +256,6 @@ bool addInput(CommandLine& line, const QString& pair)
     }
     line.inputs.emplace_back(pair.left(equals), pair.mid(equals + 1));
     return true;
-}
-
-}  // namespace
-
-bool wantsNoWindow(const QStringList& arguments)
-{
-    for (const QString& a : arguments)
-        if (a == QLatin1String("--help") || a == QLatin1String("-h") || a == QLatin1String("--listar")
-            || a == QLatin1String("--exportar") || a.startsWith(QLatin1String("--exportar=")))
-            return true;
-    return false;
-}
-
-void useNoDisplay()
-{
-    // No window is shown: none needs a display, and Qt's remarks on the platform are not the
-    // program's output (its own faults are still said).
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            print(stderr, text + QLatin1Char('\n'));
-    });
 }
 
 CommandLine parseCommandLine(const QStringList& arguments)
@@ -374,13 +367,50 @@ QString usage()
         .arg(kDefaultStepBound);
 }
 
-int runWithoutWindow(const CommandLine& line)
+}  // namespace
+
+std::optional<int> runWithoutWindow(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = parseCommandLine(arguments);
+    const bool noWindow = std::any_of(arguments.begin(), arguments.end(), [](const QString& a) {
+        return a == QLatin1String("--help") || a == QLatin1String("-h") || a == QLatin1String("--listar")
+               || a == QLatin1String("--exportar") || a.startsWith(QLatin1String("--exportar="));
+    });
+    // An argument the program does not know may be one of Qt's, which the window reads.
+    if (!line.error.isEmpty() && (noWindow || !line.foreign)) {
+        complain(line.error);
+        return UsageError;
+    }
+    if (!noWindow)
+        return std::nullopt;
+    if (line.mode == CommandLine::Mode::Help) {
+        print(stdout, usage());
+        return Ended;
+    }
+    // No window is shown: none needs a display, and Qt's remarks on the platform are not the
+    // program's output (its own faults are still said).
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            print(stderr, text + QLatin1Char('\n'));
+    });
+    // The arguments are the program's own: Qt reads none of them.
+    int qtArgc = 1;
+    framework::Application app(qtArgc, argv);
+    framework::useSystemLocale();
     return line.mode == CommandLine::Mode::List ? list() : play(line);
 }
 
-bool openChosen(Zarpa01& window, const CommandLine& line)
+bool openChosen(Zarpa01& window, const QStringList& arguments)
 {
+    const CommandLine line = parseCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        complain(line.error);
+        return false;
+    }
     if (line.section.isEmpty())
         return true;
     const problems::Problem& p = *problemOf(line.section);
