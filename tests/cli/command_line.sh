@@ -64,6 +64,21 @@ rc=$?
 [ "$(wc -l <endless.csv)" = 31 ] || fail "--passos 30: $(wc -l <endless.csv) lines, not the headings and 30 rows"
 grep -q "passo 30" endless.err || fail "--passos 30: standard error says \"$(cat endless.err)\""
 
+# A click that writes many rows writes them all: the perfect numbers' second click goes to 28.
+"$matravel" --problema 10 --passos 10 --exportar perfect.csv 2>/dev/null
+rc=$?
+[ "$rc" = 3 ] || fail "--passos 10 on the perfect numbers: exit status $rc, not 3"
+[ "$(wc -l <perfect.csv)" = 29 ] || fail "--passos 10 on the perfect numbers: $(wc -l <perfect.csv) lines, not 29"
+
+# The window chosen from the command line (on the offscreen screen): it opens and stays open,
+# and a box it does not have is a usage error.
+QT_QPA_PLATFORM=offscreen timeout 3 "$matravel" --problema 08 --entrada X=0.23 >/dev/null 2>&1
+rc=$?
+[ "$rc" = 124 ] || fail "--problema 08 with a window: exit status $rc, not still running"
+QT_QPA_PLATFORM=offscreen "$matravel" --problema 08 --entrada Z=1 >/dev/null 2>window.err
+rc=$?
+[ "$rc" = 2 ] && grep -qF '"Z"' window.err || fail "--problema 08 --entrada Z=1 with a window: status $rc, \"$(cat window.err)\""
+
 # Usage errors: status 2, a message naming what is wrong, and no file.
 while IFS='|' read -r args names; do
   rm -f wrong.csv
