@@ -68,14 +68,15 @@ check() {
 
 for f in /usr/bin/matravel /usr/share/applications/$id.desktop \
          /usr/share/icons/hicolor/scalable/apps/$id.svg /usr/share/metainfo/$id.metainfo.xml \
-         /usr/lib/matravel/matravel-scenario; do
+         /usr/share/man/man1/matravel.1 /usr/lib/matravel/matravel-scenario; do
   check "$f is installed" test -s "$f"
 done
 check "every library of /usr/bin/matravel is found" bash -c '! ldd /usr/bin/matravel | grep -q "not found"'
 
-# A clean environment: nothing from this shell or the build tree.
+# A clean environment: nothing from this shell or the build tree; no display at all ("bare").
 sandbox=$(mktemp -d)
-clean=(env -i PATH=/usr/bin:/bin HOME="$sandbox" XDG_RUNTIME_DIR="$sandbox" QT_QPA_PLATFORM=offscreen)
+bare=(env -i PATH=/usr/bin:/bin HOME="$sandbox" XDG_RUNTIME_DIR="$sandbox")
+clean=("${bare[@]}" QT_QPA_PLATFORM=offscreen)
 
 # The program starts and is still running after a few seconds (timeout's 124).
 started() {
@@ -84,6 +85,14 @@ started() {
   [ "$rc" -eq 124 ] || { cat "$sandbox/run.log"; echo "exit status $rc"; return 1; }
 }
 check "/usr/bin/matravel starts and keeps running" started
+
+# The desk check from the command line, with no display at all.
+exported() {
+  (cd "$sandbox" && "${bare[@]}" /usr/bin/matravel --problema 08 --entrada X=0.23 \
+    --exportar selos.csv >"$sandbox/run.log" 2>&1) || { cat "$sandbox/run.log"; return 1; }
+  grep -q '^3;0;1;4;' "$sandbox/selos.csv"
+}
+check "/usr/bin/matravel --exportar writes the desk check with no display" exported
 
 check "desktop entry is valid" quiet desktop-file-validate /usr/share/applications/$id.desktop
 if command -v appstreamcli >/dev/null 2>&1; then

@@ -7,6 +7,7 @@
 #include "framework/window_state.h"
 #include "problems/problems.h"
 #include "shell/desk_check.h"
+#include "shell/export_file.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/prediction.h"
@@ -14,11 +15,11 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -471,36 +472,22 @@ void Zarpa01::exportTo(const QString& file)
 bool Zarpa01::exportDeskCheck(const QString& file, QString* why)
 {
     framework::Form* form = problem_;
-    const auto failed = [why](const QString& reason) {
+    if (!form || !form->run()) {
         if (why)
-            *why = reason;
+            *why = QStringLiteral("nenhuma janela de problema está aberta");
         return false;
-    };
-    if (!form || !form->run())
-        return failed(QStringLiteral("nenhuma janela de problema está aberta"));
-    if (QFileInfo(file).isDir())
-        return failed(QStringLiteral("é uma pasta"));
-    // Written beside the target and put in its place only once whole: a failure leaves the
-    // earlier file as it was.
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return failed(out.errorString());
-    const framework::TraceModel& model = *form->run()->model();
+    }
+    QByteArray bytes;
     if (file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
         // With a byte-order mark, so that spreadsheets read the accents as UTF-8.
-        out.write("\xEF\xBB\xBF");
-        out.write(deskCheck()->csv().toUtf8());
+        bytes = "\xEF\xBB\xBF" + deskCheck()->csv().toUtf8();
     } else {
-        QPdfWriter pdf(&out);
-        printDeskCheck(pdf, *form, model, statementOf(form->objectName()));
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        printDeskCheck(pdf, *form, *form->run()->model(), statementOf(form->objectName()));
     }
-    // What is still buffered is written now, so that a full disk is seen before the file
-    // takes the target's place.
-    if (!out.flush() || out.error() != QFileDevice::NoError)
-        return failed(out.errorString());
-    if (!out.commit())
-        return failed(out.errorString());
-    return true;
+    return writeWhole(file, bytes, why);
 }
 
 }  // namespace shell
