@@ -191,6 +191,12 @@ int widestRow(const QListWidget* list, int first, int end)
 
 quint64 rowsTakenAway(const QListWidget* list) { return list->property(kRowsTakenAway).toULongLong(); }
 
+namespace {
+bool g_scrollToNewRows = true;
+}
+
+void setScrollToNewRows(bool on) { g_scrollToNewRows = on; }
+
 void followRows(QListWidget* list)
 {
     // One height for every row: adding a row then costs the same at 5,000 rows as at 5.
@@ -220,6 +226,8 @@ void followRows(QListWidget* list)
         const int need = qMax(list->property(kDesignedWidth).toInt(), widest + 2 * margin + frame + bar);
         if (need != list->width())
             list->resize(need, list->height());
+        if (!g_scrollToNewRows)
+            return;
         list->scrollToBottom();
         // A row is drawn a pixel wider than its text's whole-pixel advance for some texts: the
         // list gives it that pixel, so that the newest row is wholly in view.

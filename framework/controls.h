@@ -69,6 +69,10 @@ std::uint64_t lastWritten(const QWidget* control);
 // the right) when a row, or the scroll bar that many rows bring, would cut a row's text; an
 // emptied list goes back to the width it was made with.
 void followRows(class QListWidget* list);
+// Whether the lists scroll to each new row (on unless a run is played for its desk check
+// alone, with no one to look: each scroll lays out every row of the list, and a run of many
+// thousands of steps would spend most of its time there).
+void setScrollToNewRows(bool on);
 // How many times rows were taken away from a list that follows its rows: while it is the same,
 // the list holds the rows it had and perhaps more after them.
 quint64 rowsTakenAway(const class QListWidget* list);

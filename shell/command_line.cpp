@@ -1,6 +1,7 @@
 #include "shell/command_line.h"
 
 #include "framework/application.h"
+#include "framework/controls.h"
 #include "framework/form.h"
 #include "framework/host.h"
 #include "framework/run_cycle.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 
@@ -196,6 +198,8 @@ int play(const CommandLine& line)
     const long long bound = line.steps > 0 ? line.steps : kDefaultStepBound;
     framework::Step::Run end = framework::Step::Run::GoesOn;
     long long clicks = 0;
+    // No one looks while the run plays: its lists go to their newest row once, at its end.
+    framework::setScrollToNewRows(false);
     while (end == framework::Step::Run::GoesOn && lastStep() < bound) {
         QPushButton* next = cycle.nextCommand();
         if (!next)
@@ -209,6 +213,9 @@ int play(const CommandLine& line)
             QCoreApplication::processEvents();
     }
     QCoreApplication::processEvents();
+    framework::setScrollToNewRows(true);
+    for (QListWidget* list : form->findChildren<QListWidget*>())
+        list->scrollToBottom();
     const bool unfinished = end == framework::Step::Run::GoesOn && cycle.nextCommand() != nullptr;
     // A click that wrote rows past the bound: the window stands at the last step asked for.
     if (unfinished && lastStep() > bound)
