@@ -1,11 +1,12 @@
 // The desk check as a printed page: the window's title and statement, a picture of the window
 // (with the step it shows, when the student has gone back), then the table, its headings at
-// the top of every page. A row never splits over two pages and a value never breaks; only the
-// sentence wraps, between words.
+// the top of every page, and the plot of the run. A row never splits over two pages and a value
+// never breaks; only the sentence wraps, between words.
 #include "framework/form.h"
 #include "framework/run_cycle.h"
 #include "framework/trace_model.h"
 #include "shell/desk_check.h"
+#include "shell/plot_view.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -137,6 +138,23 @@ void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framewor
             startPage();
         drawRow(r);
     }
+
+    // The plot, as the panel draws it, on the rest of the page or on a page of its own.
+    const framework::Plot plot = plotOf(form);
+    if (plot.empty())
+        return;
+    const PlotStyle style{pointFont(9), pdf.resolution() / 96.0};
+    const QSizeF least = leastPlotSize(plot, style);
+    const double height = std::max(least.height() * pdf.resolution() / 96.0, page.width() * 0.55);
+    const double heading = QFontMetricsF(pointFont(12, true), &pdf).height() + 2 * mm;
+    y += 4 * mm;
+    if (y + heading + height > page.height()) {
+        pdf.newPage();
+        y = 0;
+    }
+    p.setPen(Qt::black);
+    paragraph(QStringLiteral("Gráfico"), pointFont(12, true), 2);
+    paintPlot(p, QRectF(0, y, page.width(), std::min(height, page.height() - y)), plot, model.shownRows(), style);
 }
 
 }  // namespace shell

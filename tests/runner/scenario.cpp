@@ -346,6 +346,8 @@ const std::vector<Runner::Command>& Runner::namedChecks()
         {"trace", "expect trace columns \"t\" ... | expect trace rows N | expect trace row K \"t\" ... | "
                   "expect trace row K says \"t\" | expect trace selected K | expect trace fits | "
                   "expect trace shown K yes|no | expect trace agrees", &Runner::expectTrace},
+        {"plot", "expect plot shown yes|no | expect plot points N | expect plot point K \"x\" \"y\" | "
+                 "expect plot marked K | expect plot fits", &Runner::expectPlot},
         {"export", "expect export \"FILE.csv\" matches trace | expect export \"FILE.pdf\" contains \"t\"", &Runner::expectExport},
         {"file", "expect file \"F\" kind csv|pdf", &Runner::expectFile},
         {"dialog", "expect dialog button \"T\"", &Runner::expectDialog},
