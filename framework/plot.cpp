@@ -43,7 +43,10 @@ QString PlotSource::text(int row, const QString& column) const
     return c < 0 || c + 1 >= int(trace.headings().size()) ? QString() : trace.text(row, c);
 }
 
-std::optional<double> PlotSource::number(int row, const QString& column) const { return shownNumber(text(row, column)); }
+std::optional<double> PlotSource::number(int row, const QString& column) const
+{
+    return shownNumber(text(row, column));
+}
 
 bool PlotSource::repeats(int row) const
 {
@@ -52,10 +55,10 @@ bool PlotSource::repeats(int row) const
 
 int PlotSource::step(int row) const { return trace.firstStep() + row; }
 
-PlotSeries columnSeries(const PlotSource& source, const QString& x, const QString& y, const QString& name)
+PlotSeries columnSeries(const PlotSource& source, const QString& x, const QString& y, const QString& name,
+                        PlotSeries::Style style)
 {
-    PlotSeries s;
-    s.name = name;
+    PlotSeries s {name, style, {}};
     for (int r = 0; r < source.rows(); ++r) {
         const std::optional<double> vy = source.number(r, y);
         const QString xText = x.isEmpty() ? QString::number(s.points.size() + 1) : source.text(r, x);

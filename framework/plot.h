@@ -15,8 +15,8 @@ class TraceModel;
 struct PlotPoint {
     double x = 0, y = 0;
     QString xText, yText;  // as the desk check (or the window's box) writes them
-    int row = 0;           // the desk check row (0-based) it appears at
-    QString label;         // a word beside it ("Maior"), or none
+    int row = 0;  // the desk check row (0-based) it appears at
+    QString label;  // a word beside it ("Maior"), or none
 };
 
 struct PlotSeries {
@@ -79,7 +79,8 @@ std::optional<double> shownNumber(const QString& text);
 
 // The series of `y` against `x` (a column, or empty for the count of points): one point per row
 // where both are numbers and the point differs from the one before.
-PlotSeries columnSeries(const PlotSource& source, const QString& x, const QString& y, const QString& name = {});
+PlotSeries columnSeries(const PlotSource& source, const QString& x, const QString& y, const QString& name = {},
+                        PlotSeries::Style style = PlotSeries::Joined);
 
 using PlotDescription = Plot (*)(const PlotSource&);
 

@@ -143,17 +143,22 @@ void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framewor
     const framework::Plot plot = plotOf(form);
     if (plot.empty())
         return;
-    const PlotStyle style{pointFont(9), pdf.resolution() / 96.0};
+    // Letter by letter, with no ligature: "Gráfico" is found in the file as it is written.
+    const auto unshaped = [](QFont f) {
+        f.setStyleStrategy(QFont::PreferNoShaping);
+        return f;
+    };
+    const PlotStyle style{unshaped(pointFont(9)), pdf.resolution() / 96.0};
     const QSizeF least = leastPlotSize(plot, style);
     const double height = std::max(least.height() * pdf.resolution() / 96.0, page.width() * 0.55);
-    const double heading = QFontMetricsF(pointFont(12, true), &pdf).height() + 2 * mm;
+    const double heading = QFontMetricsF(unshaped(pointFont(12, true)), &pdf).height() + 2 * mm;
     y += 4 * mm;
     if (y + heading + height > page.height()) {
         pdf.newPage();
         y = 0;
     }
     p.setPen(Qt::black);
-    paragraph(QStringLiteral("Gráfico"), pointFont(12, true), 2);
+    paragraph(QStringLiteral("Gráfico"), unshaped(pointFont(12, true)), 2);
     paintPlot(p, QRectF(0, y, page.width(), std::min(height, page.height() - y)), plot, model.shownRows(), style);
 }
 

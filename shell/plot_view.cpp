@@ -11,7 +11,6 @@
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cfloat>
@@ -54,7 +53,8 @@ double niceStep(double span, int most)
     return 10 * power;
 }
 
-Axis linearAxis(double lo, double hi, int most)
+// `whole`: every value on the axis is a whole number (a count, a step), so ticks are too.
+Axis linearAxis(double lo, double hi, int most, bool whole = false)
 {
     Axis a;
     if (!(hi > lo)) {
@@ -72,12 +72,18 @@ Axis linearAxis(double lo, double hi, int most)
         lo -= room;
     if (hi != 0)
         hi += room;
-    const double step = niceStep(hi - lo, most);
-    a.lo = std::floor(lo / step) * step;
-    a.hi = std::ceil(hi / step) * step;
-    const int count = int(std::llround((a.hi - a.lo) / step));
+    // The ends are the data's; the ticks the round numbers between them, two at least.
+    a.lo = lo;
+    a.hi = hi;
+    double step = niceStep(hi - lo, most);
+    for (int finer = most * 2; std::floor(hi / step) - std::ceil(lo / step) < 1 && finer <= most * 16; finer *= 2)
+        step = niceStep(hi - lo, finer);
+    if (whole)
+        step = std::max(step, 1.0);
+    const double first = std::ceil(lo / step) * step;
+    const int count = int(std::llround(std::floor(hi / step) - std::ceil(lo / step)));
     for (int k = 0; k <= count; ++k) {
-        double t = a.lo + k * step;
+        double t = first + k * step;
         if (std::fabs(t) < step * 1e-9)
             t = 0;
         a.ticks.push_back(t);
@@ -109,7 +115,8 @@ Axis logAxis(double lo, double hi, int most)
 bool clipLine(const framework::PlotLine& l, const Axis& x, const Axis& y, QPointF& from, QPointF& to)
 {
     std::vector<QPointF> ends;
-    const auto inside = [](double v, double lo, double hi) { return v >= lo - (hi - lo) * 1e-9 && v <= hi + (hi - lo) * 1e-9; };
+    const auto inside
+        = [](double v, double lo, double hi) { return v >= lo - (hi - lo) * 1e-9 && v <= hi + (hi - lo) * 1e-9; };
     if (l.b != 0)
         for (double vx : {x.lo, x.hi})
             if (const double vy = (l.c - l.a * vx) / l.b; inside(vy, y.lo, y.hi))
@@ -138,12 +145,15 @@ bool clipLine(const framework::PlotLine& l, const Axis& x, const Axis& y, QPoint
 struct Extent {
     double xlo = INFINITY, xhi = -INFINITY, ylo = INFINITY, yhi = -INFINITY;
     bool positiveY = true;
+    bool wholeX = true, wholeY = true;
     void add(double x, double y)
     {
         if (!std::isfinite(x) || !std::isfinite(y))
             return;
         xlo = std::min(xlo, x), xhi = std::max(xhi, x), ylo = std::min(ylo, y), yhi = std::max(yhi, y);
         positiveY = positiveY && y > 0;
+        wholeX = wholeX && x == std::floor(x);
+        wholeY = wholeY && y == std::floor(y);
     }
 };
 
@@ -191,8 +201,10 @@ std::vector<Entry> legendOf(const framework::Plot& plot, const std::function<QCo
 {
     std::vector<Entry> entries;
     for (size_t i = 0; i < plot.series.size(); ++i)
-        if (!plot.series[i].name.isEmpty() && !plot.series[i].points.empty() && plot.series[i].style != framework::PlotSeries::Bars)
-            entries.push_back({plot.series[i].name, paint(kSeries[i % 3]), plot.series[i].style == framework::PlotSeries::Joined});
+        if (!plot.series[i].name.isEmpty() && !plot.series[i].points.empty()
+            && plot.series[i].style != framework::PlotSeries::Bars)
+            entries.push_back(
+                {plot.series[i].name, paint(kSeries[i % 3]), plot.series[i].style == framework::PlotSeries::Joined});
     for (size_t i = 0; i < plot.lines.size(); ++i)
         if (!plot.lines[i].name.isEmpty())
             entries.push_back({plot.lines[i].name, paint(kLines[i % 2]), true});
@@ -228,7 +240,8 @@ Layout layOut(const framework::Plot& plot, const QRectF& room, const PlotStyle& 
     double top = room.top(), bottom = room.bottom();
 
     // The title, then the legend in rows as wide as the room allows.
-    L.title = {QRectF(room.center().x() - fb.horizontalAdvance(plot.title) / 2, top, fb.horizontalAdvance(plot.title), fb.height()),
+    L.title = {QRectF(room.center().x() - fb.horizontalAdvance(plot.title) / 2, top, fb.horizontalAdvance(plot.title),
+                      fb.height()),
                plot.title, bold};
     top += fb.height() + gap;
     const double swatch = line * 1.5;
@@ -275,38 +288,40 @@ Layout layOut(const framework::Plot& plot, const QRectF& room, const PlotStyle& 
         top += line / 2;
         // The y axis first: its labels' width decides the room left for the x axis.
         const int mostY = std::max(2, int((bottom - top) / (line * 2.2)));
-        L.y = e.positiveY && e.yhi / e.ylo > 1e4 && plot.categories.isEmpty() ? logAxis(e.ylo, e.yhi, mostY)
-                                                                               : linearAxis(e.ylo, e.yhi, mostY);
+        L.y = e.positiveY && e.yhi / e.ylo > 1e4 && plot.categories.isEmpty()
+            ? logAxis(e.ylo, e.yhi, mostY)
+            : linearAxis(e.ylo, e.yhi, mostY, e.wholeY);
         double widest = 0;
         for (const QString& t : L.y.labels)
             widest = std::max(widest, fm.horizontalAdvance(t));
         left += widest + gap + tickLength;
     } else {
-        // One line of numbers: the points above it, the names above and below them.
-        const double band = line * 4;
+        // One line of numbers near the bottom of its band: the points on it, two lines of
+        // names over them.
+        const double band = line * 3.4;
         top = std::max(top, bottom - band);
         L.y = linearAxis(-1, 1, 2);
         L.y.ticks.clear();
         L.y.labels.clear();
+        // Room for half the first number under the line's left end.
+        left += line;
     }
-    // The last x label reaches beyond the area's right by half its width.
-    double right = room.right();
-    L.area = QRectF(QPointF(left, top), QPointF(right, bottom));
+    L.area = QRectF(QPointF(left, top), QPointF(room.right(), bottom));
     if (plot.categories.isEmpty()) {
-        // As many ticks as their labels leave room for.
+        // As many ticks as their labels leave room for, the last label standing whole in the
+        // room (the area ends half of it short of the room's right).
         for (int most = std::max(2, int(L.area.width() / (line * 3))); most >= 1; --most) {
-            L.x = linearAxis(e.xlo, e.xhi, most);
+            L.x = linearAxis(e.xlo, e.xhi, most, e.wholeX);
             double widest = 0;
             for (const QString& t : L.x.labels)
                 widest = std::max(widest, fm.horizontalAdvance(t));
-            const double spacing = L.area.width() / std::max<size_t>(1, L.x.ticks.size() - 1);
-            right = room.right() - widest / 2;
-            if ((spacing >= widest + line && room.right() - widest / 2 - left > 0) || most == 1)
+            L.area.setRight(room.right() - (L.x.labels.isEmpty() ? 0 : fm.horizontalAdvance(L.x.labels.last()) / 2));
+            const double spacing = L.x.ticks.size() < 2
+                ? L.area.width()
+                : L.area.width() * L.x.at(L.x.ticks[1]) - L.area.width() * L.x.at(L.x.ticks[0]);
+            if (spacing >= widest + line)
                 break;
         }
-        double lastHalf = L.x.labels.isEmpty() ? 0 : fm.horizontalAdvance(L.x.labels.last()) / 2;
-        L.area.setRight(room.right() - lastHalf);
-        // The first label must not reach left of the room, nor into the y labels.
     } else {
         L.x.lo = 0.5;
         L.x.hi = plot.categories.size() + 0.5;
@@ -324,7 +339,8 @@ Layout layOut(const framework::Plot& plot, const QRectF& room, const PlotStyle& 
     for (size_t i = 0; i < L.y.ticks.size(); ++i) {
         const double at = L.area.bottom() - L.y.at(L.y.ticks[i]) * L.area.height();
         const double w = fm.horizontalAdvance(L.y.labels[int(i)]);
-        L.yTicks.push_back({QRectF(L.area.left() - tickLength - gap / 2 - w, at - line / 2, w, line), L.y.labels[int(i)], font});
+        L.yTicks.push_back(
+            {QRectF(L.area.left() - tickLength - gap / 2 - w, at - line / 2, w, line), L.y.labels[int(i)], font});
     }
     if (!plot.xLabel.isEmpty())
         L.xLabel.box.moveLeft(L.area.center().x() - L.xLabel.box.width() / 2);
@@ -333,7 +349,7 @@ Layout layOut(const framework::Plot& plot, const QRectF& room, const PlotStyle& 
 
 std::vector<const PlotText*> textsOf(const Layout& L)
 {
-    std::vector<const PlotText*> all{&L.title};
+    std::vector<const PlotText*> all {&L.title};
     for (const PlotText& t : L.legendTexts)
         all.push_back(&t);
     for (const PlotText& t : L.xTicks)
@@ -381,7 +397,8 @@ QSizeF leastPlotSize(const framework::Plot& plot, const PlotStyle& style)
     return QSizeF(wide + line, line * texts + (plot.numberLine ? line * 4 : data));
 }
 
-PlotDrawing paintPlot(QPainter& p, const QRectF& room, const framework::Plot& plot, int shownRows, const PlotStyle& style)
+PlotDrawing paintPlot(QPainter& p, const QRectF& room, const framework::Plot& plot, int shownRows,
+                      const PlotStyle& style)
 {
     const auto paint = [](const QColor& c) { return framework::legible(c, kPaper); };
     const std::vector<Entry> entries = legendOf(plot, paint);
@@ -395,9 +412,12 @@ PlotDrawing paintPlot(QPainter& p, const QRectF& room, const framework::Plot& pl
     p.setRenderHint(QPainter::Antialiasing, true);
     p.fillRect(room, kPaper);
     const double w = style.line;
+    // A number line stands near the bottom of its band, the names of its points over it.
+    const double numberLineLift = QFontMetricsF(style.font, p.device()).height() * 0.4;
     const auto toScreen = [&](double x, double y) {
         const double sx = L.area.left() + L.x.at(x) * L.area.width();
-        const double sy = plot.numberLine ? L.area.center().y() : L.area.bottom() - L.y.at(y) * L.area.height();
+        const double sy
+            = plot.numberLine ? L.area.bottom() - numberLineLift : L.area.bottom() - L.y.at(y) * L.area.height();
         return QPointF(std::clamp(sx, -1e6, 1e6), std::clamp(sy, -1e6, 1e6));
     };
 
@@ -411,7 +431,7 @@ PlotDrawing paintPlot(QPainter& p, const QRectF& room, const framework::Plot& pl
     p.setPen(QPen(paint(kAxis), w));
     const double tick = L.xTicks.empty() ? 0 : L.xTicks.front().box.top() - L.area.bottom();
     if (plot.numberLine) {
-        p.drawLine(QPointF(L.area.left(), L.area.center().y()), QPointF(L.area.right(), L.area.center().y()));
+        p.drawLine(toScreen(L.x.lo, 0), toScreen(L.x.hi, 0));
         for (double t : L.x.ticks) {
             const QPointF at = toScreen(t, 0);
             p.drawLine(at, QPointF(at.x(), L.area.bottom() + tick));
@@ -419,9 +439,11 @@ PlotDrawing paintPlot(QPainter& p, const QRectF& room, const framework::Plot& pl
     } else {
         p.drawRect(L.area);
         for (double t : L.x.ticks)
-            p.drawLine(QPointF(toScreen(t, 0).x(), L.area.bottom()), QPointF(toScreen(t, 0).x(), L.area.bottom() + tick));
+            p.drawLine(QPointF(toScreen(t, 0).x(), L.area.bottom()),
+                       QPointF(toScreen(t, 0).x(), L.area.bottom() + tick));
         for (double t : L.y.ticks)
-            p.drawLine(QPointF(L.area.left(), toScreen(L.x.lo, t).y()), QPointF(L.area.left() - tick, toScreen(L.x.lo, t).y()));
+            p.drawLine(QPointF(L.area.left(), toScreen(L.x.lo, t).y()),
+                       QPointF(L.area.left() - tick, toScreen(L.x.lo, t).y()));
     }
     for (const PlotText* t : textsOf(L))
         drawText(p, *t, paint(kInk));
@@ -456,6 +478,12 @@ PlotDrawing paintPlot(QPainter& p, const QRectF& room, const framework::Plot& pl
     }
     const int marked = markedPoint(plot, shownRows);
     const QFontMetricsF fm(style.font, p.device());
+    struct Label {
+        QString text;
+        QPointF at;
+        bool main, shown;
+    };
+    std::vector<Label> labels;
     for (size_t s = plot.series.size(); s-- > 0;) {
         const framework::PlotSeries& series = plot.series[s];
         const QColor color = paint(kSeries[s % 3]);
@@ -483,25 +511,32 @@ PlotDrawing paintPlot(QPainter& p, const QRectF& room, const framework::Plot& pl
             if (series.style == framework::PlotSeries::Bars) {
                 const double half = L.area.width() / (L.x.hi - L.x.lo) * 0.3;
                 const QPointF base = toScreen(series.points[i].x, std::max(L.y.lo, 0.0));
-                const QRectF bar(QPointF(at[i].x() - half, std::min(at[i].y(), base.y())), QPointF(at[i].x() + half, std::max(at[i].y(), base.y())));
+                const QRectF bar(QPointF(at[i].x() - half, std::min(at[i].y(), base.y())),
+                                 QPointF(at[i].x() + half, std::max(at[i].y(), base.y())));
                 p.setPen(QPen(shown ? color : later, w, shown ? Qt::SolidLine : Qt::DashLine));
-                p.setBrush(shown ? QColor(color.red(), color.green(), color.blue(), 96) : Qt::NoBrush);
+                p.setBrush(shown ? QBrush(QColor(color.red(), color.green(), color.blue(), 96)) : QBrush(Qt::NoBrush));
                 p.drawRect(bar);
             } else if (at.size() <= 400 || series.style == framework::PlotSeries::Dots) {
                 p.setPen(QPen(shown ? color : later, w));
                 p.setBrush(shown ? QBrush(color) : Qt::NoBrush);
                 p.drawEllipse(at[i], 2.5 * w, 2.5 * w);
             }
-            if (!series.points[i].label.isEmpty()) {
-                p.setPen(shown ? paint(kInk) : later);
-                p.setFont(style.font);
-                // Above the point for the main series, below it for the others.
-                const double tw = fm.horizontalAdvance(series.points[i].label);
-                QRectF box(at[i].x() - tw / 2, s == 0 ? at[i].y() - 4 * w - fm.height() : at[i].y() + 4 * w, tw, fm.height());
-                box.moveLeft(std::clamp(box.left(), room.left(), room.right() - tw));
-                p.drawText(box, Qt::AlignCenter | Qt::TextDontClip, series.points[i].label);
-            }
+            if (!series.points[i].label.isEmpty())
+                labels.push_back({series.points[i].label, at[i], s == 0, shown});
         }
+    }
+    // The names of points, over them (on a number line the main series's a line higher), or
+    // under them where the frame's top is near; never outside the plot.
+    p.setClipping(false);
+    for (const Label& label : labels) {
+        const double tw = fm.horizontalAdvance(label.text), th = fm.height();
+        const double lift = 4 * w + th * (plot.numberLine && label.main ? 2 : 1);
+        QRectF box(label.at.x() - tw / 2, label.at.y() - lift, tw, th);
+        if (!plot.numberLine && box.top() < L.area.top())
+            box.moveTop(label.at.y() + 4 * w);
+        box.moveLeft(std::clamp(box.left(), L.area.left(), room.right() - tw));
+        drawText(p, {box, label.text, style.font}, label.shown ? paint(kInk) : later);
+        drawn.texts.push_back({box, label.text, style.font});
     }
     if (marked >= 0) {
         // The point of the step shown: a ring around it.
@@ -519,17 +554,19 @@ framework::Plot plotOf(const framework::Form& form)
     const framework::RunCycle* cycle = form.run();
     if (!describe || !cycle)
         return {};
-    const framework::PlotSource source{*cycle->model(), [&form](const QString& name) {
-                                           const QLineEdit* box = form.textBox(name);
-                                           return box ? box->text() : QString();
-                                       }};
+    const framework::PlotSource source {*cycle->model(), [&form](const QString& name) {
+                                            const QLineEdit* box = form.textBox(name);
+                                            return box ? box->text() : QString();
+                                        }};
     return describe(source);
 }
 
 // The panel's drawing surface.
 class PlotCanvas : public QWidget {
 public:
-    explicit PlotCanvas(PlotPanel* panel) : QWidget(panel), panel_(panel)
+    explicit PlotCanvas(PlotPanel* panel)
+        : QWidget(panel)
+        , panel_(panel)
     {
         setObjectName(QStringLiteral("Area_Grafico"));
         setAccessibleName(QStringLiteral("Gráfico da execução"));
@@ -541,8 +578,8 @@ protected:
     {
         QPainter p(this);
         const double margin = panel_->style().font.pointSizeF() * 0.6;
-        drawing_ = paintPlot(p, QRectF(rect()).adjusted(margin, margin, -margin, -margin), panel_->plot(), panel_->shownRows(),
-                             panel_->style());
+        drawing_ = paintPlot(p, QRectF(rect()).adjusted(margin, margin, -margin, -margin), panel_->plot(),
+                             panel_->shownRows(), panel_->style());
     }
 
 private:
@@ -550,7 +587,8 @@ private:
     PlotDrawing drawing_;
 };
 
-PlotPanel::PlotPanel(QWidget* parent) : QDockWidget(QStringLiteral("Gráfico"), parent)
+PlotPanel::PlotPanel(QWidget* parent)
+    : QDockWidget(QStringLiteral("Gráfico"), parent)
 {
     setObjectName(QStringLiteral("Grafico"));
     setAccessibleName(QStringLiteral("Gráfico"));

@@ -11,7 +11,10 @@
 
 class QPainter;
 
-namespace framework { class Form; class RunCycle; }
+namespace framework {
+class Form;
+class RunCycle;
+}  // namespace framework
 
 namespace shell {
 

@@ -5,12 +5,12 @@ namespace problems {
 
 framework::Plot plotCongruencesSearch(const framework::PlotSource& source)
 {
-    framework::Plot p;
-    p.title = QStringLiteral("Restos de cada candidato X");
-    p.xLabel = QStringLiteral("Candidato X");
-    p.yLabel = QStringLiteral("Resto");
+    framework::Plot p {.title = QStringLiteral("Restos de cada candidato X"),
+                       .xLabel = QStringLiteral("Candidato X"),
+                       .yLabel = QStringLiteral("Resto")};
     for (const char* r : {"R1", "R2", "R3"}) {
-        framework::PlotSeries s = framework::columnSeries(source, QStringLiteral("X"), QString::fromLatin1(r), QString::fromLatin1(r));
+        framework::PlotSeries s
+            = framework::columnSeries(source, QStringLiteral("X"), QString::fromLatin1(r), QString::fromLatin1(r));
         s.style = framework::PlotSeries::Dots;
         p.series.push_back(std::move(s));
     }

@@ -5,10 +5,9 @@ namespace problems {
 
 framework::Plot plotCongruencesSteps(const framework::PlotSource& source)
 {
-    framework::Plot p;
-    p.title = QStringLiteral("Busca dos inversos: Aux a cada passo");
-    p.xLabel = QStringLiteral("Passo");
-    p.yLabel = QStringLiteral("Aux");
+    framework::Plot p {.title = QStringLiteral("Busca dos inversos: Aux a cada passo"),
+                       .xLabel = QStringLiteral("Passo"),
+                       .yLabel = QStringLiteral("Aux")};
     framework::PlotSeries aux;
     aux.name = QStringLiteral("Aux");
     aux.style = framework::PlotSeries::Dots;

@@ -5,10 +5,9 @@ namespace problems {
 
 framework::Plot plotDigitSum(const framework::PlotSource& source)
 {
-    framework::Plot p;
-    p.title = QStringLiteral("Soma dos dígitos a cada passagem");
-    p.xLabel = QStringLiteral("Passagem pelo laço");
-    p.yLabel = QStringLiteral("Soma");
+    framework::Plot p {.title = QStringLiteral("Soma dos dígitos a cada passagem"),
+                       .xLabel = QStringLiteral("Passagem pelo laço"),
+                       .yLabel = QStringLiteral("Soma")};
     p.series.push_back(framework::columnSeries(source, {}, QStringLiteral("Soma"), QStringLiteral("Soma")));
     return p;
 }

@@ -12,12 +12,11 @@ double piece(int i, double x) { return i == 0 ? 2 * x - 3 : i == 1 ? -x * x / 3 
 
 framework::Plot plotFunctionTable(const framework::PlotSource& source)
 {
-    framework::Plot p;
-    p.title = QStringLiteral("Tabela de f no intervalo [a, b]");
-    p.xLabel = QStringLiteral("X");
-    p.yLabel = QStringLiteral("f(X)");
-    framework::PlotSeries points = framework::columnSeries(source, QStringLiteral("X"), QStringLiteral("Fx"), QStringLiteral("(X, f(X))"));
-    points.style = framework::PlotSeries::Dots;
+    framework::Plot p {.title = QStringLiteral("Tabela de f no intervalo [a, b]"),
+                       .xLabel = QStringLiteral("X"),
+                       .yLabel = QStringLiteral("f(X)")};
+    framework::PlotSeries points = framework::columnSeries(source, QStringLiteral("X"), QStringLiteral("Fx"),
+                                                           QStringLiteral("(X, f(X))"), framework::PlotSeries::Dots);
     p.series.push_back(std::move(points));
     const std::optional<double> a = framework::shownNumber(source.box(QStringLiteral("a")));
     const std::optional<double> b = framework::shownNumber(source.box(QStringLiteral("b")));

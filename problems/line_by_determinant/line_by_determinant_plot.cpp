@@ -6,10 +6,9 @@ namespace problems {
 
 framework::Plot plotLine(const framework::PlotSource& source)
 {
-    framework::Plot p;
-    p.title = QStringLiteral("A reta que passa por A e B");
-    p.xLabel = QStringLiteral("x");
-    p.yLabel = QStringLiteral("y");
+    framework::Plot p {.title = QStringLiteral("A reta que passa por A e B"),
+                       .xLabel = QStringLiteral("x"),
+                       .yLabel = QStringLiteral("y")};
     framework::PlotSeries points;
     points.name = QStringLiteral("Pontos A e B");
     points.style = framework::PlotSeries::Dots;
@@ -27,8 +26,10 @@ framework::Plot plotLine(const framework::PlotSource& source)
         return p;
     // The line appears at the row that writes the last of its coefficients.
     for (int r = 0; r < source.rows(); ++r)
-        if (source.number(r, QStringLiteral("a")) && source.number(r, QStringLiteral("b")) && source.number(r, QStringLiteral("c"))) {
-            p.lines.push_back({*by - *ay, *ax - *bx, (*by - *ay) * *ax + (*ax - *bx) * *ay, QStringLiteral("Reta AB"), r});
+        if (source.number(r, QStringLiteral("a")) && source.number(r, QStringLiteral("b"))
+            && source.number(r, QStringLiteral("c"))) {
+            p.lines.push_back(
+                {*by - *ay, *ax - *bx, (*by - *ay) * *ax + (*ax - *bx) * *ay, QStringLiteral("Reta AB"), r});
             break;
         }
     return p;

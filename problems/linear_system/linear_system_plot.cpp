@@ -5,17 +5,18 @@ namespace problems {
 
 framework::Plot plotLinearSystem(const framework::PlotSource& source)
 {
-    framework::Plot p;
-    p.title = QStringLiteral("As duas retas do sistema");
-    p.xLabel = QStringLiteral("x");
-    p.yLabel = QStringLiteral("y");
+    framework::Plot p {.title = QStringLiteral("As duas retas do sistema"),
+                       .xLabel = QStringLiteral("x"),
+                       .yLabel = QStringLiteral("y")};
     framework::PlotSeries crossing;
     crossing.name = QStringLiteral("Solução (X, Y)");
     crossing.style = framework::PlotSeries::Dots;
     for (int r = 0; r < source.rows(); ++r) {
-        const std::optional<double> x = source.number(r, QStringLiteral("X")), y = source.number(r, QStringLiteral("Y"));
+        const std::optional<double> x = source.number(r, QStringLiteral("X")),
+                                    y = source.number(r, QStringLiteral("Y"));
         if (x && y) {
-            crossing.points.push_back({*x, *y, source.text(r, QStringLiteral("X")), source.text(r, QStringLiteral("Y")), r, {}});
+            crossing.points.push_back(
+                {*x, *y, source.text(r, QStringLiteral("X")), source.text(r, QStringLiteral("Y")), r, {}});
             break;
         }
     }

@@ -5,9 +5,8 @@ namespace problems {
 
 framework::Plot plotSalary(const framework::PlotSource& source)
 {
-    framework::Plot p;
-    p.title = QStringLiteral("Salário antes e depois do reajuste");
-    p.yLabel = QStringLiteral("Salário (R$)");
+    framework::Plot p {.title = QStringLiteral("Salário antes e depois do reajuste"),
+                       .yLabel = QStringLiteral("Salário (R$)")};
     p.categories = {QStringLiteral("Antes"), QStringLiteral("Depois")};
     framework::PlotSeries bars;
     bars.style = framework::PlotSeries::Bars;

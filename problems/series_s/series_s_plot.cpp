@@ -5,11 +5,11 @@ namespace problems {
 
 framework::Plot plotSeriesS(const framework::PlotSource& source)
 {
-    framework::Plot p;
-    p.title = QStringLiteral("Soma parcial S a cada termo");
-    p.xLabel = QStringLiteral("Expoente do termo (NAux)");
-    p.yLabel = QStringLiteral("S");
-    p.series.push_back(framework::columnSeries(source, QStringLiteral("NAux"), QStringLiteral("S"), QStringLiteral("S")));
+    framework::Plot p {.title = QStringLiteral("Soma parcial S a cada termo"),
+                       .xLabel = QStringLiteral("Expoente do termo (NAux)"),
+                       .yLabel = QStringLiteral("S")};
+    p.series.push_back(
+        framework::columnSeries(source, QStringLiteral("NAux"), QStringLiteral("S"), QStringLiteral("S")));
     return p;
 }
 

@@ -5,10 +5,9 @@ namespace problems {
 
 framework::Plot plotStamps(const framework::PlotSource& source)
 {
-    framework::Plot p;
-    p.title = QStringLiteral("Valor que falta trocar a cada passagem");
-    p.xLabel = QStringLiteral("Passagem pelo laço");
-    p.yLabel = QStringLiteral("Valor (centavos)");
+    framework::Plot p {.title = QStringLiteral("Valor que falta trocar a cada passagem"),
+                       .xLabel = QStringLiteral("Passagem pelo laço"),
+                       .yLabel = QStringLiteral("Valor (centavos)")};
     p.series.push_back(framework::columnSeries(source, {}, QStringLiteral("Valor"), QStringLiteral("Valor")));
     return p;
 }
