@@ -1,12 +1,13 @@
 // The desk check as a printed page: the window's title and statement, a picture of the window
 // (with the step it shows, when the student has gone back), then the table, its headings at
-// the top of every page. A row never splits over two pages and a value never breaks; only the
-// sentence wraps, between words. Rows the student predicted are marked as on screen, and the
-// score closes the table.
+// the top of every page, and the plot of the run. A row never splits over two pages and a value
+// never breaks; only the sentence wraps, between words. Rows the student predicted are marked as
+// on screen, and the score closes the table.
 #include "framework/form.h"
 #include "framework/run_cycle.h"
 #include "framework/trace_model.h"
 #include "shell/desk_check.h"
+#include "shell/plot_view.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -153,6 +154,28 @@ void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framewor
                                                .arg(model.predictedCells()),
                   plainFont, 0);
     }
+
+    // The plot, as the panel draws it, on the rest of the page or on a page of its own.
+    const framework::Plot plot = plotOf(form);
+    if (plot.empty())
+        return;
+    // Letter by letter, with no ligature: "Gráfico" is found in the file as it is written.
+    const auto unshaped = [](QFont f) {
+        f.setStyleStrategy(QFont::PreferNoShaping);
+        return f;
+    };
+    const PlotStyle style{unshaped(pointFont(9)), pdf.resolution() / 96.0};
+    const QSizeF least = leastPlotSize(plot, style);
+    const double height = std::max(least.height() * pdf.resolution() / 96.0, page.width() * 0.55);
+    const double heading = QFontMetricsF(unshaped(pointFont(12, true)), &pdf).height() + 2 * mm;
+    y += 4 * mm;
+    if (y + heading + height > page.height()) {
+        pdf.newPage();
+        y = 0;
+    }
+    p.setPen(Qt::black);
+    paragraph(QStringLiteral("Gráfico"), unshaped(pointFont(12, true)), 2);
+    paintPlot(p, QRectF(0, y, page.width(), std::min(height, page.height() - y)), plot, model.shownRows(), style);
 }
 
 }  // namespace shell

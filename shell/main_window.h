@@ -20,6 +20,7 @@ namespace shell {
 
 class DeskCheck;
 class HelpWindow;
+class PlotPanel;
 
 class Zarpa01 : public QMainWindow, public framework::Host {
     Q_OBJECT
@@ -47,6 +48,8 @@ public:
     // The menu "E&xibir" (view_menu.cpp): the desk check of the active problem window, going
     // back a step, the run that plays by itself, and export.
     DeskCheck* deskCheck();
+    // "Gráfico": the plot of the same run, made the first time it is shown.
+    PlotPanel* plotPanel();
     // The problem window shown last, whose desk check the menu shows.
     framework::Form* activeProblem() const { return problem_; }
     QTimer* playTimer() const { return play_; }
@@ -76,6 +79,8 @@ private:
     void followActiveWindow();
     void showDeskCheck(bool on);
     void fitDeskCheck();
+    void showPlot(bool on);
+    void fitPlot();
     void stepForward();
     void exportChosen();
     void exportTo(const QString& file);
@@ -101,6 +106,7 @@ private:
     QTimer* timer_ = nullptr;
     HelpWindow* help_ = nullptr;
     DeskCheck* desk_ = nullptr;
+    PlotPanel* plot_ = nullptr;
     QPointer<framework::Form> problem_;
     QTimer* play_ = nullptr;
     int zoom_ = 100;

@@ -1,5 +1,5 @@
-// The menu "E&xibir" of the main window: the desk check, going back a step, the run that plays
-// by itself, and the export of the desk check.
+// The menu "E&xibir" of the main window: the desk check and the plot, going back a step, the run
+// that plays by itself, and the export of the desk check.
 #include "framework/controls.h"
 #include "framework/form.h"
 #include "framework/run_cycle.h"
@@ -10,6 +10,7 @@
 #include "shell/export_file.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
+#include "shell/plot_view.h"
 #include "shell/prediction.h"
 
 #include <QAction>
@@ -27,6 +28,7 @@
 #include <QMenuBar>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStyle>
 #include <QStatusBar>
@@ -67,6 +69,9 @@ void Zarpa01::buildViewMenu()
     QAction* table = addItem(view, "MnuTesteMesa", QStringLiteral("&Teste de mesa"), QKeySequence(Qt::CTRL | Qt::Key_T));
     table->setCheckable(true);
     connect(table, &QAction::toggled, this, [this](bool on) { showDeskCheck(on); });
+    QAction* plot = addItem(view, "MnuGrafico", QStringLiteral("&Gráfico"), QKeySequence(Qt::CTRL | Qt::Key_G));
+    plot->setCheckable(true);
+    connect(plot, &QAction::toggled, this, [this](bool on) { showPlot(on); });
 
     // The student writes the next row before seeing it; the desk check shows it to them.
     QAction* predict = addItem(view, "MnuPrever", QStringLiteral("&Prever antes de ver"), QKeySequence(Qt::Key_F9));
@@ -177,6 +182,88 @@ DeskCheck* Zarpa01::deskCheck()
     return desk_;
 }
 
+PlotPanel* Zarpa01::plotPanel()
+{
+    // Made the first time it is asked for, as the desk check is.
+    if (plot_)
+        return plot_;
+    plot_ = new PlotPanel(this);
+    plot_->hide();
+    addDockWidget(Qt::RightDockWidgetArea, plot_);
+    plot_->follow(problem_);
+    QAction* item = menuItem(QStringLiteral("MnuGrafico"));
+    connect(plot_, &QDockWidget::visibilityChanged, this, [this, item] {
+        if (!isHidden())
+            item->setChecked(plot_->isVisible());
+    });
+    return plot_;
+}
+
+void Zarpa01::showPlot(bool on)
+{
+    if (on == (plot_ && plot_->isVisible()))
+        return;
+    if (on) {
+        followActiveWindow();
+        plotPanel()->show();
+        plot_->follow(problem_);
+        fitPlot();
+        // Again once the main window has laid the panel out.
+        QMetaObject::invokeMethod(this, &Zarpa01::fitPlot, Qt::QueuedConnection);
+    } else {
+        plot_->hide();
+    }
+}
+
+void Zarpa01::fitPlot()
+{
+    if (!plot_ || !plot_->isVisible() || zooming_)
+        return;
+    const QSize least = plot_->leastSize();
+    if (desk_ && desk_->isVisible()) {
+        // With the desk check: under it when it stands beside the window (as wide as the
+        // table, or wider), beside it when it stands below (the table keeps the rest).
+        const Qt::DockWidgetArea area = dockWidgetArea(desk_);
+        const bool below = area == Qt::BottomDockWidgetArea;
+        if (dockWidgetArea(plot_) != area || (below ? plot_->x() < desk_->x() : plot_->y() < desk_->y())) {
+            splitDockWidget(desk_, plot_, below ? Qt::Horizontal : Qt::Vertical);
+            QMetaObject::invokeMethod(this, &Zarpa01::fitPlot, Qt::QueuedConnection);
+        }
+        if (below) {
+            const int total = desk_->width() + plot_->width();
+            resizeDocks({desk_, plot_}, {qMax(0, total - least.width()), least.width()}, Qt::Horizontal);
+        } else {
+            // Half the column, or what its texts need.
+            const int total = desk_->height() + plot_->height();
+            const int room = qMax(least.height(), total / 2);
+            resizeDocks({desk_, plot_}, {qMax(0, total - room), room}, Qt::Vertical);
+            if (desk_->width() < least.width())
+                resizeDocks({plot_}, {least.width()}, Qt::Horizontal);
+        }
+        return;
+    }
+    // Alone: beside the active window while the screen leaves room for it there, else below.
+    const QMdiSubWindow* active = mdi_->activeSubWindow();
+    const int windowRoom = active ? active->geometry().right() + 1 + 8 : 0;
+    const QScreen* s = screen();
+    const int frame = frameGeometry().width() - width();
+    const bool beside = !s || s->availableGeometry().width() - frame - windowRoom >= least.width();
+    const Qt::DockWidgetArea area = beside ? Qt::RightDockWidgetArea : Qt::BottomDockWidgetArea;
+    if (dockWidgetArea(plot_) != area) {
+        addDockWidget(area, plot_);
+        QMetaObject::invokeMethod(this, &Zarpa01::fitPlot, Qt::QueuedConnection);
+    }
+    if (!beside) {
+        resizeDocks({plot_}, {least.height()}, Qt::Vertical);
+        return;
+    }
+    // The main window widens as far as the screen lets it, for the window and the plot.
+    const int grow = qMax(0, least.width() - plot_->width()) + qMax(0, windowRoom - mdi_->viewport()->width());
+    if (s && grow > 0)
+        resize(width() + qMin(grow, qMax(0, s->availableGeometry().width() - frame - width())), height());
+    resizeDocks({plot_}, {qMax(least.width(), qMin(plot_->width(), width() - windowRoom))}, Qt::Horizontal);
+}
+
 void Zarpa01::setZoom(int percent)
 {
     if (std::find(std::begin(kZooms), std::end(kZooms), percent) == std::end(kZooms) || percent == zoom_)
@@ -213,6 +300,8 @@ void Zarpa01::setZoom(int percent)
             problem_ = made;
             if (desk_)
                 desk_->follow(made);
+            if (plot_)
+                plot_->follow(made);
         }
         sub->setFont(framework::scaledFont());
         made->show();
@@ -231,6 +320,8 @@ void Zarpa01::setZoom(int percent)
     statusBar_->setFixedHeight(framework::px(495));
     if (desk_)
         desk_->setScale();
+    if (plot_)
+        plot_->setScale();
     followActiveWindow();
 
     // The main window at its own size, grown for the active window and the desk check,
@@ -255,6 +346,9 @@ void Zarpa01::setProjectorColors(bool on)
     framework::setProjectorColors(on);
     if (desk_)
         desk_->table()->viewport()->update();
+    // The plot's strokes thicken with its colours.
+    if (plot_)
+        plot_->setScale();
 }
 
 void Zarpa01::followActiveWindow()
@@ -277,6 +371,8 @@ void Zarpa01::followActiveWindow()
     problem_ = form;
     if (desk_)
         desk_->follow(form);
+    if (plot_)
+        plot_->follow(form);
     // What acts on a run needs a problem window on screen.
     for (const char* item : {"MnuVoltarPasso", "MnuAvancarPasso", "MnuExecutar", "MnuExportar"})
         menuItem(QString::fromLatin1(item))->setEnabled(form != nullptr);
@@ -300,6 +396,8 @@ void Zarpa01::showDeskCheck(bool on)
 
 void Zarpa01::fitDeskCheck()
 {
+    // The plot goes with the desk check, wherever it stands.
+    const auto plotToo = qScopeGuard([this] { fitPlot(); });
     if (!desk_ || !desk_->isVisible() || zooming_)
         return;
     // The table wants its columns whole, and the active window its own room in the workspace

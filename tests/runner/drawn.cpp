@@ -1,6 +1,7 @@
 #include "tests/runner/drawn.h"
 
 #include "framework/controls.h"
+#include "shell/plot_view.h"
 #include "tests/runner/scenario.h"
 
 #include <QAbstractScrollArea>
@@ -747,6 +748,38 @@ QString onScreenProblem(const QWidget* w, const QWidget* mainWindow)
     return {};
 }
 }  // namespace
+
+QStringList plotFitProblems(QWidget* panel, QWidget* mainWindow)
+{
+    auto plot = qobject_cast<shell::PlotPanel*>(panel);
+    if (!plot || !plot->isVisible())
+        return {QStringLiteral("the plot is not shown")};
+    paintNow(mainWindow);
+    QStringList problems;
+    if (const QString off = onScreenProblem(plot, mainWindow); !off.isEmpty())
+        problems << off;
+    // What the panel covers of the workspace's active window is the desk check's rule; here
+    // only the plot's own texts and points count.
+    const QRectF canvas = QRectF(plot->canvas()->rect());
+    const std::vector<shell::PlotText>& texts = plot->drawing().texts;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const shell::PlotText& t = texts[i];
+        const QFontMetricsF fm(t.font);
+        if (fm.horizontalAdvance(t.text) > t.box.width() + 0.5 || fm.height() > t.box.height() + 0.5)
+            problems << QStringLiteral("%1 is cut (%2 px for %3)").arg(quoted(t.text)).arg(fm.horizontalAdvance(t.text)).arg(t.box.width());
+        if (!canvas.adjusted(-0.5, -0.5, 0.5, 0.5).contains(t.box))
+            problems << QStringLiteral("%1 is outside the plot").arg(quoted(t.text));
+        for (size_t j = 0; j < i; ++j)
+            if (t.box.adjusted(0.5, 0.5, -0.5, -0.5).intersects(texts[j].box.adjusted(0.5, 0.5, -0.5, -0.5)))
+                problems << QStringLiteral("%1 overlaps %2").arg(quoted(t.text), quoted(texts[j].text));
+    }
+    int outside = 0;
+    for (const QPointF& at : plot->drawing().points)
+        outside += !canvas.contains(at);
+    if (outside)
+        problems << QStringLiteral("%1 points outside the plot").arg(outside);
+    return problems;
+}
 
 QStringList traceFitProblems(QTableView* table, QWidget* mainWindow)
 {

@@ -38,6 +38,10 @@ bool drawnDisabled(QWidget* control);
 QStringList traceFitProblems(QTableView* table, QWidget* mainWindow);
 // Whether row `row` (0-based) of the table is wholly in view.
 bool traceRowShown(QTableView* table, int row);
+// Everything that keeps the plot panel from being read: the panel off screen or under another
+// window; a title, axis label or tick cut by its box, outside the canvas or over another; a
+// point of the run outside the canvas.
+QStringList plotFitProblems(QWidget* panel, QWidget* mainWindow);
 // Everything that keeps the status bar's text from being read whole (its last line's
 // descenders included).
 QStringList statusFitProblems(QLabel* label, QWidget* mainWindow);

@@ -349,6 +349,8 @@ const std::vector<Runner::Command>& Runner::namedChecks()
                   "expect trace shown K yes|no | expect trace agrees | expect trace row K predicted \"v1\" ... | "
                   "expect trace row K marked right|wrong ...", &Runner::expectTrace},
         {"prediction", "expect prediction open yes|no | expect prediction score R T", &Runner::expectPrediction},
+        {"plot", "expect plot shown yes|no | expect plot points N | expect plot point K \"x\" \"y\" | "
+                 "expect plot marked K | expect plot fits", &Runner::expectPlot},
         {"export", "expect export \"FILE.csv\" matches trace | expect export \"FILE\" contains \"t\"", &Runner::expectExport},
         {"file", "expect file \"F\" kind csv|pdf", &Runner::expectFile},
         {"dialog", "expect dialog button \"T\"", &Runner::expectDialog},

@@ -115,6 +115,7 @@ private:
     void expectEnded(const Line& l);
     void expectHelp(const Line& l);
     void expectTrace(const Line& l);
+    void expectPlot(const Line& l);
     void expectExport(const Line& l);
     void expectFile(const Line& l);
     void expectDialog(const Line& l);

@@ -27,6 +27,11 @@
 //   expect prediction score R T         "Acertos: R de T"
 //   expect trace row K predicted "v1" ...   what was predicted in row K
 //   expect trace row K marked right|wrong ...  the mark of each value of row K
+//   expect plot shown yes|no            the plot panel ("Gráfico") on screen
+//   expect plot points N                the points of its main series
+//   expect plot point K "x" "y"         the K-th of them (1: the first), as the desk check writes them
+//   expect plot marked K                the point of the step shown (0: none)
+//   expect plot fits                    its texts whole, none over another, all inside it
 #include "tests/runner/scenario.h"
 
 #include "tests/runner/drawn.h"
@@ -34,6 +39,7 @@
 #include "framework/form.h"
 #include "shell/desk_check.h"
 #include "shell/main_window.h"
+#include "shell/plot_view.h"
 #include "shell/prediction.h"
 
 #include "framework/trace_model.h"
@@ -238,6 +244,47 @@ void Runner::expectTrace(const Line& l)
         if (w.size() == 6 && w[4] == QLatin1String("says"))
             return verdict(l, said == w[5], quoted(w[5]), quoted(said));
         return verdict(l, fields == w.mid(4), quotedList(w.mid(4)), quotedList(fields));
+    }
+    usage(l);
+}
+
+void Runner::expectPlot(const Line& l)
+{
+    const QStringList& w = l.w;
+    if (w.size() < 3)
+        return usage(l);
+    const QString& what = w[2];
+    const auto yesNo = [](bool on) { return on ? QStringLiteral("yes") : QStringLiteral("no"); };
+    if (what == QLatin1String("shown") && w.size() == 4 && (w[3] == QLatin1String("yes") || w[3] == QLatin1String("no"))) {
+        QAction* item = main_->menuItem(QStringLiteral("MnuGrafico"));
+        const bool shown = main_->plotPanel()->isVisible();
+        if (item && item->isChecked() != shown)
+            return fail(l, QStringLiteral("the item \"Gráfico\" says %1, the panel %2").arg(yesNo(item->isChecked()), yesNo(shown)));
+        return verdict(l, yesNo(shown) == w[3], w[3], yesNo(shown));
+    }
+    // Made only for the checks that read it, as the program makes it only when asked.
+    shell::PlotPanel* plot = main_->plotPanel();
+    const std::vector<framework::PlotPoint>& points = plot->plot().main();
+    if (what == QLatin1String("points") && w.size() == 4)
+        return verdict(l, QString::number(points.size()) == w[3], w[3], QString::number(points.size()));
+    if (what == QLatin1String("marked") && w.size() == 4) {
+        const QString got = QString::number(shell::markedPoint(plot->plot(), plot->shownRows()) + 1);
+        return verdict(l, got == w[3], w[3], got);
+    }
+    if (what == QLatin1String("point") && w.size() == 6) {
+        bool ok = false;
+        const int k = w[3].toInt(&ok);
+        if (!ok)
+            return usage(l);
+        if (k < 1 || k > int(points.size()))
+            return fail(l, QStringLiteral("the plot has %1 points").arg(points.size()));
+        const framework::PlotPoint& p = points[size_t(k - 1)];
+        return verdict(l, p.xText == w[4] && p.yText == w[5], quotedList(w.mid(4)), quotedList({p.xText, p.yText}));
+    }
+    if (what == QLatin1String("fits") && w.size() == 3) {
+        const QStringList problems = plotFitProblems(plot, main_.get());
+        return verdict(l, problems.isEmpty(), QStringLiteral("every text whole and apart, inside the plot"),
+                       problems.join(QStringLiteral("; ")));
     }
     usage(l);
 }
