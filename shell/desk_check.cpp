@@ -96,23 +96,30 @@ DeskCheck::DeskCheck(QWidget* parent) : QDockWidget(QStringLiteral("Teste de mes
 
     // Above the table while the student predicts: the score, and the buttons that show the
     // step waiting, with the prediction ("Conferir", Enter) or without it ("Mostrar", Esc).
+    // In a narrow panel (a large zoom) the buttons stand under the score.
     bar_ = new QWidget(this);
     bar_->setObjectName(QStringLiteral("Previsao"));
-    auto barLayout = new QHBoxLayout(bar_);
+    auto barLayout = new QBoxLayout(QBoxLayout::LeftToRight, bar_);
     barLayout->setContentsMargins(4, 2, 4, 2);
     score_ = new QLabel(bar_);
     score_->setObjectName(QStringLiteral("Acertos"));
-    confirm_ = new QPushButton(QStringLiteral("&Conferir"), bar_);
+    auto buttons = new QWidget(bar_);
+    auto buttonsLayout = new QHBoxLayout(buttons);
+    buttonsLayout->setContentsMargins(0, 0, 0, 0);
+    confirm_ = new QPushButton(QStringLiteral("&Conferir"), buttons);
     confirm_->setObjectName(QStringLiteral("Conferir"));
     confirm_->setToolTip(QStringLiteral("Mostra o passo e marca cada valor previsto (Enter)"));
-    skip_ = new QPushButton(QStringLiteral("&Mostrar"), bar_);
+    skip_ = new QPushButton(QStringLiteral("&Mostrar"), buttons);
     skip_->setObjectName(QStringLiteral("Mostrar"));
     skip_->setToolTip(QStringLiteral("Mostra o passo sem previsão (Esc)"));
+    buttonsLayout->addStretch(1);
+    buttonsLayout->addWidget(confirm_);
+    buttonsLayout->addWidget(skip_);
     barLayout->addWidget(score_);
-    barLayout->addStretch(1);
-    barLayout->addWidget(confirm_);
-    barLayout->addWidget(skip_);
+    barLayout->addWidget(buttons, 1);
+    bar_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     bar_->hide();
+    bar_->installEventFilter(this);
     auto panel = new QWidget(this);
     auto layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -134,6 +141,8 @@ bool DeskCheck::eventFilter(QObject* watched, QEvent* event)
         && (watched == table_ || (editing_.isValid() && watched == table_->indexWidget(editing_)))
         && predictionKey(static_cast<QKeyEvent*>(event)))
         return true;
+    if (watched == bar_ && event->type() == QEvent::Resize)
+        fitBar();
     if (watched == table_->viewport() && event->type() == QEvent::Resize && !refitQueued_) {
         refitQueued_ = true;
         QMetaObject::invokeMethod(this, [this] {
@@ -189,7 +198,7 @@ int DeskCheck::leastSentence() const
 
 int DeskCheck::leastWidth() const
 {
-    return qMax(widthWith(leastSentence()), bar_->isVisible() ? bar_->minimumSizeHint().width() : 0);
+    return qMax(widthWith(leastSentence()), bar_->isVisible() ? bar_->minimumWidth() : 0);
 }
 
 int DeskCheck::leastHeight() const
@@ -485,6 +494,7 @@ void DeskCheck::predictionChanged()
     const TraceModel* m = model();
     bar_->setVisible(prediction_->on());
     score_->setText(m ? m->scoreText() : QStringLiteral("Acertos: 0 de 0"));
+    fitBar();
     const bool waiting = prediction_->waiting();
     confirm_->setEnabled(waiting);
     skip_->setEnabled(waiting);
@@ -492,6 +502,20 @@ void DeskCheck::predictionChanged()
         closeCell();
     else if (!editing_.isValid())
         editCell(0);
+}
+
+void DeskCheck::fitBar()
+{
+    auto layout = static_cast<QBoxLayout*>(bar_->layout());
+    const QMargins m = layout->contentsMargins();
+    QWidget* buttons = confirm_->parentWidget();
+    const int side = m.left() + m.right();
+    // The score and the buttons side by side where they fit, else one above the other.
+    bar_->setMinimumWidth(qMax(score_->sizeHint().width(), buttons->sizeHint().width()) + side);
+    const int wide = score_->sizeHint().width() + layout->spacing() + buttons->sizeHint().width() + side;
+    const auto direction = bar_->width() >= wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (layout->direction() != direction)
+        layout->setDirection(direction);
 }
 
 void DeskCheck::editCell(int column)
@@ -595,6 +619,7 @@ void DeskCheck::setScale()
     table_->horizontalHeader()->setFont(f);
     table_->verticalHeader()->setFont(f);
     table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 6);
+    fitBar();
     widths_.clear();
     measure();
     showChosen();

@@ -97,6 +97,7 @@ private:
     void measureRows(int from, int to);
     // The prediction's row: editing its cells, one at a time, Tab to the next.
     void predictionChanged();
+    void fitBar();
     void editCell(int column);
     void commitCell();
     void closeCell();
