@@ -170,9 +170,8 @@ PaintedControl* Form::addPainted(const QString& name, Geometry g, PaintedControl
 void Form::addControls(std::initializer_list<ControlSpec> table)
 {
     for (const ControlSpec& c : table) {
-        const QString name = QString::fromUtf8(c.name), text = QString::fromUtf8(c.caption);
-        QWidget* in = c.in ? control(QString::fromUtf8(c.in)) : nullptr;
-        Q_ASSERT_X(!c.in || in, "addControls", c.in);
+        const QString name = QString::fromUtf8(c.name.utf8), text = QString::fromUtf8(c.caption);
+        QWidget* in = c.in.isEmpty() ? nullptr : control(c.in);
         const bool ownFont = c.font.points > 0;
         const FontSpec font = ownFont ? c.font : (c.kind == ControlSpec::Value ? PanelBold : Default);
         const bool ownColour = c.fore != 0xFFFFFFFF;
@@ -204,9 +203,8 @@ void Form::addBrackets(int first, std::initializer_list<BracketSpec> brackets)
 {
     int n = first;
     for (const BracketSpec& b : brackets) {
-        const QWidget* open = control(QString::fromUtf8(b.open));
-        const QWidget* close = control(QString::fromUtf8(b.close));
-        Q_ASSERT_X(open && close, "addBrackets", b.open);
+        const QWidget* open = control(b.open);
+        const QWidget* close = control(b.close);
         const auto twipsLeft = [](const QWidget* line) { return twips(line->x()); };
         const auto twipsMiddle = [&](const QWidget* line) { return twips(line->y()) + b.middle; };
         const int x = b.x ? b.x : twipsLeft(open) - 105;
@@ -231,10 +229,21 @@ QLabel* Form::addValueLabel(const QString& name, int left, int top, FontSpec fon
     return value;
 }
 
-QLabel* Form::label(const QString& name) const { return qobject_cast<QLabel*>(control(name)); }
-QLineEdit* Form::textBox(const QString& name) const { return qobject_cast<QLineEdit*>(control(name)); }
-QPushButton* Form::button(const QString& name) const { return qobject_cast<QPushButton*>(control(name)); }
-QListWidget* Form::listBox(const QString& name) const { return qobject_cast<QListWidget*>(control(name)); }
+namespace {
+template <class W>
+W* checked(const Form* form, Name name)
+{
+    if (auto w = qobject_cast<W*>(form->control(name.text())))
+        return w;
+    throw UnknownControl(form->objectName(), name.text());
+}
+}  // namespace
+
+QLabel* Form::label(Name name) const { return checked<QLabel>(this, name); }
+QLineEdit* Form::textBox(Name name) const { return checked<QLineEdit>(this, name); }
+QPushButton* Form::button(Name name) const { return checked<QPushButton>(this, name); }
+QListWidget* Form::listBox(Name name) const { return checked<QListWidget>(this, name); }
+QWidget* Form::control(Name name) const { return checked<QWidget>(this, name); }
 
 void Form::addBracket(int first, int x, int openLeft, int openTop, int closeLeft, int closeTop, int middle)
 {
