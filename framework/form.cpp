@@ -78,7 +78,7 @@ QLabel* Form::addLabel(const QString& name, const QString& text, Geometry g, Fon
     // A label given a width and a height wraps its words inside that box; one sized to its
     // text keeps it on one line.
     label->setWordWrap(g.width != 0 && g.height != 0);
-    label->setProperty("designedCaption", text);
+    label->setProperty("madeCaption", text);
     setForeColor(label, fore);
     return adopt(label, name, g, font);
 }
@@ -261,13 +261,13 @@ void Form::growToFit()
         if (!control->isHidden() && control->parentWidget() == this)
             used |= control->geometry();
     const int margin = px(120);
-    const QSize designed(px(widthTwips_), px(heightTwips_));
-    QSize size(qMax(designed.width(), used.right() + 1 + margin), qMax(designed.height(), used.bottom() + 1 + margin));
+    const QSize own(px(widthTwips_), px(heightTwips_));
+    QSize size(qMax(own.width(), used.right() + 1 + margin), qMax(own.height(), used.bottom() + 1 + margin));
     // Zoomed in, a window may be larger than the screen: the workspace scrolls to all of it.
     // Only a text far longer than any the window means to show (thousands of digits) is cut,
     // so that the window never grows past what can be painted at once.
     if (const QScreen* s = screen())
-        size = size.boundedTo((s->availableGeometry().size() * 4).expandedTo(designed));
+        size = size.boundedTo((s->availableGeometry().size() * 4).expandedTo(own));
     if (size == this->size())
         return;
     setFixedSize(size);
@@ -328,7 +328,7 @@ void Form::restoreCaptionsWrittenBefore(std::uint64_t mark)
     for (QWidget* control : controls_) {
         const std::uint64_t written = lastWritten(control);
         if (qobject_cast<QLabel*>(control) && written != 0 && written <= mark)
-            setCaption(control, control->property("designedCaption").toString());
+            setCaption(control, control->property("madeCaption").toString());
     }
 }
 

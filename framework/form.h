@@ -151,7 +151,7 @@ public:
     // The zoom the window was made at (its places and sizes hold at that one).
     double madeAt() const { return madeAt_; }
     // The width the window was made with, in twips.
-    int designWidth() const { return widthTwips_; }
+    int ownWidth() const { return widthTwips_; }
 
 protected:
     // Lays the window out again from the sizes its texts and lists have now. It runs whenever

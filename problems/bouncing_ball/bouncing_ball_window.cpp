@@ -168,8 +168,8 @@ void BouncingBallWindow::arrange()
             panel = qMax(panel, rightOf(value));
     const int shift = qMax(0, panel + gap - px(kBallLeft));
     const QWidget* ball = control(Shape::Ball);
-    for (const auto& [w, designed] : drawing_)
-        w->move(designed.x() + shift, w == ball ? w->y() : designed.y());
+    for (const auto& [w, place] : drawing_)
+        w->move(place.x() + shift, w == ball ? w->y() : place.y());
     QWidget* frame1 = control(Frame::Picture);
     frame1->resize(qMax(px(1215), rightOf(label(Val::PictureHeight)) + px(150)), frame1->height());
 

@@ -44,7 +44,7 @@ private:
     // texts, the values pushing what follows them, the lists side by side with the box and
     // rules around them, the window around it all.
     void arrange() override;
-    QPoint designedPos(const QWidget* w) const;
+    QPoint tablePos(const QWidget* w) const;
 
     QLineEdit *a_, *b_, *n_;
     QPushButton *Command1_, *CmdNovo_;
@@ -52,7 +52,7 @@ private:
     QListWidget *Xfinal_, *fx_, *Cont1_, *Cont2_, *X1_, *a1_, *cont3_, *int1_;
 
     // What arrange() moves, with where its table puts it.
-    std::vector<std::pair<QWidget*, QPoint>> designed_;
+    std::vector<std::pair<QWidget*, QPoint>> tablePlaces_;
     QWidget *Line12_, *Line13_, *Line14_, *Line15_, *Line16_, *boxRight_;
     std::vector<Rule> boxRules_, contRules_, stepRules_;
 };
@@ -164,7 +164,7 @@ FunctionTableWindow::FunctionTableWindow()
     stepRules_ = {rule("Line9", 900, 5880, 4155), rule("Line10", 900, 6555, 4155)};
     const auto divider = [this](const char* name, int x, int y1, int y2, int width = 1, OleColor color = ole::Black) {
         QWidget* line = addLine(QString::fromUtf8(name), x, y1, x, y2, width, color);
-        designed_.emplace_back(line, line->pos());
+        tablePlaces_.emplace_back(line, line->pos());
         return line;
     };
     Line13_ = divider("Line13", 1688, 4920, 5595);
@@ -179,7 +179,7 @@ FunctionTableWindow::FunctionTableWindow()
     Line12_ = divider("Line12", 5160, 2760, 4800, 3, ole::Blue);
     for (framework::Name name : {Text::XHeading, Text::FxHeading, Text::Answer}) {
         QWidget* heading = control(name);
-        designed_.emplace_back(heading, heading->pos());
+        tablePlaces_.emplace_back(heading, heading->pos());
     }
 
     setTabOrder({a_, b_, n_, Command1_, CmdNovo_});
@@ -201,9 +201,9 @@ FunctionTableWindow::FunctionTableWindow()
     arrangeOnResize({Interv_, X_, bb_, Xfinal_, fx_, Cont1_, Cont2_, X1_, a1_, cont3_, int1_});
 }
 
-QPoint FunctionTableWindow::designedPos(const QWidget* w) const
+QPoint FunctionTableWindow::tablePos(const QWidget* w) const
 {
-    for (const auto& [control, pos] : designed_)
+    for (const auto& [control, pos] : tablePlaces_)
         if (control == w)
             return pos;
     return w->pos();
@@ -213,7 +213,7 @@ void FunctionTableWindow::arrange()
 {
     const int gap = px(kGap);
     const int listGap = px(kListGap);
-    const auto shiftBy = [this](QWidget* w, int dx) { w->move(designedPos(w) + QPoint(dx, 0)); };
+    const auto shiftBy = [this](QWidget* w, int dx) { w->move(tablePos(w) + QPoint(dx, 0)); };
 
     // The boxes as wide as their texts; b and the headings over a and b move along with a.
     const int box = px(375);
@@ -243,8 +243,8 @@ void FunctionTableWindow::arrange()
 
     // The loop's lists side by side, a divider in the middle of each gap, the rules over and
     // under them as long as the row; "Novo Cálculo" stands clear of them.
-    const auto between = [&](QWidget* line, QListWidget* left, QListWidget* next, int designedMiddle) {
-        shiftBy(line, (rightOf(left) + next->x()) / 2 - designedMiddle);
+    const auto between = [&](QWidget* line, QListWidget* left, QListWidget* next, int tableMiddle) {
+        shiftBy(line, (rightOf(left) + next->x()) / 2 - tableMiddle);
     };
     followOn({Cont1_, Cont2_}, listGap);
     between(Line13_, Cont1_, Cont2_, (px(1575) + px(1800)) / 2);

@@ -28,7 +28,7 @@ namespace {
 const QString WidestCoordinate = QStringLiteral("-0000,00");
 // The extended determinant: its heading as the window makes it (the caption of Label1(2)), and the places
 // of its columns.
-const QString DesignedHeader = QStringLiteral(" X      Y     1     X      Y");
+const QString HeaderAsMade = QStringLiteral(" X      Y     1     X      Y");
 constexpr int ColumnLeft[5] = {480, 1200, 1920, 2520, 3240};
 constexpr int ColumnGap = 240;  // the least room between two columns
 // The rows of the determinant.
@@ -307,7 +307,7 @@ int LineByDeterminantWindow::layOutDeterminant()
 
     // The heading letters stand over their columns: as given while the columns keep their places, else
     // spaced out with blanks to each column's start.
-    QString heading = DesignedHeader;
+    QString heading = HeaderAsMade;
     if (!inPlace) {
         heading.clear();
         // The blanks a column needs go in by as many as the room left holds at once, so that

@@ -177,7 +177,7 @@ void LineSecondMethodWindow::placeAnswer()
     // one moves left, as far as the start of its "Escreva" line, and beyond that the window
     // grows for it (and shrinks back for a shorter one).
     QLabel* const answer = label(Val::Answer);
-    const int room = px(designWidth()) - px(120) - answer->width();
+    const int room = px(ownWidth()) - px(120) - answer->width();
     answer->move(qBound(px(AnswerLeftmost), room, px(AnswerLeft)), answer->y());
     growToFit();
 }
