@@ -1,5 +1,5 @@
 #pragma once
-// The thirteen problem windows, each made by its own folder, and the one table that the main
+// The problem windows, each made by its own folder, and the one table that the main
 // window (its menu "&Escolha", the statements, the windows it hides) and the test tools read.
 #include <span>
 

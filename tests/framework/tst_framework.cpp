@@ -6,6 +6,7 @@
 #include "problems/problems.h"
 #include "shell/main_window.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -170,7 +171,8 @@ private slots:
                     QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(where));
             }
         }
-        QCOMPARE(windows, 14);
+        // Every window of the table of problems, and the About window.
+        QCOMPARE(windows, int(problems::all().size()) + 1);
     }
 
     // The table of problems and the windows it makes say the same: the help and the menus read
@@ -190,6 +192,23 @@ private slots:
             QVERIFY2(form->run(), p.form);
             QVERIFY2(!form->run()->columns().isEmpty(), p.form);
         }
+    }
+
+    // The help is put together from the problems' folders: every row of the table has its
+    // section, with the place its heading is filled in, and no section is without its row.
+    void everyProblemHasItsSectionOfTheHelp()
+    {
+        Q_INIT_RESOURCE(help);
+        QFile file(QStringLiteral(":/help/ajuda.html"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(file.readAll());
+        for (const problems::Problem& p : problems::all()) {
+            const QString anchor = QString::fromUtf8(p.help);
+            QVERIFY2(page.contains(QStringLiteral("<li><a href=\"#%1\">").arg(anchor)), p.help);
+            QVERIFY2(page.contains(QStringLiteral("<h2><a name=\"%1\"></a>").arg(anchor)), p.help);
+            QVERIFY2(page.contains(QStringLiteral("<!--problem %1-->").arg(anchor)), p.help);
+        }
+        QCOMPARE(page.count(QStringLiteral("<!--problem ")), qsizetype(problems::all().size()));
     }
 
     void closingTheMainWindowClosesEveryChildFirst()
