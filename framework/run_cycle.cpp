@@ -118,7 +118,8 @@ RunCycle::~RunCycle() = default;
 bool RunCycle::isCommand(const QString& name) const
 {
     const auto is = [&](Name command) { return !command.isEmpty() && name == command.text(); };
-    return is(spec_.calculate) || is(spec_.newCalculation) || std::any_of(spec_.otherCommands.begin(), spec_.otherCommands.end(), is);
+    return is(spec_.calculate) || is(spec_.newCalculation)
+           || std::any_of(spec_.otherCommands.begin(), spec_.otherCommands.end(), is);
 }
 
 QWidget* RunCycle::named(const QString& name) const

@@ -44,7 +44,7 @@ void BouncingBall::reset(framework::Step& s)
     s.show(Frame::Answer, false).top(Shape::Ball, DropTop);
 }
 
-void BouncingBall::command(framework::Name , const framework::Inputs& in, framework::Step& s)
+void BouncingBall::command(framework::Name, const framework::Inputs& in, framework::Step& s)
 {
     s.top(Shape::Ball, FloorTop);
 

@@ -61,7 +61,7 @@ BouncingBallWindow::BouncingBallWindow()
         {C::Value, Val::H, "", {1320, 600}},
         {C::Value, Val::HHalved, "", {2040, 2040}, Pt135Bold},
         {C::Value, Val::Cont, "", {2760, 4320}, Pt135Bold},
-        // The lists under the words "Soma", "Soma" and Box::H of the line above them.
+        // The lists under the words "Soma", "Soma" and "H" of the line above them.
         {C::List, List::Soma, "", {240, 2880, 855, 1230}},
         {C::List, List::Som, "", {1440, 2880, 855, 1230}},
         {C::List, List::H, "", {2520, 2880, 975, 1230}},
@@ -104,7 +104,8 @@ BouncingBallWindow::BouncingBallWindow()
     for (framework::Name name : {Frame::Picture, Frame::Answer, Cmd::NewCalculation})
         control(name)->raise();
     setBackColor(control(Frame::Picture), ole::ButtonFace);
-    for (framework::Name name : {Stroke::Ground, Stroke::HeightTop, Stroke::HeightUpper, Stroke::HeightLower, Shape::Ball, Frame::Picture}) {
+    for (framework::Name name :
+         {Stroke::Ground, Stroke::HeightTop, Stroke::HeightUpper, Stroke::HeightLower, Shape::Ball, Frame::Picture}) {
         QWidget* w = control(name);
         drawing_.emplace_back(w, w->pos());
     }

@@ -128,7 +128,8 @@ void CongruencesSteps::mdcStage(const framework::Inputs& in, framework::Step& s)
     }
     // The colours and the six value labels of the previous click.
     s.rest();
-    for (framework::Name label : {Val::Maior[0], Val::Menor[0], Val::Maior[1], Val::Menor[1], Val::Mod2Final, Val::Mod1Final})
+    for (framework::Name label :
+         {Val::Maior[0], Val::Menor[0], Val::Maior[1], Val::Menor[1], Val::Mod2Final, Val::Mod1Final})
         s.caption(label, {});
     if (primeiraVez)
         primeiraVezReading(in, s);

@@ -51,7 +51,10 @@ inline constexpr Name EndIf{"Label2(12)"};
 inline constexpr Name WhileResto{"Label2(14)"};
 inline constexpr Name EndWhileResto{"Label2(18)"};
 // The lines of the inverse search, written anew for each search.
-inline constexpr Name Search[] = {Name{"Label9(0)"}, Name{"Label9(1)"}, Name{"Label9(2)"}, Name{"Label9(3)"}, Name{"Label9(4)"}, Name{"Label9(5)"}, Name{"Label9(6)"}};
+inline constexpr Name Search[] = {
+    Name{"Label9(0)"}, Name{"Label9(1)"}, Name{"Label9(2)"}, Name{"Label9(3)"}, Name{"Label9(4)"},
+    Name{"Label9(5)"}, Name{"Label9(6)"}
+};
 }  // namespace Line
 namespace Val {
 inline constexpr Name Congruence[] = {Name{"Label1(0)"}, Name{"Label1(1)"}, Name{"Label1(2)"}};
@@ -71,9 +74,16 @@ inline constexpr Name SearchTitle{"Rótulo"};
 inline constexpr Name SoX[] = {Name{"Label8(0)"}, Name{"Label8(1)"}, Name{"Label8(2)"}};
 inline constexpr Name X[] = {Name{"X(0)"}, Name{"X(1)"}};
 // The lines of stage (iii).
-inline constexpr Name Final[] = {Name{"Label10(5)"}, Name{"Label10(6)"}, Name{"Label10(7)"}, Name{"Label10(8)"}, Name{"Label10(9)"}};
-// Each congruence as worked (column 0), as reduced (column 1) and as first written (2).
-inline constexpr Name ModX[3][3] = {{Name{"Mod_X1(0)"}, Name{"Mod_X1(1)"}, Name{"Mod_X1(2)"}}, {Name{"Mod_X2(0)"}, Name{"Mod_X2(1)"}, Name{"Mod_X2(2)"}}, {Name{"Mod_X3(0)"}, Name{"Mod_X3(1)"}, Name{"Mod_X3(2)"}}};
+inline constexpr Name Final[] = {
+    Name{"Label10(5)"}, Name{"Label10(6)"}, Name{"Label10(7)"}, Name{"Label10(8)"}, Name{"Label10(9)"}
+};
+// Each congruence N_i X = 1 (mod m_i): reduced, in the frame (0) and on the summary page (1),
+// and as first written (2).
+inline constexpr Name ModX[3][3] = {
+    {Name{"Mod_X1(0)"}, Name{"Mod_X1(1)"}, Name{"Mod_X1(2)"}},
+    {Name{"Mod_X2(0)"}, Name{"Mod_X2(1)"}, Name{"Mod_X2(2)"}},
+    {Name{"Mod_X3(0)"}, Name{"Mod_X3(1)"}, Name{"Mod_X3(2)"}}
+};
 }  // namespace Val
 namespace List {
 inline constexpr Name Rest{"ListRest"};
@@ -83,7 +93,10 @@ inline constexpr Name Resto{"ListResto"};
 }  // namespace List
 namespace Mark {
 // The marks beside the congruences, shown by the MOD click.
-inline constexpr Name Image[] = {Name{"Image1(0)"}, Name{"Image1(1)"}, Name{"Image1(2)"}, Name{"Image1(3)"}, Name{"Image1(4)"}, Name{"Image1(5)"}};
+inline constexpr Name Image[] = {
+    Name{"Image1(0)"}, Name{"Image1(1)"}, Name{"Image1(2)"}, Name{"Image1(3)"}, Name{"Image1(4)"},
+    Name{"Image1(5)"}
+};
 }  // namespace Mark
 namespace Stroke {
 // The links from each congruence to its reduced form.
@@ -91,7 +104,17 @@ inline constexpr Name Link[] = {Name{"Line17(0)"}, Name{"Line17(1)"}, Name{"Line
 // The bracket of the inverse search loop (drawn by the window from its lines).
 inline constexpr Name SearchLoop[] = {Name{"Line18"}, Name{"Line19"}, Name{"Line20"}};
 // The three strokes of each of the nine drawn congruence signs.
-inline constexpr Name Sign[9][3] = {{Name{"Line1(0)"}, Name{"Line2(0)"}, Name{"Line3(0)"}}, {Name{"Line1(1)"}, Name{"Line2(1)"}, Name{"Line3(1)"}}, {Name{"Line1(2)"}, Name{"Line2(2)"}, Name{"Line3(2)"}}, {Name{"Line1(3)"}, Name{"Line2(3)"}, Name{"Line3(3)"}}, {Name{"Line1(4)"}, Name{"Line2(4)"}, Name{"Line3(4)"}}, {Name{"Line1(5)"}, Name{"Line2(5)"}, Name{"Line3(5)"}}, {Name{"Line1(6)"}, Name{"Line2(6)"}, Name{"Line3(6)"}}, {Name{"Line1(7)"}, Name{"Line2(7)"}, Name{"Line3(7)"}}, {Name{"Line1(8)"}, Name{"Line2(8)"}, Name{"Line3(8)"}}};
+inline constexpr Name Sign[9][3] = {
+    {Name{"Line1(0)"}, Name{"Line2(0)"}, Name{"Line3(0)"}},
+    {Name{"Line1(1)"}, Name{"Line2(1)"}, Name{"Line3(1)"}},
+    {Name{"Line1(2)"}, Name{"Line2(2)"}, Name{"Line3(2)"}},
+    {Name{"Line1(3)"}, Name{"Line2(3)"}, Name{"Line3(3)"}},
+    {Name{"Line1(4)"}, Name{"Line2(4)"}, Name{"Line3(4)"}},
+    {Name{"Line1(5)"}, Name{"Line2(5)"}, Name{"Line3(5)"}},
+    {Name{"Line1(6)"}, Name{"Line2(6)"}, Name{"Line3(6)"}},
+    {Name{"Line1(7)"}, Name{"Line2(7)"}, Name{"Line3(7)"}},
+    {Name{"Line1(8)"}, Name{"Line2(8)"}, Name{"Line3(8)"}}
+};
 }  // namespace Stroke
 }  // namespace congruences_steps_controls
 

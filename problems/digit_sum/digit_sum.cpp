@@ -23,7 +23,7 @@ QStringList DigitSum::values() const
 }
 
 // Reads the number on the first click of a run, then one pass of the loop, or the answer.
-void DigitSum::command(framework::Name , const framework::Inputs& in, framework::Step& s)
+void DigitSum::command(framework::Name, const framework::Inputs& in, framework::Step& s)
 {
     s.stage("running");
     // What the step has done so far, and what it is doing when a run-time error stops it.

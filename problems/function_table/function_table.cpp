@@ -35,7 +35,7 @@ QStringList FunctionTable::values() const
     return {shown(Intervalo), shown(Xrow), tabulated ? shownCurrency(Fx) : QString(), shownCurrency(Cont)};
 }
 
-void FunctionTable::command(framework::Name , const framework::Inputs& in, framework::Step& s)
+void FunctionTable::command(framework::Name, const framework::Inputs& in, framework::Step& s)
 {
     // What the step has done so far, and what it is doing when a run-time error stops it.
     QString said, doing;

@@ -60,7 +60,7 @@ void LargestSmallest::takeMenor(framework::Step& s, const char* name, const Valu
     s.light(lit, ole::Red);
 }
 
-void LargestSmallest::command(framework::Name , const framework::Inputs& in, framework::Step& s)
+void LargestSmallest::command(framework::Name, const framework::Inputs& in, framework::Step& s)
 {
     N1 = Value::dbl(valOf(in.text(Box::N1)));
     N2 = Value::dbl(valOf(in.text(Box::N2)));

@@ -63,7 +63,7 @@ QStringList LineByDeterminant::values() const
     return {X0, Y0, X1, Y1, coefficient(a), coefficient(b), coefficient(c)};
 }
 
-void LineByDeterminant::command(framework::Name , const Inputs& in, Step& s)
+void LineByDeterminant::command(framework::Name, const Inputs& in, Step& s)
 {
     // Every click is a whole run, from the points as typed now.
     *this = LineByDeterminant();

@@ -30,7 +30,11 @@ namespace Val {
 inline constexpr Name WX[] = {Name{"WX(0)"}, Name{"WX(1)"}};
 inline constexpr Name WY[] = {Name{"WY(0)"}, Name{"WY(1)"}};
 inline constexpr Name Calc[] = {Name{"Calc(0)"}, Name{"Calc(1)"}};
-inline constexpr Name Term[] = {Name{"Calc1(0)"}, Name{"Calc1(1)"}, Name{"Calc1(2)"}, Name{"Calc1(3)"}, Name{"Calc1(4)"}, Name{"Calc1(5)"}, Name{"Calc1(6)"}, Name{"Calc1(7)"}, Name{"Calc1(8)"}, Name{"Calc1(9)"}, Name{"Calc1(10)"}, Name{"Calc1(11)"}};
+inline constexpr Name Term[] = {
+    Name{"Calc1(0)"}, Name{"Calc1(1)"}, Name{"Calc1(2)"}, Name{"Calc1(3)"}, Name{"Calc1(4)"},
+    Name{"Calc1(5)"}, Name{"Calc1(6)"}, Name{"Calc1(7)"}, Name{"Calc1(8)"}, Name{"Calc1(9)"},
+    Name{"Calc1(10)"}, Name{"Calc1(11)"}
+};
 inline constexpr Name Answer{"Resposta"};
 }  // namespace Val
 namespace Text {

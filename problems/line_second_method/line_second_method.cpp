@@ -23,7 +23,7 @@ QStringList LineSecondMethod::values() const
             shown(Sinal1), shown(Sinal2), Sinal3};
 }
 
-void LineSecondMethod::command(framework::Name , const framework::Inputs& in, framework::Step& s)
+void LineSecondMethod::command(framework::Name, const framework::Inputs& in, framework::Step& s)
 {
     // Every click is a whole run, from the points as typed now.
     *this = LineSecondMethod();

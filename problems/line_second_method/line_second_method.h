@@ -28,7 +28,9 @@ inline constexpr Name OpenB{"Label1(1)"};
 inline constexpr Name CommaB{"Vírgula(1)"};
 inline constexpr Name CloseB{"Parêntese(1)"};
 // The two points as their rows show them: "A = (" X(0) "," Y(0) ")", then B.
-inline constexpr Name Points[2][5] = {{OpenA, Box::X0, CommaA, Box::Y0, CloseA}, {OpenB, Box::X1, CommaB, Box::Y1, CloseB}};
+inline constexpr Name Points[2][5] = {
+    {OpenA, Box::X0, CommaA, Box::Y0, CloseA}, {OpenB, Box::X1, CommaB, Box::Y1, CloseB}
+};
 }  // namespace Text
 namespace Cmd {
 inline constexpr Name Calculate{"Cmd_Calculo"};

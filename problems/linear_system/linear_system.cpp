@@ -33,7 +33,7 @@ void LinearSystem::determinant(framework::Step& s, Value& result, const char* na
                                             + QStringLiteral(" ) = ") + shown(result));
 }
 
-void LinearSystem::command(framework::Name , const framework::Inputs& in, framework::Step& s)
+void LinearSystem::command(framework::Name, const framework::Inputs& in, framework::Step& s)
 {
     // Every click solves a system of its own.
     *this = LinearSystem();

@@ -34,7 +34,7 @@ QStringList PerfectNumbers::columns() const { return {QStringLiteral("N"), QStri
 
 QStringList PerfectNumbers::values() const { return {shown(N), shown(Soma)}; }
 
-void PerfectNumbers::command(framework::Name , const framework::Inputs&, framework::Step& s)
+void PerfectNumbers::command(framework::Name, const framework::Inputs&, framework::Step& s)
 {
     const Value one = Value::integer(1);
     if (!(N < 999)) {

@@ -26,7 +26,7 @@ QStringList Salary::values() const { return {read ? qs(num::displayCurrency(X)) 
 
 void Salary::reset(framework::Step&) { *this = Salary(); }
 
-void Salary::command(framework::Name , const framework::Inputs& in, framework::Step& s)
+void Salary::command(framework::Name, const framework::Inputs& in, framework::Step& s)
 {
     // "Resolver" and the box are taken away at once; they stay so until "Novo cálculo".
     s.stage("running").started();

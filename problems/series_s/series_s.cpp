@@ -31,10 +31,11 @@ QStringList SeriesS::values() const
     return {shown(S), shownDouble(XAux), shown(NAux), Num.isEmpty() ? QString() : shownWhole(Fat), shown(Num)};
 }
 
-void SeriesS::command(framework::Name , const framework::Inputs& in, framework::Step& s)
+void SeriesS::command(framework::Name, const framework::Inputs& in, framework::Step& s)
 {
     // Every click starts with the labels of one pass and the result line empty.
-    for (framework::Name value : {Val::NAux, Val::XAux, Val::NumIsNAux, Val::Fat, Val::Num, Val::SMinusTerm, Val::SPlusTerm, Text::Answer})
+    for (framework::Name value :
+         {Val::NAux, Val::XAux, Val::NumIsNAux, Val::Fat, Val::Num, Val::SMinusTerm, Val::SPlusTerm, Text::Answer})
         s.caption(value, QString());
 
     // X is read again at every click (the box stays open); S and XAux start from it as typed.
