@@ -22,6 +22,7 @@ const char* const kForeColor = "foreColor";
 const char* const kRestingForeColor = "restingForeColor";
 const char* const kTopTwips = "topTwips";
 const char* const kLeftTwips = "leftTwips";  // the left edge the window's table gives
+const char* const kTablePlace = "tablePlace";
 const char* const kAutoWidth = "autoWidth";
 const char* const kAutoHeight = "autoHeight";
 const char* const kLastWritten = "lastWritten";
@@ -349,6 +350,23 @@ void place(QWidget* control, const Geometry& g)
     const QSize hint = control->sizeHint();
     control->setGeometry(px(g.left), px(g.top), g.width ? px(g.width) : hint.width(),
                          g.height ? px(g.height) : hint.height());
+    control->setProperty(kTablePlace, control->geometry());
+}
+
+QRect tablePlace(const QWidget* control) { return control->property(kTablePlace).toRect(); }
+
+void standShifted(QWidget* control, int dx) { control->move(tablePlace(control).topLeft() + QPoint(dx, 0)); }
+
+int widenToText(QLineEdit* box)
+{
+    const int own = tablePlace(box).width();
+    box->resize(widthToShow(box, own), box->height());
+    return box->width() - own;
+}
+
+void growToHold(QWidget* frame, const QWidget* content, int margin)
+{
+    frame->resize(qMax(tablePlace(frame).width(), rightOf(content) + margin), frame->height());
 }
 
 void followOn(std::initializer_list<QWidget*> row, int gap)

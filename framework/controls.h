@@ -97,6 +97,17 @@ inline int rightOf(const QWidget* control) { return control->x() + control->widt
 // widened into its place.
 void followOn(std::initializer_list<QWidget*> row, int gap);
 
+// Where its window's table placed a control, in its container's pixels (the window is made
+// anew at another zoom).
+QRect tablePlace(const QWidget* control);
+// Layout rules that read the table instead of typing its numbers again: a control stands
+// where its table places it, `dx` pixels further right; a text box widens to its text from the
+// width its table gives it (returns how many pixels it grew); a frame is as wide as its table
+// makes it, or reaches `margin` pixels past the right edge of `content`.
+void standShifted(QWidget* control, int dx);
+int widenToText(class QLineEdit* box);
+void growToHold(QWidget* frame, const QWidget* content, int margin);
+
 // The width a text box needs to show its whole text (or another text it will hold): never
 // less than the width it was made with, nor more than the screen's (a longer text scrolls in it).
 int widthToShow(const class QLineEdit* box, int ownWidth);

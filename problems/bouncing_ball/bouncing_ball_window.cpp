@@ -152,8 +152,7 @@ BouncingBallWindow::BouncingBallWindow()
 void BouncingBallWindow::arrange()
 {
     const int gap = px(kGap);
-    QLineEdit* h = textBox(Box::H);
-    h->resize(widthToShow(h, px(975)), h->height());
+    widenToText(textBox(Box::H));
 
     // Each list stands where its table puts it, or just right of the one before when that one
     // has widened for its rows.
@@ -171,12 +170,11 @@ void BouncingBallWindow::arrange()
     const QWidget* ball = control(Shape::Ball);
     for (const auto& [w, place] : drawing_)
         w->move(place.x() + shift, w == ball ? w->y() : place.y());
-    QWidget* frame1 = control(Frame::Picture);
-    frame1->resize(qMax(px(1215), rightOf(label(Val::PictureHeight)) + px(150)), frame1->height());
+    growToHold(control(Frame::Picture), label(Val::PictureHeight), px(150));
 
     // The answer frame holds the whole path; "Novo_Calculo" stands clear of it.
     QWidget* answer = control(Frame::Answer);
-    answer->resize(qMax(px(3975), rightOf(label(Val::Path)) + gap), answer->height());
+    growToHold(answer, label(Val::Path), gap);
     // The count stands where its table puts it, in the blanks of its sentence, or further left
     // when a wide count would touch the word after them.
     const QLabel* tocou = label(Text::TouchedWords);

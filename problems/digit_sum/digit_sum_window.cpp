@@ -128,7 +128,7 @@ DigitSumWindow::DigitSumWindow()
 
 void DigitSumWindow::arrange()
 {
-    Num_->resize(widthToShow(Num_, px(1575)), Num_->height());
+    widenToText(Num_);
     // The button's table place is over the lower edge of the box; in a larger face the number would
     // run under it, and the button stands lower.
     Resposta_->move(Resposta_->x(), qMax(px(480), textBottom(Num_)));

@@ -216,12 +216,11 @@ void FunctionTableWindow::arrange()
     const auto shiftBy = [this](QWidget* w, int dx) { w->move(tablePos(w) + QPoint(dx, 0)); };
 
     // The boxes as wide as their texts; b and the headings over a and b move along with a.
-    const int box = px(375);
-    a_->resize(widthToShow(a_, box), a_->height());
-    const int aGrown = a_->width() - box;
-    b_->setGeometry(px(5520) + aGrown, b_->y(), widthToShow(b_, box), b_->height());
-    label(Text::BoxNames)->move(px(5160) + aGrown, 0);
-    n_->resize(widthToShow(n_, box), n_->height());
+    const int aGrown = widenToText(a_);
+    standShifted(b_, aGrown);
+    widenToText(b_);
+    standShifted(label(Text::BoxNames), aGrown);
+    widenToText(n_);
 
     // "X = a =": a long a pushes "b =" and b along; "Calcule" stands right of the step and of b.
     QLabel* bLabel = label(Text::BIs);

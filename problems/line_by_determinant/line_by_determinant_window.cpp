@@ -60,7 +60,6 @@ private:
     // The columns, bars and diagonals of the determinant; returns where the rows below it
     // must end, in pixels.
     int layOutDeterminant();
-    std::vector<std::pair<QWidget*, int>> pointPlaces_;  // where the points' row starts, in pixels
     // How wide the window may grow without leaving the main window's workspace, in pixels.
     int widestWindow() const;
     // A label at (left, top), on one line or broken between words before `limit` (pixels).
@@ -179,12 +178,6 @@ LineByDeterminantWindow::LineByDeterminantWindow()
     describe(Y_[0], QStringLiteral("Ordenada do ponto A"));
     describe(X_[1], QStringLiteral("Abscissa do ponto B"));
     describe(Y_[1], QStringLiteral("Ordenada do ponto B"));
-    for (int row = 0; row < 2; ++row)
-        for (Name name : {Box::X[row], Text::Comma[row], Box::Y[row], Text::Close[row]}) {
-            QWidget* cell = control(name);
-            pointPlaces_.emplace_back(cell, cell->x());
-        }
-    pointPlaces_.emplace_back(CmdSolve_, CmdSolve_->x());
     layOutPoints();
     layOut();
     // A longer coordinate widens the boxes as it is typed; a shorter one narrows them again.
@@ -209,9 +202,11 @@ void LineByDeterminantWindow::layOutPoints()
 {
     // Each box is wide enough for the widest coordinate; what follows it on the row follows on
     // from it, never nearer than its place above. Both rows keep one set of columns.
-    for (const auto& [cell, x] : pointPlaces_)
-        cell->move(x, cell->y());
-    const int tableWidth = px(490);  // the boxes' width in the window's table
+    for (int row = 0; row < 2; ++row)
+        for (Name name : {Box::X[row], Text::Comma[row], Box::Y[row], Text::Close[row]})
+            control(name)->move(tablePlace(control(name)).x(), control(name)->y());
+    CmdSolve_->move(tablePlace(CmdSolve_).x(), CmdSolve_->y());
+    const int tableWidth = tablePlace(X_[0]).width();
     int boxWidth = widthToShow(X_[0], tableWidth, WidestCoordinate);
     for (QLineEdit* box : {X_[0], Y_[0], X_[1], Y_[1]})
         boxWidth = qMax(boxWidth, widthToShow(box, tableWidth, box->text()));

@@ -43,7 +43,6 @@ private:
     // The answer clear of the window's edge, the window as wide as the widest answer at least.
     void placeAnswer();
 
-    std::vector<std::pair<QWidget*, int>> pointPlaces_;  // where the points' rows start, in pixels
 };
 
 LineSecondMethodWindow::LineSecondMethodWindow()
@@ -139,18 +138,12 @@ void LineSecondMethodWindow::layOutPoints()
     // Each box is wide enough for the widest coordinate; what follows it on the row follows on
     // from it, never nearer than its place above.
     QPushButton* const calculate = button(Cmd::Calculate);
-    if (pointPlaces_.empty()) {
-        for (const auto& point : Text::Points)
-            for (Name name : point) {
-                QWidget* cell = control(name);
-                pointPlaces_.emplace_back(cell, cell->x());
-            }
-        pointPlaces_.emplace_back(calculate, calculate->x());
-    }
-    for (const auto& [cell, x] : pointPlaces_)
-        cell->move(x, cell->y());
+    for (const auto& point : Text::Points)
+        for (Name name : point)
+            control(name)->move(tablePlace(control(name)).x(), control(name)->y());
+    calculate->move(tablePlace(calculate).x(), calculate->y());
     QLineEdit* const first = textBox(Box::X0);
-    const int tableWidth = px(490);  // the boxes' width in the window's table
+    const int tableWidth = tablePlace(first).width();
     int boxWidth = widthToShow(first, tableWidth, WidestCoordinate);
     for (Name name : {Box::X0, Box::Y0, Box::X1, Box::Y1})
         boxWidth = qMax(boxWidth, widthToShow(first, tableWidth, textBox(name)->text()));

@@ -119,10 +119,10 @@ void SeriesSWindow::arrange()
     QLineEdit* x = textBox(Box::X);
     QLineEdit* n = textBox(Box::N);
     QPushButton* calc = button(Cmd::Calculate);
-    x->resize(widthToShow(x, px(615)), x->height());
-    const int grown = x->width() - px(615);
-    n->setGeometry(px(3600) + grown, n->y(), widthToShow(n, px(615)), n->height());
-    label(Text::BoxNames)->move(px(3000) + grown, px(600));
+    const int grown = widenToText(x);
+    standShifted(n, grown);
+    widenToText(n);
+    standShifted(label(Text::BoxNames), grown);
     followOn({n, calc}, gap);
 
     // The first line of the panel: X as typed, twice, pushes what follows it.
