@@ -1,6 +1,7 @@
 #include "framework/application.h"
 
 #include "framework/host.h"
+#include "framework/name.h"
 #include "framework/numbers/value.h"
 
 #include <QLibraryInfo>
@@ -38,6 +39,10 @@ bool Application::notify(QObject* receiver, QEvent* event)
         return QApplication::notify(receiver, event);
     } catch (const num::RuntimeError& error) {
         reportRuntimeError(error);
+        return true;
+    } catch (const UnknownControl& fault) {
+        // A window that names a control it does not have is not made; the program goes on.
+        qCritical("%s", fault.what());
         return true;
     }
 }

@@ -19,13 +19,14 @@ namespace framework {
 
 namespace {
 const char* const kForeColor = "foreColor";
-const char* const kDesignedForeColor = "designedForeColor";
+const char* const kRestingForeColor = "restingForeColor";
 const char* const kTopTwips = "topTwips";
 const char* const kLeftTwips = "leftTwips";  // the left edge the window's table gives
+const char* const kTablePlace = "tablePlace";
 const char* const kAutoWidth = "autoWidth";
 const char* const kAutoHeight = "autoHeight";
 const char* const kLastWritten = "lastWritten";
-const char* const kDesignedWidth = "designedWidth";
+const char* const kMadeWidth = "madeWidth";
 const char* const kWidestRow = "widestRow";
 // How many times rows were taken away from a list (emptied, or put back to fewer rows).
 const char* const kRowsTakenAway = "rowsTakenAway";
@@ -96,7 +97,7 @@ void reapplyForeColors(QWidget* top)
     QList<QWidget*> controls = top->findChildren<QWidget*>();
     controls.prepend(top);
     for (QWidget* w : controls)
-        if (w->property(kDesignedForeColor).isValid())
+        if (w->property(kRestingForeColor).isValid())
             applyForeColor(w, foreColor(w));
 }
 
@@ -126,13 +127,13 @@ QFont scaledFont()
     return f;
 }
 
-QFont makeFont(const FontSpec& design)
+QFont makeFont(const FontSpec& spec)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(design.points * g_scale);
-    font.setBold(design.bold);
-    font.setItalic(design.italic);
+    font.setPointSizeF(spec.points * g_scale);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
     // The places of the panels' lines allow for a face narrower than any sans-serif face
     // installed here; a light condensation keeps the panel lines clear of the value labels
     // beside them.
@@ -201,7 +202,7 @@ void followRows(QListWidget* list)
 {
     // One height for every row: adding a row then costs the same at 5,000 rows as at 5.
     list->setUniformItemSizes(true);
-    list->setProperty(kDesignedWidth, list->width());
+    list->setProperty(kMadeWidth, list->width());
     // The model empties itself while the list is being destroyed, when it is a list no more:
     // that removal is not followed.
     QObject* const self = list;
@@ -212,7 +213,7 @@ void followRows(QListWidget* list)
         const int rows = list->count();
         if (rows == 0) {
             list->setProperty(kWidestRow, 0);
-            list->resize(list->property(kDesignedWidth).toInt(), list->height());
+            list->resize(list->property(kMadeWidth).toInt(), list->height());
             return;
         }
         const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
@@ -223,7 +224,7 @@ void followRows(QListWidget* list)
                             ? list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list->verticalScrollBar())
                             : 0;
         const int widest = list->property(kWidestRow).toInt();
-        const int need = qMax(list->property(kDesignedWidth).toInt(), widest + 2 * margin + frame + bar);
+        const int need = qMax(list->property(kMadeWidth).toInt(), widest + 2 * margin + frame + bar);
         if (need != list->width())
             list->resize(need, list->height());
         if (!g_scrollToNewRows)
@@ -274,21 +275,21 @@ OleColor foreColor(const QWidget* control)
     return v.isValid() ? OleColor(v.toUInt()) : ole::ButtonText;
 }
 
-OleColor designedForeColor(const QWidget* control)
+OleColor restingForeColor(const QWidget* control)
 {
-    const QVariant v = control->property(kDesignedForeColor);
+    const QVariant v = control->property(kRestingForeColor);
     return v.isValid() ? OleColor(v.toUInt()) : foreColor(control);
 }
 
 void setForeColor(QWidget* control, OleColor color)
 {
-    if (!control->property(kDesignedForeColor).isValid())
-        control->setProperty(kDesignedForeColor, uint(color));
+    if (!control->property(kRestingForeColor).isValid())
+        control->setProperty(kRestingForeColor, uint(color));
     control->setProperty(kForeColor, uint(color));
     applyForeColor(control, color);
 }
 
-void restoreForeColor(QWidget* control) { setForeColor(control, designedForeColor(control)); }
+void restoreForeColor(QWidget* control) { setForeColor(control, restingForeColor(control)); }
 
 void setBackColor(QWidget* control, OleColor color)
 {
@@ -357,6 +358,23 @@ void place(QWidget* control, const Geometry& g)
     const QSize hint = control->sizeHint();
     control->setGeometry(px(g.left), px(g.top), g.width ? px(g.width) : hint.width(),
                          g.height ? px(g.height) : hint.height());
+    control->setProperty(kTablePlace, control->geometry());
+}
+
+QRect tablePlace(const QWidget* control) { return control->property(kTablePlace).toRect(); }
+
+void standShifted(QWidget* control, int dx) { control->move(tablePlace(control).topLeft() + QPoint(dx, 0)); }
+
+int widenToText(QLineEdit* box)
+{
+    const int own = tablePlace(box).width();
+    box->resize(widthToShow(box, own), box->height());
+    return box->width() - own;
+}
+
+void growToHold(QWidget* frame, const QWidget* content, int margin)
+{
+    frame->resize(qMax(tablePlace(frame).width(), rightOf(content) + margin), frame->height());
 }
 
 void followOn(std::initializer_list<QWidget*> row, int gap)
@@ -369,24 +387,24 @@ void followOn(std::initializer_list<QWidget*> row, int gap)
     }
 }
 
-int widthToShow(const QLineEdit* box, int designed) { return widthToShow(box, designed, box->text()); }
+int widthToShow(const QLineEdit* box, int ownWidth) { return widthToShow(box, ownWidth, box->text()); }
 
-int widthToShow(const QLineEdit* box, int designed, const QString& shown)
+int widthToShow(const QLineEdit* box, int ownWidth, const QString& shown)
 {
-    const int most = qMax(designed, box->screen() ? box->screen()->availableGeometry().width() : designed);
+    const int most = qMax(ownWidth, box->screen() ? box->screen()->availableGeometry().width() : ownWidth);
     // No letter is narrower than two pixels: a text that long is wider than the screen.
     if (shown.size() * 2 > most)
         return most;
     QStyleOptionFrame opt;
     opt.initFrom(box);
-    opt.rect = QRect(0, 0, designed, box->height());
+    opt.rect = QRect(0, 0, ownWidth, box->height());
     opt.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
     // The box keeps two pixels free on each side of its text, and one for the cursor.
     const QMargins m = box->textMargins();
     const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box).width() - m.left() -
                      m.right() - 4;
     const int text = QFontMetrics(box->font()).size(0, shown).width();
-    return qBound(designed, designed - room + text + 2, most);
+    return qBound(ownWidth, ownWidth - room + text + 2, most);
 }
 
 int keepClearOf(QWidget* value, const QWidget* text, int gapPixels)

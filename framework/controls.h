@@ -54,7 +54,7 @@ inline constexpr FontSpec Pt135Bold{13.5, true};
 inline constexpr FontSpec Pt825Bold{8.25, true};
 
 // The installed sans-serif face at that point size, scaled by the zoom.
-QFont makeFont(const FontSpec& design);
+QFont makeFont(const FontSpec& spec);
 
 // Caption of a label, button or frame, or text of a text box, as the program wrote it.
 QString caption(const QWidget* control);
@@ -79,7 +79,7 @@ quint64 rowsTakenAway(const class QListWidget* list);
 
 // Fore colour (labels, frames, buttons, text boxes), as an OleColor.
 OleColor foreColor(const QWidget* control);
-OleColor designedForeColor(const QWidget* control);
+OleColor restingForeColor(const QWidget* control);
 void setForeColor(QWidget* control, OleColor color);
 // Back to the resting colour (the first one the control was given).
 void restoreForeColor(QWidget* control);
@@ -101,10 +101,21 @@ inline int rightOf(const QWidget* control) { return control->x() + control->widt
 // widened into its place.
 void followOn(std::initializer_list<QWidget*> row, int gap);
 
+// Where its window's table placed a control, in its container's pixels (the window is made
+// anew at another zoom).
+QRect tablePlace(const QWidget* control);
+// Layout rules that read the table instead of typing its numbers again: a control stands
+// where its table places it, `dx` pixels further right; a text box widens to its text from the
+// width its table gives it (returns how many pixels it grew); a frame is as wide as its table
+// makes it, or reaches `margin` pixels past the right edge of `content`.
+void standShifted(QWidget* control, int dx);
+int widenToText(class QLineEdit* box);
+void growToHold(QWidget* frame, const QWidget* content, int margin);
+
 // The width a text box needs to show its whole text (or another text it will hold): never
 // less than the width it was made with, nor more than the screen's (a longer text scrolls in it).
-int widthToShow(const class QLineEdit* box, int designedWidth);
-int widthToShow(const QLineEdit* box, int designedWidth, const QString& text);
+int widthToShow(const class QLineEdit* box, int ownWidth);
+int widthToShow(const QLineEdit* box, int ownWidth, const QString& text);
 
 // The face installed here is wider than the panels' places allow for, so a value
 // label placed right after the text of its line could cover the line's last characters: this

@@ -78,7 +78,7 @@ QLabel* Form::addLabel(const QString& name, const QString& text, Geometry g, Fon
     // A label given a width and a height wraps its words inside that box; one sized to its
     // text keeps it on one line.
     label->setWordWrap(g.width != 0 && g.height != 0);
-    label->setProperty("designedCaption", text);
+    label->setProperty("madeCaption", text);
     setForeColor(label, fore);
     return adopt(label, name, g, font);
 }
@@ -170,9 +170,8 @@ PaintedControl* Form::addPainted(const QString& name, Geometry g, PaintedControl
 void Form::addControls(std::initializer_list<ControlSpec> table)
 {
     for (const ControlSpec& c : table) {
-        const QString name = QString::fromUtf8(c.name), text = QString::fromUtf8(c.caption);
-        QWidget* in = c.in ? control(QString::fromUtf8(c.in)) : nullptr;
-        Q_ASSERT_X(!c.in || in, "addControls", c.in);
+        const QString name = QString::fromUtf8(c.name.utf8), text = QString::fromUtf8(c.caption);
+        QWidget* in = c.in.isEmpty() ? nullptr : control(c.in);
         const bool ownFont = c.font.points > 0;
         const FontSpec font = ownFont ? c.font : (c.kind == ControlSpec::Value ? PanelBold : Default);
         const bool ownColour = c.fore != 0xFFFFFFFF;
@@ -204,9 +203,8 @@ void Form::addBrackets(int first, std::initializer_list<BracketSpec> brackets)
 {
     int n = first;
     for (const BracketSpec& b : brackets) {
-        const QWidget* open = control(QString::fromUtf8(b.open));
-        const QWidget* close = control(QString::fromUtf8(b.close));
-        Q_ASSERT_X(open && close, "addBrackets", b.open);
+        const QWidget* open = control(b.open);
+        const QWidget* close = control(b.close);
         const auto twipsLeft = [](const QWidget* line) { return twips(line->x()); };
         const auto twipsMiddle = [&](const QWidget* line) { return twips(line->y()) + b.middle; };
         const int x = b.x ? b.x : twipsLeft(open) - 105;
@@ -231,10 +229,21 @@ QLabel* Form::addValueLabel(const QString& name, int left, int top, FontSpec fon
     return value;
 }
 
-QLabel* Form::label(const QString& name) const { return qobject_cast<QLabel*>(control(name)); }
-QLineEdit* Form::textBox(const QString& name) const { return qobject_cast<QLineEdit*>(control(name)); }
-QPushButton* Form::button(const QString& name) const { return qobject_cast<QPushButton*>(control(name)); }
-QListWidget* Form::listBox(const QString& name) const { return qobject_cast<QListWidget*>(control(name)); }
+namespace {
+template <class W>
+W* checked(const Form* form, Name name)
+{
+    if (auto w = qobject_cast<W*>(form->control(name.text())))
+        return w;
+    throw UnknownControl(form->objectName(), name.text());
+}
+}  // namespace
+
+QLabel* Form::label(Name name) const { return checked<QLabel>(this, name); }
+QLineEdit* Form::textBox(Name name) const { return checked<QLineEdit>(this, name); }
+QPushButton* Form::button(Name name) const { return checked<QPushButton>(this, name); }
+QListWidget* Form::listBox(Name name) const { return checked<QListWidget>(this, name); }
+QWidget* Form::control(Name name) const { return checked<QWidget>(this, name); }
 
 void Form::addBracket(int first, int x, int openLeft, int openTop, int closeLeft, int closeTop, int middle)
 {
@@ -252,13 +261,13 @@ void Form::growToFit()
         if (!control->isHidden() && control->parentWidget() == this)
             used |= control->geometry();
     const int margin = px(120);
-    const QSize designed(px(widthTwips_), px(heightTwips_));
-    QSize size(qMax(designed.width(), used.right() + 1 + margin), qMax(designed.height(), used.bottom() + 1 + margin));
+    const QSize own(px(widthTwips_), px(heightTwips_));
+    QSize size(qMax(own.width(), used.right() + 1 + margin), qMax(own.height(), used.bottom() + 1 + margin));
     // Zoomed in, a window may be larger than the screen: the workspace scrolls to all of it.
     // Only a text far longer than any the window means to show (thousands of digits) is cut,
     // so that the window never grows past what can be painted at once.
     if (const QScreen* s = screen())
-        size = size.boundedTo((s->availableGeometry().size() * 4).expandedTo(designed));
+        size = size.boundedTo((s->availableGeometry().size() * 4).expandedTo(own));
     if (size == this->size())
         return;
     setFixedSize(size);
@@ -319,7 +328,7 @@ void Form::restoreCaptionsWrittenBefore(std::uint64_t mark)
     for (QWidget* control : controls_) {
         const std::uint64_t written = lastWritten(control);
         if (qobject_cast<QLabel*>(control) && written != 0 && written <= mark)
-            setCaption(control, control->property("designedCaption").toString());
+            setCaption(control, control->property("madeCaption").toString());
     }
 }
 

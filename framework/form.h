@@ -30,12 +30,12 @@ QString creditLine();
 struct ControlSpec {
     enum Kind { Label, Value, TextBox, Button, List, Frame };
     Kind kind;
-    const char* name;
+    TableName name;
     const char* caption;
     Geometry at;
     FontSpec font = {-1};
     OleColor fore = 0xFFFFFFFF;
-    const char* in = nullptr;  // the frame or picture box that holds it (the form when null)
+    Name in = {};  // the frame or picture box that holds it (the form when empty)
 };
 
 // A bracket tying an opening line ("Se", "Enquanto", "Início") to its closing line: a tick
@@ -43,8 +43,8 @@ struct ControlSpec {
 // twips before its text, and the vertical stroke between them at `x` (by default 105 twips
 // left of the opening line).
 struct BracketSpec {
-    const char* open;
-    const char* close;
+    Name open;
+    Name close;
     int x = 0;
     int middle = 120;
 };
@@ -92,11 +92,13 @@ public:
     QLabel* addValueLabel(const QString& name, int left, int top, FontSpec font = PanelBold,
                           OleColor fore = ole::Red, QWidget* in = nullptr);
 
-    // Controls by name; null when the window has none of that name and kind.
-    QLabel* label(const QString& name) const;
-    QLineEdit* textBox(const QString& name) const;
-    QPushButton* button(const QString& name) const;
-    QListWidget* listBox(const QString& name) const;
+    // Controls by name. A name the window has no control of that kind for throws
+    // UnknownControl, naming the window and the control.
+    QLabel* label(Name name) const;
+    QLineEdit* textBox(Name name) const;
+    QPushButton* button(Name name) const;
+    QListWidget* listBox(Name name) const;
+    QWidget* control(Name name) const;
 
     // A bracket tying an opening line ("Se", "Enquanto", "Início") to its closing line: a
     // vertical stroke at `x` and a short tick towards each line, drawn as the line controls
@@ -139,7 +141,8 @@ public:
         connectClick(button, [this, handler]() mutable { guarded(handler); });
     }
 
-    // A control of this window by its name (null when there is none).
+    // A control of this window by its name as a text (null when there is none), for the
+    // tools that read names from files.
     QWidget* control(const QString& name) const;
 
     // Named controls of this window, in the order they were made.
@@ -148,7 +151,7 @@ public:
     // The zoom the window was made at (its places and sizes hold at that one).
     double madeAt() const { return madeAt_; }
     // The width the window was made with, in twips.
-    int designWidth() const { return widthTwips_; }
+    int ownWidth() const { return widthTwips_; }
 
 protected:
     // Lays the window out again from the sizes its texts and lists have now. It runs whenever

@@ -2,6 +2,8 @@
 // A picture of a run, as data: what a problem's plot description makes of the desk check's rows
 // and the window's boxes, and what the plot panel and the PDF draw. Every point keeps the desk
 // check row it comes from, so that the rows after the step shown can be drawn faded.
+#include "framework/name.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -61,7 +63,7 @@ struct Plot {
 // What a plot description reads: the desk check's rows and the window's boxes.
 struct PlotSource {
     const TraceModel& trace;
-    std::function<QString(const QString&)> box;
+    std::function<QString(Name)> box;  // the text of one of the window's boxes
 
     int rows() const;
     // The text of row `row` in the column headed `column` (empty when there is none).

@@ -18,9 +18,11 @@ namespace {
 class FormInputs : public Inputs {
 public:
     explicit FormInputs(const Form* form) : form_(form) {}
-    QString text(const QString& box) const override
+    QString text(Name box) const override
     {
-        const QWidget* control = form_->control(box);
+        const QWidget* control = form_->control(box.text());
+        if (!control)
+            qCritical("%s: no control named %s", qPrintable(form_->objectName()), box.utf8());
         return control ? caption(control) : QString();
     }
 
@@ -33,15 +35,25 @@ RunCycle::RunCycle(Form* form, std::unique_ptr<Algorithm> algorithm, RunSpec how
     : QObject(form), form_(form), algorithm_(std::move(algorithm)), spec_(std::move(how)),
       model_(new TraceModel(algorithm_->columns(), this))
 {
+    // Every control the run declares is the window's: checked now, when the window is made.
+    std::vector<Name> declared{spec_.calculate, spec_.newCalculation, spec_.focusOnNew};
+    for (const auto* names : {&spec_.otherCommands, &spec_.lockedWhileRunning, &spec_.clearedByNew})
+        declared.insert(declared.end(), names->begin(), names->end());
+    for (const RunSpec::StageCommands& stage : spec_.stages)
+        for (const RunSpec::Change& change : stage.changes)
+            declared.push_back(change.command);
+    for (Name name : declared)
+        if (!name.isEmpty())
+            form_->control(name);
     onClick(spec_.calculate, [this] { run(spec_.calculate); });
-    for (const QString& command : spec_.otherCommands)
+    for (Name command : spec_.otherCommands)
         onClick(command, [this, command] { run(command); });
     if (!spec_.newCalculation.isEmpty())
         onClick(spec_.newCalculation, [this] { newCalculation(); });
     enter(QStringLiteral("ready"));
 }
 
-void RunCycle::onClick(const QString& command, std::function<void()> handler)
+void RunCycle::onClick(Name command, std::function<void()> handler)
 {
     if (auto button = qobject_cast<QPushButton*>(named(command)))
         connect(button, &QPushButton::clicked, this, [this, command, handler = std::move(handler)] {
@@ -52,15 +64,15 @@ void RunCycle::onClick(const QString& command, std::function<void()> handler)
         });
 }
 
-std::vector<std::pair<RunSpec::Change::Kind, QString>> RunCycle::stageChanges(const QString& stage) const
+std::vector<std::pair<RunSpec::Change::Kind, Name>> RunCycle::stageChanges(const QString& stage) const
 {
     using C = RunSpec::Change;
-    std::vector<std::pair<C::Kind, QString>> changes;
+    std::vector<std::pair<C::Kind, Name>> changes;
     const auto declared = std::find_if(spec_.stages.begin(), spec_.stages.end(),
                                        [&](const RunSpec::StageCommands& s) { return stage == QString::fromUtf8(s.name); });
     if (declared != spec_.stages.end()) {
         for (const C& change : declared->changes)
-            changes.emplace_back(change.kind, QString::fromUtf8(change.command));
+            changes.emplace_back(change.kind, change.command);
         return changes;
     }
     const bool hasNew = !spec_.newCalculation.isEmpty();
@@ -107,7 +119,9 @@ RunCycle::~RunCycle() = default;
 
 bool RunCycle::isCommand(const QString& name) const
 {
-    return name == spec_.calculate || name == spec_.newCalculation || spec_.otherCommands.contains(name);
+    const auto is = [&](Name command) { return !command.isEmpty() && name == command.text(); };
+    return is(spec_.calculate) || is(spec_.newCalculation)
+           || std::any_of(spec_.otherCommands.begin(), spec_.otherCommands.end(), is);
 }
 
 QWidget* RunCycle::named(const QString& name) const
@@ -211,7 +225,7 @@ void RunCycle::show(const Step& step)
             setTopTwips(target, float(e.number));
             break;
         case Effect::Start:
-            for (const QString& input : spec_.lockedWhileRunning)
+            for (Name input : spec_.lockedWhileRunning)
                 if (QWidget* box = named(input))
                     box->setEnabled(false);
             break;
@@ -246,7 +260,7 @@ void RunCycle::startTable(std::shared_ptr<const Algorithm> algorithm)
     shown_ = 0;
 }
 
-void RunCycle::run(const QString& command)
+void RunCycle::run(Name command)
 {
     clickMark_ = captionWrites();
     if (shown_ > 0 && shown_ < steps()) {
@@ -292,7 +306,7 @@ void RunCycle::run(const QString& command)
 void RunCycle::endByError(int error)
 {
     reportRuntimeError(num::RuntimeError(error));
-    if (QWidget* newCalc = form_->control(spec_.newCalculation)) {
+    if (QWidget* newCalc = spec_.newCalculation.isEmpty() ? nullptr : named(spec_.newCalculation)) {
         enter(QStringLiteral("stopped"));
         newCalc->setFocus(Qt::OtherFocusReason);
         endedByError_ = true;
@@ -338,11 +352,11 @@ void RunCycle::afterStep(const Step& step)
 void RunCycle::newCalculation()
 {
     enter(QStringLiteral("ready"));
-    for (const QString& input : spec_.lockedWhileRunning)
+    for (Name input : spec_.lockedWhileRunning)
         named(input)->setEnabled(true);
     Step step;
     step.rest();
-    for (const QString& name : spec_.clearedByNew) {
+    for (Name name : spec_.clearedByNew) {
         if (qobject_cast<QListWidget*>(named(name)))
             step.clearList(name);
         else
@@ -516,10 +530,10 @@ QPushButton* RunCycle::nextCommand() const
 {
     if (stage_ != Stage::Ready && stage_ != Stage::Running)
         return nullptr;
-    QStringList commands{spec_.calculate};
-    commands += spec_.otherCommands;
-    for (const QString& name : commands)
-        if (QPushButton* command = form_->button(name); command && command->isEnabled() && !command->isHidden())
+    std::vector<Name> commands{spec_.calculate};
+    commands.insert(commands.end(), spec_.otherCommands.begin(), spec_.otherCommands.end());
+    for (Name name : commands)
+        if (auto command = qobject_cast<QPushButton*>(named(name)); command && command->isEnabled() && !command->isHidden())
             return command;
     return nullptr;
 }

@@ -27,11 +27,11 @@ struct RunSpec {
     // How a finished run takes the calculate command away: disabled; hidden, where the
     // new-calculation command takes its place; or not at all, where every click is a whole run.
     enum class End { Disable, Hide, Stay };
-    // What a stage of the run does to one of its commands (a UTF-8 name).
+    // What a stage of the run does to one of its commands.
     struct Change {
         enum Kind { Show, Hide, Enable, Disable };
         Kind kind;
-        const char* command;
+        Name command;
     };
     // A stage of the run and what it does to its commands, in order: a command taken away
     // that has the focus passes it to the next one offered by then.
@@ -39,16 +39,16 @@ struct RunSpec {
         const char* name;
         std::vector<Change> changes;
     };
-    QString calculate;           // the calculate command
-    QString newCalculation;      // the new-calculation command (none: empty)
+    Name calculate;              // the calculate command
+    Name newCalculation;         // the new-calculation command (none: empty)
     End end = End::Disable;
     // The run's end offers the new calculation before it takes the calculate command away, so
     // that the focus leaving that command goes to it.
     bool offerNewFirst = false;
-    QStringList otherCommands;   // further buttons that run commands of the algorithm
-    QStringList lockedWhileRunning;  // inputs taken away from the run's start to the new calculation
-    QStringList clearedByNew;    // captions, texts and lists the new calculation empties
-    QString focusOnNew;          // where the new calculation puts the cursor (none: the first box)
+    std::vector<Name> otherCommands;       // further buttons that run commands of the algorithm
+    std::vector<Name> lockedWhileRunning;  // inputs taken away from the run's start to the new calculation
+    std::vector<Name> clearedByNew;        // captions, texts and lists the new calculation empties
+    Name focusOnNew;             // where the new calculation puts the cursor (none: the first box)
     // A run of stages with no new calculation, where a run-time error stops only the click:
     // what the earlier clicks wrote stays, and the step says which stage goes on. (Else a
     // window without a new calculation puts back the labels the click did not reach.)
@@ -133,8 +133,8 @@ private:
         int from;  // the step a click from here continues from: itself, or its click's start
     };
     // Connects a command's click: `handler`, then the click's end.
-    void onClick(const QString& command, std::function<void()> handler);
-    void run(const QString& command);
+    void onClick(Name command, std::function<void()> handler);
+    void run(Name command);
     void startTable(std::shared_ptr<const Algorithm> algorithm);
     void newCalculation();
     void afterStep(const Step& step);
@@ -146,7 +146,7 @@ private:
     // Gives the commands the stage's states.
     void enter(const QString& stage);
     // What a stage does to the commands: as declared, or as `end` has it.
-    std::vector<std::pair<RunSpec::Change::Kind, QString>> stageChanges(const QString& stage) const;
+    std::vector<std::pair<RunSpec::Change::Kind, Name>> stageChanges(const QString& stage) const;
     // The click is over: the window as it stands then is the step's.
     void clickEnded();
     void record(bool clickOver);
@@ -155,6 +155,7 @@ private:
     void dropOldest();
     WindowState stateAt(int step) const;
     QWidget* named(const QString& name) const;
+    QWidget* named(Name name) const { return named(name.text()); }
     bool isCommand(const QString& name) const;
 
     Form* form_;

@@ -4,6 +4,7 @@
 // the rows of the desk check, and how the run stands after it. Algorithms make steps with no
 // widget at hand; the window's run cycle shows them.
 #include "framework/color_values.h"
+#include "framework/name.h"
 
 #include <QString>
 #include <QStringList>
@@ -67,32 +68,35 @@ struct Step {
     // table.
     bool fresh = false;
 
-    // The builders the algorithms write with.
-    Step& light(const QString& line, OleColor color = 0xFF0000) { return add(Effect::Light, line).color = color, *this; }
-    Step& light(std::initializer_list<const char*> lines, OleColor color = 0xFF0000)
+    // The builders the algorithms write with, naming the window's controls by their declared
+    // names.
+    Step& light(Name line, OleColor color = 0xFF0000) { return add(Effect::Light, line).color = color, *this; }
+    Step& light(std::initializer_list<Name> lines, OleColor color = 0xFF0000)
     {
-        for (const char* line : lines)
-            light(QString::fromUtf8(line), color);
+        for (Name line : lines)
+            light(line, color);
         return *this;
     }
-    Step& rest(const QString& line = {}) { return add(Effect::Rest, line), *this; }
+    Step& rest(Name line = {}) { return add(Effect::Rest, line), *this; }
     // A caption written again before anything shows it (a message box) replaces the earlier one.
-    Step& caption(const QString& control, const QString& text)
+    Step& caption(Name control, const QString& text)
     {
-        forget([&](const Effect& e) { return e.kind == Effect::Caption && e.control == control; });
+        const QString name = control.text();
+        forget([&](const Effect& e) { return e.kind == Effect::Caption && e.control == name; });
         return add(Effect::Caption, control).text = text, *this;
     }
-    Step& row(const QString& list, const QString& text) { return add(Effect::Row, list).text = text, *this; }
+    Step& row(Name list, const QString& text) { return add(Effect::Row, list).text = text, *this; }
     // A list emptied drops the rows added to it since anything showed them.
-    Step& clearList(const QString& list)
+    Step& clearList(Name list)
     {
-        forget([&](const Effect& e) { return (e.kind == Effect::Row || e.kind == Effect::Clear) && e.control == list; });
+        const QString name = list.text();
+        forget([&](const Effect& e) { return (e.kind == Effect::Row || e.kind == Effect::Clear) && e.control == name; });
         return add(Effect::Clear, list), *this;
     }
-    Step& enable(const QString& control, bool on = true) { return add(Effect::Enable, control).on = on, *this; }
-    Step& show(const QString& control, bool on = true) { return add(Effect::Show, control).on = on, *this; }
-    Step& focus(const QString& control) { return add(Effect::Focus, control), *this; }
-    Step& top(const QString& control, double twips) { return add(Effect::Top, control).number = twips, *this; }
+    Step& enable(Name control, bool on = true) { return add(Effect::Enable, control).on = on, *this; }
+    Step& show(Name control, bool on = true) { return add(Effect::Show, control).on = on, *this; }
+    Step& focus(Name control) { return add(Effect::Focus, control), *this; }
+    Step& top(Name control, double twips) { return add(Effect::Top, control).number = twips, *this; }
     Step& started() { return add(Effect::Start, {}), *this; }
     // The commands are never shown, hidden, enabled or disabled by name: the algorithm says
     // which stage of the run it has reached, and the run's declaration what that stage offers.
@@ -149,20 +153,20 @@ private:
     }
     std::size_t shown_ = 0;  // the effects before this one were shown by a message box
 
-    Effect& add(Effect::Kind kind, const QString& control)
+    Effect& add(Effect::Kind kind, Name control)
     {
         Effect& e = effects.emplace_back();
         e.kind = kind;
-        e.control = control;
+        e.control = control.text();
         return e;
     }
 };
 
-// The texts a command reads: the text boxes of the window, by name.
+// The texts a command reads: the text boxes of the window.
 class Inputs {
 public:
     virtual ~Inputs() = default;
-    virtual QString text(const QString& box) const = 0;
+    virtual QString text(Name box) const = 0;
 };
 
 // An algorithm of a window: its working values (copyable, so a run can be put back to any
@@ -174,8 +178,8 @@ public:
     virtual Algorithm* clone() const = 0;
     // The desk check's columns, as the pseudo-code panel names the values.
     virtual QStringList columns() const = 0;
-    // Runs the command `command` (the button's name) into `step`.
-    virtual void command(const QString& command, const Inputs& in, Step& step) = 0;
+    // Runs the command `command` (the button) into `step`.
+    virtual void command(Name command, const Inputs& in, Step& step) = 0;
     // Forgets the run: the working values as before its first step. What the new-calculation
     // command does on the window beyond the run cycle's own goes into `step`.
     virtual void reset(Step& step) = 0;

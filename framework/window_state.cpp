@@ -143,7 +143,7 @@ bool WindowState::restore(Form& form) const
         else if (caption(control) != s.text)
             setCaption(control, s.text);
         if (foreColor(control) != s.fore) {
-            if (s.fore == designedForeColor(control))
+            if (s.fore == restingForeColor(control))
                 restoreForeColor(control);
             else
                 setForeColor(control, s.fore);

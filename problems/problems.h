@@ -1,24 +1,13 @@
 #pragma once
-// The thirteen problem windows, each made by its own folder, and the one table that the main
+// The problem windows, each made by its own folder, and the one table that the main
 // window (its menu "&Escolha", the statements, the windows it hides) and the test tools read.
+#include "framework/plot.h"
+
 #include <span>
 
 namespace framework { class Form; }
 
 namespace problems {
-framework::Form* createLinearSystem();       // Sistema
-framework::Form* createSalary();             // Salário
-framework::Form* createLineByDeterminant();  // Equação_Reta
-framework::Form* createLineSecondMethod();   // EquaçãoReta
-framework::Form* createFunctionTable();      // Intervalo
-framework::Form* createDigitSum();           // Soma_Dígitos
-framework::Form* createSeriesS();            // Cálculo_de_S
-framework::Form* createBouncingBall();       // Altura_Bola
-framework::Form* createStamps();             // Trocas_selos
-framework::Form* createCongruencesSteps();   // X_Mod123
-framework::Form* createCongruencesSearch();  // XMOD123
-framework::Form* createPerfectNumbers();     // Número_perfeito
-framework::Form* createLargestSmallest();    // Maior_Menor_3
 
 // A submenu of "&Escolha" that holds the two methods of one problem.
 struct Submenu {
@@ -39,7 +28,12 @@ struct Problem {
                                 // command hides (after the About window); 0: it is never hidden
     const char* title;          // the window's title
     const char* help;           // the anchor of its section in the help
+    framework::PlotDescription plot;  // the picture of its run
 };
+
+// The plot description of the window of that form name (the plot panel and the PDF ask here,
+// so that neither knows any problem), or null when it has none.
+framework::PlotDescription plotOf(const QString& formName);
 
 std::span<const Problem> all();
 }  // namespace problems

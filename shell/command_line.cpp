@@ -121,7 +121,7 @@ bool typeInputs(framework::Form& form, const problems::Problem& p, const Command
         return false;
     }
     for (const auto& [name, text] : line.inputs) {
-        QLineEdit* box = form.textBox(name);
+        QLineEdit* box = *std::find_if(boxes.begin(), boxes.end(), [&](QLineEdit* b) { return b->objectName() == name; });
         box->setFocus(Qt::OtherFocusReason);
         box->selectAll();
         box->insert(text);

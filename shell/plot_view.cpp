@@ -6,7 +6,7 @@
 #include "framework/run_cycle.h"
 #include "framework/text.h"
 #include "framework/trace_model.h"
-#include "problems/plots.h"
+#include "problems/problems.h"
 
 #include <QFontMetricsF>
 #include <QLineEdit>
@@ -554,7 +554,7 @@ framework::Plot plotOf(const framework::Form& form)
     const framework::RunCycle* cycle = form.run();
     if (!describe || !cycle)
         return {};
-    const framework::PlotSource source {*cycle->model(), [&form](const QString& name) {
+    const framework::PlotSource source {*cycle->model(), [&form](framework::Name name) {
                                             const QLineEdit* box = form.textBox(name);
                                             return box ? box->text() : QString();
                                         }};

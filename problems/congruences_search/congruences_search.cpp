@@ -4,6 +4,8 @@
 
 namespace problems {
 
+using namespace congruences_search_controls;
+
 using framework::shown;
 using num::Value;
 
@@ -30,23 +32,23 @@ bool CongruencesSearch::searching() const { return R1 != 2.0 || R2 != 3.0 || R3 
 
 void CongruencesSearch::pass(framework::Step& s, const QString& said)
 {
-    s.caption(QStringLiteral("Wr1"), {}).caption(QStringLiteral("Wr2"), {}).caption(QStringLiteral("Wr3"), {});
+    s.caption(Val::XMod3, {}).caption(Val::XMod5, {}).caption(Val::XMod7, {});
     X = X + Value::integer(1);
-    s.caption(QStringLiteral("Wx"), shown(X));
+    s.caption(Val::X, shown(X));
     R1 = num::mod(X, Value::lng(3));
-    s.caption(QStringLiteral("Wr1"), shown(R1));
+    s.caption(Val::XMod3, shown(R1));
     QString what = said + QStringLiteral("X = X + 1 = %1, R1 = X - 3 * ( X / 3 ) = %2").arg(shown(X), shown(R1));
     if (R1 != 2.0) {
         what += QStringLiteral(", diferente de 2: o laço segue com o próximo X");
     } else {
         R2 = num::mod(X, Value::lng(5));
-        s.caption(QStringLiteral("Wr2"), shown(R2));
+        s.caption(Val::XMod5, shown(R2));
         what += QStringLiteral(", R2 = X - 5 * ( X / 5 ) = %1").arg(shown(R2));
         if (R2 != 3.0) {
             what += QStringLiteral(", diferente de 3: o laço segue com o próximo X");
         } else {
             R3 = num::mod(X, Value::lng(7));
-            s.caption(QStringLiteral("Wr3"), shown(R3));
+            s.caption(Val::XMod7, shown(R3));
             what += QStringLiteral(", R3 = X - 7 * ( X / 7 ) = %1").arg(shown(R3));
             what += R3 == 4.0 ? QStringLiteral(": os três restos pedidos, a condição do Enquanto deixa de valer")
                               : QStringLiteral(", diferente de 4: o laço segue com o próximo X");
@@ -59,17 +61,17 @@ void CongruencesSearch::pass(framework::Step& s, const QString& said)
 
 void CongruencesSearch::answer(framework::Step& s)
 {
-    s.caption(QStringLiteral("Resp"), QStringLiteral(" O menor número inteiro é : ") + shown(X));
+    s.caption(Val::Answer, QStringLiteral(" O menor número inteiro é : ") + shown(X));
     stepping = false;
     s.say(values(), QStringLiteral("R1 = 2, R2 = 3 e R3 = 4: o laço termina; o menor número inteiro é %1")
                         .arg(shown(X)));
     s.done();
 }
 
-void CongruencesSearch::command(const QString& command, const framework::Inputs&, framework::Step& s)
+void CongruencesSearch::command(framework::Name command, const framework::Inputs&, framework::Step& s)
 {
-    s.caption(QStringLiteral("Resp"), {});
-    if (command == QLatin1String("Cmd_Calculo")) {
+    s.caption(Val::Answer, {});
+    if (command == Cmd::Calculate) {
         // The whole search from 0, whatever a step-by-step search had reached.
         start();
         s.anew();

@@ -8,10 +8,27 @@
 
 namespace problems {
 
+// The controls of its window that its code names, declared once: the table of controls,
+// the algorithm and the window all use these names.
+namespace congruences_search_controls {
+using framework::Name;
+namespace Cmd {
+inline constexpr Name StepByStep{"Cmd_Calcular"};
+inline constexpr Name Calculate{"Cmd_Calculo"};
+}  // namespace Cmd
+namespace Val {
+inline constexpr Name X{"Wx"};
+inline constexpr Name XMod3{"Wr1"};
+inline constexpr Name XMod5{"Wr2"};
+inline constexpr Name XMod7{"Wr3"};
+inline constexpr Name Answer{"Resp"};
+}  // namespace Val
+}  // namespace congruences_search_controls
+
 class CongruencesSearch : public framework::AlgorithmOf<CongruencesSearch> {
 public:
     QStringList columns() const override;
-    void command(const QString& command, const framework::Inputs& in, framework::Step& step) override;
+    void command(framework::Name command, const framework::Inputs& in, framework::Step& step) override;
     void reset(framework::Step&) override { *this = CongruencesSearch(); }
 
     // Working values, named as the panel names them.

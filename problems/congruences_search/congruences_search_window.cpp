@@ -9,6 +9,8 @@
 
 namespace problems {
 
+using namespace congruences_search_controls;
+
 using namespace framework;
 using C = ControlSpec;
 
@@ -27,22 +29,22 @@ CongruencesSearchWindow::CongruencesSearchWindow()
         {C::Label, "Label2(12)", "X = 0", {600, 1200}},
         {C::Label, "Label2(0)", "Enquanto ( R1 <> 2 Or R2 <> 3 Or R3 <> 4 )", {600, 1680}},
         {C::Label, "Label2(1)", "X = X + 1 =", {960, 2040}},
-        {C::Value, "Wx", "", {2040, 2040}, Default, ole::DarkBlue},
+        {C::Value, Val::X, "", {2040, 2040}, Default, ole::DarkBlue},
         {C::Label, "Label2(2)", "R1  =  X  - 3 * ( X / 3 ) =", {960, 2400}},
-        {C::Value, "Wr1", "", {3000, 2280}, Default, ole::DarkBlue},
+        {C::Value, Val::XMod3, "", {3000, 2280}, Default, ole::DarkBlue},
         {C::Label, "Label2(3)", "Se R1 = 2 então", {960, 2760}},
         {C::Label, "Label2(4)", "R2  =  X  - 5  * ( X / 5 ) =", {1320, 3120}},
-        {C::Value, "Wr2", "", {3360, 3120}, Default, ole::DarkBlue},
+        {C::Value, Val::XMod5, "", {3360, 3120}, Default, ole::DarkBlue},
         {C::Label, "Label2(5)", "Se R2 = 3 então", {1320, 3480}},
         {C::Label, "Label2(6)", "R3  =  X  - 7  * ( X / 7 ) =", {1680, 3840}},
-        {C::Value, "Wr3", "", {3720, 3840}, Default, ole::DarkBlue},
+        {C::Value, Val::XMod7, "", {3720, 3840}, Default, ole::DarkBlue},
         {C::Label, "Label2(7)", "Fim_Se", {1320, 4320}},
         {C::Label, "Label2(8)", "Fim_Se", {960, 4680}},
         {C::Label, "Label2(9)", "Fim_Enquanto", {600, 5160}},
         {C::Label, "Label2(14)", "Fim", {240, 5520}},
-        {C::Value, "Resp", "", {240, 6360}, Default, ole::DarkBlue},
-        {C::Button, "Cmd_Calcular", "   Calcular Passo-a-passo", {5280, 840, 1455, 615}},
-        {C::Button, "Cmd_Calculo", "Calcular", {5280, 1920, 1455, 615}},
+        {C::Value, Val::Answer, "", {240, 6360}, Default, ole::DarkBlue},
+        {C::Button, Cmd::StepByStep, "   Calcular Passo-a-passo", {5280, 840, 1455, 615}},
+        {C::Button, Cmd::Calculate, "Calcular", {5280, 1920, 1455, 615}},
     });
     // "Início" to "Fim", the loop to "Fim_Enquanto", each "Se" to its "Fim_Se". The strokes
     // stand 15 to 75 twips left of where the lines would put them, their ticks 105 twips below
@@ -52,15 +54,15 @@ CongruencesSearchWindow::CongruencesSearchWindow()
     addBracket(7, 840, 960, 2760, 960, 4680, 105);
     addBracket(10, 1200, 1320, 3480, 1320, 4320, 105);
 
-    QPushButton* step = button(QStringLiteral("Cmd_Calcular"));
+    QPushButton* step = button(Cmd::StepByStep);
     // Its caption, leading blanks and all, stands on one line: the button is as wide as that needs.
     step->resize(qMax(step->width(), step->sizeHint().width()), step->height());
 
-    setTabOrder({step, button(QStringLiteral("Cmd_Calculo"))});
+    setTabOrder({step, button(Cmd::Calculate)});
     setRun(std::make_unique<CongruencesSearch>(),
-           {.calculate = QStringLiteral("Cmd_Calcular"),
+           {.calculate = Cmd::StepByStep,
             .end = RunSpec::End::Stay,
-            .otherCommands = {QStringLiteral("Cmd_Calculo")}});
+            .otherCommands = {Cmd::Calculate}});
 }
 
 framework::Form* createCongruencesSearch() { return new CongruencesSearchWindow; }

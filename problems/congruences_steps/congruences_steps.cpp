@@ -4,6 +4,8 @@
 
 namespace problems {
 
+using namespace congruences_steps_controls;
+
 using framework::shown;
 using framework::shownDouble;
 using framework::shownWhole;
@@ -18,8 +20,6 @@ constexpr int GivesUpAfter = 80;
 const QString Times = QStringLiteral(" * ");
 const QString Equals = QStringLiteral(" = ");
 
-QString box(const char* base, int i) { return QString::fromUtf8(base) + QString::number(i); }
-QString indexed(const char* base, int i) { return QString::fromUtf8(base) + QStringLiteral("(%1)").arg(i); }
 
 // "35 X1        1( mod 3 )": the blanks leave room for the drawn sign.
 QString congruence(const Value& coefficient, int i, double modulus)
@@ -33,8 +33,8 @@ QString truth(bool b) { return b ? QStringLiteral("Verdadeiro") : QStringLiteral
 // The three strokes of the drawn congruence sign `i`.
 void showSign(framework::Step& s, int i)
 {
-    for (const char* stroke : {"Line1", "Line2", "Line3"})
-        s.show(indexed(stroke, i));
+    for (framework::Name stroke : Stroke::Sign[i])
+        s.show(stroke);
 }
 
 }  // namespace
@@ -68,7 +68,7 @@ void CongruencesSteps::rowDone(framework::Step& s)
     said_.clear();
 }
 
-void CongruencesSteps::command(const QString& command, const framework::Inputs& in, framework::Step& s)
+void CongruencesSteps::command(framework::Name command, const framework::Inputs& in, framework::Step& s)
 {
     said_.clear();
     trying_.clear();
@@ -80,7 +80,7 @@ void CongruencesSteps::command(const QString& command, const framework::Inputs& 
         did(trying_ + QStringLiteral(" interrompe o cálculo"));
         row(s);
     };
-    if (command == QLatin1String("Cmd_Calc_MDC")) {
+    if (command == Cmd::Mdc) {
         try {
             mdcStage(in, s);
         } catch (const num::RuntimeError& error) {
@@ -89,7 +89,7 @@ void CongruencesSteps::command(const QString& command, const framework::Inputs& 
             failed(error, QStringLiteral("o próximo Calculo_MDC recomeça das caixas"));
             throw;
         }
-    } else if (command == QLatin1String("Cmd_Calc_MOD")) {
+    } else if (command == Cmd::Mod) {
         try {
             modStage(in, s);
         } catch (const num::RuntimeError& error) {
@@ -97,16 +97,16 @@ void CongruencesSteps::command(const QString& command, const framework::Inputs& 
             failed(error, QStringLiteral("o Calculo_MOD refaz a etapa das caixas"));
             throw;
         }
-    } else if (command == QLatin1String("Cmd_Next")) {
+    } else if (command == Cmd::Next) {
         nextStage(s);
-    } else if (command == QLatin1String("Cmd_Final")) {
+    } else if (command == Cmd::Final) {
         try {
             finalStage(s);
         } catch (const num::RuntimeError& error) {
             // Stage (iii) works from what stage (ii) found: back to "Calculo_MOD".
             s.stage("mod");
-            s.show(QStringLiteral("Frame_MOD"));
-            s.focus(QStringLiteral("Cmd_Calc_MOD"));
+            s.show(Frame::Mod);
+            s.focus(Cmd::Mod);
             failed(error, QStringLiteral("volta ao Calculo_MOD"));
             throw;
         }
@@ -118,8 +118,8 @@ void CongruencesSteps::mdcStage(const framework::Inputs& in, framework::Step& s)
 {
     if (restartMdc) {
         restartMdc = false;
-        for (const char* list : {"ListRest", "ListMaior", "ListMenor", "ListResto"})
-            s.clearList(QString::fromUtf8(list));
+        for (framework::Name list : {List::Rest, List::Maior, List::Menor, List::Resto})
+            s.clearList(list);
         primeiraVez = true;
         Termina = false;
         pairRunning = false;
@@ -128,8 +128,9 @@ void CongruencesSteps::mdcStage(const framework::Inputs& in, framework::Step& s)
     }
     // The colours and the six value labels of the previous click.
     s.rest();
-    for (const char* label : {"Modu1(0)", "Modu2(0)", "Modu1(1)", "Modu2(1)", "Mod2_Final", "Mod1_Final"})
-        s.caption(QString::fromUtf8(label), {});
+    for (framework::Name label :
+         {Val::Maior[0], Val::Menor[0], Val::Maior[1], Val::Menor[1], Val::Mod2Final, Val::Mod1Final})
+        s.caption(label, {});
     if (primeiraVez)
         primeiraVezReading(in, s);
 
@@ -139,11 +140,11 @@ void CongruencesSteps::mdcStage(const framework::Inputs& in, framework::Step& s)
             conclusion(in, s);
             return;
         }
-        s.light(QStringLiteral("Label2(4)"));
+        s.light(Line::WhileNotTermina);
         if (Mod2 == Menor) {
             Termina = true;
-            s.light(QStringLiteral("Label2(5)"));
-            s.rest(QStringLiteral("Label2(22)"));
+            s.light(Line::IfMod2IsMenor);
+            s.rest(Line::TerminaFalse);
             // Before the first pair Menor is still empty, and an empty value counts as 0.
             did(Menor.isEmpty() ? QStringLiteral("Mod2 = 0 e Menor, ainda vazio, vale 0: Termina = Verdadeiro")
                                 : QStringLiteral("Mod2 = %1 é igual a Menor: Termina = Verdadeiro").arg(shown(Menor)));
@@ -153,12 +154,12 @@ void CongruencesSteps::mdcStage(const framework::Inputs& in, framework::Step& s)
             // beside its own.
             pairRunning = true;
             const bool greater = Mod1 > Mod2;
-            s.light(greater ? QStringLiteral("Label2(6)") : QStringLiteral("Label2(9)"));
+            s.light(greater ? Line::IfMod1AboveMod2 : Line::Else);
             Maior = greater ? Mod1 : Mod2;
             Menor = greater ? Mod2 : Mod1;
             const int branch = greater ? 0 : 1;
-            s.caption(indexed("Modu1", branch), shown(Maior));
-            s.caption(indexed("Modu2", branch), shown(Menor));
+            s.caption(Val::Maior[branch], shown(Maior));
+            s.caption(Val::Menor[branch], shown(Menor));
             did(greater ? QStringLiteral("Mod1 > Mod2 (%1 > %2): Maior = Mod1 = %1, Menor = Mod2 = %2")
                               .arg(shown(Mod1), shown(Mod2))
                         : QStringLiteral("Mod1 > Mod2 é falso (%1 > %2): pelo Senão, Maior = Mod2 = %2, "
@@ -166,7 +167,7 @@ void CongruencesSteps::mdcStage(const framework::Inputs& in, framework::Step& s)
                               .arg(shown(Mod1), shown(Mod2)));
             trying_ = QStringLiteral("Resto = Maior MOD Menor");
             Resto = num::mod(Maior, Menor);
-            s.row(QStringLiteral("ListRest"), shown(Resto));
+            s.row(List::Rest, shown(Resto));
             did(QStringLiteral("Resto = %1 MOD %2 = %3").arg(shown(Maior), shown(Menor), shown(Resto)));
         }
         if (Resto != 0.0) {
@@ -175,9 +176,9 @@ void CongruencesSteps::mdcStage(const framework::Inputs& in, framework::Step& s)
             Menor = Resto;
             trying_ = QStringLiteral("Resto = Maior MOD Menor");
             Resto = num::mod(Maior, Menor);
-            s.row(QStringLiteral("ListMaior"), shown(Maior));
-            s.row(QStringLiteral("ListMenor"), shown(Menor));
-            s.row(QStringLiteral("ListResto"), shown(Resto));
+            s.row(List::Maior, shown(Maior));
+            s.row(List::Menor, shown(Menor));
+            s.row(List::Resto, shown(Resto));
             did(QStringLiteral("Resto <> 0: Maior = Menor = %1, Menor = Resto = %2, Resto = Maior MOD Menor = %3")
                     .arg(shown(Maior), shown(Menor), shown(Resto)));
             row(s);
@@ -187,8 +188,8 @@ void CongruencesSteps::mdcStage(const framework::Inputs& in, framework::Step& s)
         pairRunning = false;
         Mod2 = Menor;
         Mod1 = Mod3;
-        s.caption(QStringLiteral("Mod2_Final"), shown(Mod2));
-        s.caption(QStringLiteral("Mod1_Final"), shown(Mod1));
+        s.caption(Val::Mod2Final, shown(Mod2));
+        s.caption(Val::Mod1Final, shown(Mod1));
         did(QStringLiteral("Resto = 0: o par dá MDC %1, Mod2 = Menor = %1, Mod1 = Mod3 = %2")
                 .arg(shown(Mod2), shown(Mod1)));
     }
@@ -198,9 +199,9 @@ void CongruencesSteps::mdcStage(const framework::Inputs& in, framework::Step& s)
 void CongruencesSteps::primeiraVezReading(const framework::Inputs& in, framework::Step& s)
 {
     trying_ = QStringLiteral("Mod1, Mod2 e Mod3 das caixas");
-    Mod1 = Value::dbl(valOf(in.text(QStringLiteral("R1"))));
-    Mod2 = Value::dbl(valOf(in.text(QStringLiteral("R2"))));
-    Mod3 = Value::dbl(valOf(in.text(QStringLiteral("R3"))));
+    Mod1 = Value::dbl(valOf(in.text(Box::Modulus[0])));
+    Mod2 = Value::dbl(valOf(in.text(Box::Modulus[1])));
+    Mod3 = Value::dbl(valOf(in.text(Box::Modulus[2])));
 
     const Value two = Value::integer(2);
     trying_ = QStringLiteral("Mod1 MOD 2");
@@ -223,31 +224,31 @@ void CongruencesSteps::primeiraVezReading(const framework::Inputs& in, framework
     }
 
     for (int i = 1; i <= 3; ++i)
-        s.caption(indexed("Label1", i - 1), QStringLiteral("X         ") + shownDouble(valOf(in.text(box("Mod", i)))) +
-                                                QStringLiteral(" ( mod ") + shownDouble(valOf(in.text(box("R", i)))) +
+        s.caption(Val::Congruence[i - 1], QStringLiteral("X         ") + shownDouble(valOf(in.text(Box::Remainder[i - 1]))) +
+                                                QStringLiteral(" ( mod ") + shownDouble(valOf(in.text(Box::Modulus[i - 1]))) +
                                                 QStringLiteral(" )"));
     for (int i = 0; i < 3; ++i)
         showSign(s, i);
     Termina = false;
     primeiraVez = false;
     pairRunning = false;
-    s.light(QStringLiteral("Label2(22)"));
+    s.light(Line::TerminaFalse);
     did(QStringLiteral("Mod1 = %1, Mod2 = %2, Mod3 = %3, as congruências escritas, Termina = Falso")
             .arg(shown(Mod1), shown(Mod2), shown(Mod3)));
 }
 
 void CongruencesSteps::conclusion(const framework::Inputs& in, framework::Step& s)
 {
-    const QString mdc = QStringLiteral("O MDC de ( ") + shownDouble(valOf(in.text(QStringLiteral("R1")))) +
-                        QStringLiteral(" , ") + shownDouble(valOf(in.text(QStringLiteral("R2")))) +
-                        QStringLiteral(" , ") + shownDouble(valOf(in.text(QStringLiteral("R3")))) +
+    const QString mdc = QStringLiteral("O MDC de ( ") + shownDouble(valOf(in.text(Box::Modulus[0]))) +
+                        QStringLiteral(" , ") + shownDouble(valOf(in.text(Box::Modulus[1]))) +
+                        QStringLiteral(" , ") + shownDouble(valOf(in.text(Box::Modulus[2]))) +
                         QStringLiteral(" ) = ") + shown(Menor);
     s.message(mdc, framework::OkOnly, {});
     if (Menor == 1.0) {
-        s.show(QStringLiteral("Frame_MDC"), false);
+        s.show(Frame::Mdc, false);
         s.stage("mod");
-        s.show(QStringLiteral("Frame_MOD"));
-        s.caption(QStringLiteral("Label3(1)"), QStringLiteral("Conclusão (i): ") + mdc);
+        s.show(Frame::Mod);
+        s.caption(Val::ConclusionMdc, QStringLiteral("Conclusão (i): ") + mdc);
         did(QStringLiteral("Termina = Verdadeiro e o par terminou: o laço termina com MDC = 1, "
                            "segue o cálculo do módulo"));
     } else {
@@ -264,8 +265,8 @@ void CongruencesSteps::conclusion(const framework::Inputs& in, framework::Step& 
 void CongruencesSteps::modStage(const framework::Inputs& in, framework::Step& s)
 {
     // The moduli as typed, and as numbers.
-    const QString t1 = in.text(QStringLiteral("R1")), t2 = in.text(QStringLiteral("R2")),
-                  t3 = in.text(QStringLiteral("R3"));
+    const QString t1 = in.text(Box::Modulus[0]), t2 = in.text(Box::Modulus[1]),
+                  t3 = in.text(Box::Modulus[2]);
     const double m1 = valOf(t1), m2 = valOf(t2), m3 = valOf(t3);
     trying_ = QStringLiteral("Mod = Mod1 * Mod2 * Mod3");
     Mod = Value::dbl(m1) * Value::dbl(m2) * Value::dbl(m3);
@@ -276,15 +277,15 @@ void CongruencesSteps::modStage(const framework::Inputs& in, framework::Step& s)
     trying_ = QStringLiteral("N3 = Mod1 * Mod2");
     N3 = Value::dbl(m1) * Value::dbl(m2);
 
-    s.caption(QStringLiteral("Modulo"), t1 + Times + t2 + Times + t3 + Equals + shown(Mod));
-    s.caption(QStringLiteral("N1"), t2 + Times + t3 + Equals + shown(N1));
-    s.caption(QStringLiteral("N2"), t1 + Times + t3 + Equals + shown(N2));
-    s.caption(QStringLiteral("N3"), t1 + Times + t2 + Equals + shown(N3));
+    s.caption(Val::Modulo, t1 + Times + t2 + Times + t3 + Equals + shown(Mod));
+    s.caption(Val::N1, t2 + Times + t3 + Equals + shown(N1));
+    s.caption(Val::N2, t1 + Times + t3 + Equals + shown(N2));
+    s.caption(Val::N3, t1 + Times + t2 + Equals + shown(N3));
     for (int i = 3; i <= 5; ++i)
         showSign(s, i);
-    s.caption(QStringLiteral("Cálc_Mod(0)"), congruence(N1, 1, m1));
-    s.caption(QStringLiteral("Cálc_Mod(1)"), congruence(N2, 2, m2));
-    s.caption(QStringLiteral("Cálc_Mod(2)"), congruence(N3, 3, m3));
+    s.caption(Val::Cofactor[0], congruence(N1, 1, m1));
+    s.caption(Val::Cofactor[1], congruence(N2, 2, m2));
+    s.caption(Val::Cofactor[2], congruence(N3, 3, m3));
     did(QStringLiteral("Mod = %1, N1 = %2, N2 = %3, N3 = %4").arg(shown(Mod), shown(N1), shown(N2), shown(N3)));
 
     trying_ = QStringLiteral("N1 MOD Mod1");
@@ -294,22 +295,22 @@ void CongruencesSteps::modStage(const framework::Inputs& in, framework::Step& s)
     trying_ = QStringLiteral("N3 MOD Mod3");
     C3 = num::mod(N3, Value::dbl(m3));
     for (int k : {0, 1}) {
-        s.caption(indexed("Mod_X1", k), congruence(C1, 1, m1));
-        s.caption(indexed("Mod_X2", k), congruence(C2, 2, m2));
-        s.caption(indexed("Mod_X3", k), congruence(C3, 3, m3));
+        s.caption(Val::ModX[0][k], congruence(C1, 1, m1));
+        s.caption(Val::ModX[1][k], congruence(C2, 2, m2));
+        s.caption(Val::ModX[2][k], congruence(C3, 3, m3));
     }
     for (int i = 0; i < 6; ++i) {
-        s.show(indexed("Image1", i));
+        s.show(Mark::Image[i]);
         if (i < 3)
-            s.show(indexed("Line17", i));
+            s.show(Stroke::Link[i]);
     }
-    s.caption(QStringLiteral("Mod_X1(2)"), congruence(N1, 1, m1));
-    s.caption(QStringLiteral("Mod_X2(2)"), congruence(N2, 2, m2));
-    s.caption(QStringLiteral("Mod_X3(2)"), congruence(N3, 3, m3));
+    s.caption(Val::ModX[0][2], congruence(N1, 1, m1));
+    s.caption(Val::ModX[1][2], congruence(N2, 2, m2));
+    s.caption(Val::ModX[2][2], congruence(N3, 3, m3));
     for (int i = 3; i <= 8; ++i)
         showSign(s, i);
-    for (const char* line : {"Line18", "Line19", "Line20"})
-        s.show(QString::fromUtf8(line));
+    for (framework::Name line : Stroke::SearchLoop)
+        s.show(line);
     did(QStringLiteral("as congruências reduzidas: N1 MOD Mod1 = %1, N2 MOD Mod2 = %2, N3 MOD Mod3 = %3")
             .arg(shown(C1), shown(C2), shown(C3)));
 
@@ -324,22 +325,22 @@ void CongruencesSteps::modStage(const framework::Inputs& in, framework::Step& s)
     Cont_3 = cont3.toInteger();
     X3 = Value::integer(Cont_3);
 
-    s.caption(QStringLiteral("Valor_X"), QStringLiteral(" Conclusão (ii) : X1 = ") + shown(X1) +
+    s.caption(Val::ConclusionMod, QStringLiteral(" Conclusão (ii) : X1 = ") + shown(X1) +
                                              QStringLiteral("     X2 = ") + shown(X2) +
                                              QStringLiteral("     X3 = ") + shown(X3));
     trying_ = QStringLiteral("X = (Mod1 * N1 * X1) + (Mod2 * N2 * X2) + (Mod3 * N3 * X3)");
-    const Value r1 = Value::dbl(valOf(in.text(QStringLiteral("Mod1"))));
-    const Value r2 = Value::dbl(valOf(in.text(QStringLiteral("Mod2"))));
-    const Value r3 = Value::dbl(valOf(in.text(QStringLiteral("Mod3"))));
+    const Value r1 = Value::dbl(valOf(in.text(Box::Remainder[0])));
+    const Value r2 = Value::dbl(valOf(in.text(Box::Remainder[1])));
+    const Value r3 = Value::dbl(valOf(in.text(Box::Remainder[2])));
     X = r1 * N1 * X1 + r2 * N2 * X2 + r3 * N3 * X3;
     const QString plus = QStringLiteral(" + ");
-    s.caption(QStringLiteral("X(0)"), shown(r1) + Times + shown(N1) + Times + shown(X1) + plus + shown(r2) + Times +
+    s.caption(Val::X[0], shown(r1) + Times + shown(N1) + Times + shown(X1) + plus + shown(r2) + Times +
                                           shown(N2) + Times + shown(X2) + plus + shown(r3) + Times + shown(N3) +
                                           Times + shown(X3));
-    s.caption(QStringLiteral("X(1)"), shown(X));
+    s.caption(Val::X[1], shown(X));
 
     s.stage("next");
-    s.focus(QStringLiteral("Cmd_Next"));
+    s.focus(Cmd::Next);
     did(QStringLiteral("X = (Mod1 * N1 * X1) + (Mod2 * N2 * X2) + (Mod3 * N3 * X3) = %1; segue o Próximo Cálculo")
             .arg(shown(X)));
     row(s);
@@ -351,20 +352,20 @@ bool CongruencesSteps::searchInverse(int i, const Value& C, Value& counter, cons
     const QString n = QString::number(i);
     const QString title = QStringLiteral("Cálculo de X") + n;
     search = i;
-    s.caption(QStringLiteral("Rótulo"), title);
+    s.caption(Val::SearchTitle, title);
     Aux = Value::integer(0);
     counter = Value::integer(0);
-    s.caption(QStringLiteral("Label9(0)"), QStringLiteral("Aux_%1= 0").arg(n));
-    s.caption(QStringLiteral("Label9(1)"), QStringLiteral("Cont_%1 = 0").arg(n));
-    s.caption(QStringLiteral("Label9(2)"), QStringLiteral("Faça enquanto Aux_%1 <> 1").arg(n));
-    s.caption(QStringLiteral("Label9(5)"), QStringLiteral("Loop"));
+    s.caption(Line::Search[0], QStringLiteral("Aux_%1= 0").arg(n));
+    s.caption(Line::Search[1], QStringLiteral("Cont_%1 = 0").arg(n));
+    s.caption(Line::Search[2], QStringLiteral("Faça enquanto Aux_%1 <> 1").arg(n));
+    s.caption(Line::Search[5], QStringLiteral("Loop"));
     did(QStringLiteral("Aux_%1 = 0, Cont_%1 = 0").arg(n));
     while (Aux != 1.0) {
         counter = counter + Value::integer(1);
-        s.caption(QStringLiteral("Label9(3)"), QStringLiteral("Cont_%1 = cont_%1 + 1 = ").arg(n) + shown(counter));
+        s.caption(Line::Search[3], QStringLiteral("Cont_%1 = cont_%1 + 1 = ").arg(n) + shown(counter));
         trying_ = QStringLiteral("Aux_%1 = (N%1 * Cont_%1) MOD Mod%1").arg(n);
-        Aux = num::mod(C * counter, Value::dbl(valOf(in.text(box("R", i)))));
-        s.caption(QStringLiteral("Label9(4)"), QStringLiteral("Aux_%1 = (N%1 * Cont_%1) MOD Mod%1 = ").arg(n) + shown(Aux));
+        Aux = num::mod(C * counter, Value::dbl(valOf(in.text(Box::Modulus[i - 1]))));
+        s.caption(Line::Search[4], QStringLiteral("Aux_%1 = (N%1 * Cont_%1) MOD Mod%1 = ").arg(n) + shown(Aux));
         // The pause is a step of the search of its own: its row is the window as the pause
         // shows it.
         const bool givesUp = counter > double(GivesUpAfter);
@@ -386,8 +387,8 @@ bool CongruencesSteps::searchInverse(int i, const Value& C, Value& counter, cons
             return false;
         }
     }
-    s.caption(QStringLiteral("Label9(6)"), QStringLiteral("X%1 = ").arg(n) + shown(counter));
-    s.caption(indexed("Label8", i - 1), QStringLiteral(" Logo X%1 = ").arg(n) + shown(counter));
+    s.caption(Line::Search[6], QStringLiteral("X%1 = ").arg(n) + shown(counter));
+    s.caption(Val::SoX[i - 1], QStringLiteral(" Logo X%1 = ").arg(n) + shown(counter));
     did(QStringLiteral("X%1 = Cont_%1 = %2").arg(n, shown(counter)));
     return true;
 }
@@ -395,7 +396,7 @@ bool CongruencesSteps::searchInverse(int i, const Value& C, Value& counter, cons
 void CongruencesSteps::nextStage(framework::Step& s)
 {
     s.stage("final");
-    s.show(QStringLiteral("Frame_MOD"), false);
+    s.show(Frame::Mod, false);
     did(QStringLiteral("Próximo Cálculo: o resumo das etapas (i) e (ii) à vista, segue o cálculo final"));
     row(s);
 }
@@ -407,14 +408,14 @@ void CongruencesSteps::finalStage(framework::Step& s)
     const int32_t n = num::mod(X, Mod).toLong();
     N = Value::lng(n);
     const QString x = shown(X), mod = shown(Mod), whole = shownWhole(n);
-    s.caption(QStringLiteral("Label10(5)"), x + QStringLiteral("         ? (mod ") + mod + QStringLiteral(")"));
-    s.caption(QStringLiteral("Label10(6)"), QStringLiteral(" Assim : ") + x + QStringLiteral(" dividido por ") + mod +
+    s.caption(Val::Final[0], x + QStringLiteral("         ? (mod ") + mod + QStringLiteral(")"));
+    s.caption(Val::Final[1], QStringLiteral(" Assim : ") + x + QStringLiteral(" dividido por ") + mod +
                                                 QStringLiteral(" deixa resto : ") + whole);
-    s.caption(QStringLiteral("Label10(7)"), QStringLiteral(" Logo, N = ") + whole + QStringLiteral(" + ") + mod +
+    s.caption(Val::Final[2], QStringLiteral(" Logo, N = ") + whole + QStringLiteral(" + ") + mod +
                                                 QStringLiteral(" k,  com ( k = 0,1,2...N )"));
-    s.caption(QStringLiteral("Label10(8)"), QStringLiteral(" Sendo k = 0, teremos, N = ") + whole +
+    s.caption(Val::Final[3], QStringLiteral(" Sendo k = 0, teremos, N = ") + whole +
                                                 QStringLiteral(" + ") + mod + QStringLiteral(" * 0 = ") + whole);
-    s.caption(QStringLiteral("Label10(9)"), QStringLiteral(" conclusão (iii): O menor número inteiro é : ") + whole);
+    s.caption(Val::Final[4], QStringLiteral(" conclusão (iii): O menor número inteiro é : ") + whole);
     s.stage("solved");
     did(QStringLiteral("N = X MOD Mod = %1 MOD %2 = %3, e com k = 0 o menor número inteiro é %3").arg(x, mod, whole));
     row(s);

@@ -3,6 +3,8 @@
 // on the texts shown.
 #include "problems/congruences_steps/congruences_steps_window.h"
 
+#include "problems/congruences_steps/congruences_steps.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -17,6 +19,8 @@
 
 namespace problems {
 
+using namespace congruences_steps_controls;
+
 using namespace framework;
 using namespace xmod;
 
@@ -28,8 +32,6 @@ constexpr int Gap = 8;
 constexpr int StripGap = 4;
 // The strokes of the drawn sign are 120 twips long and stand 120 twips apart.
 constexpr int StrokeLength = 120;
-
-QString name(const char* base, int index) { return QString::fromUtf8(base) + QStringLiteral("(%1)").arg(index); }
 
 int textWidth(const QWidget* control, const QString& text) { return QFontMetrics(control->font()).horizontalAdvance(text); }
 int captionEnd(const QLabel* label) { return label->x() + textWidth(label, label->text()); }
@@ -56,7 +58,7 @@ void paintMark(QPainter& p, const QRect& r)
 
 void CongruencesStepsWindow::addStrip()
 {
-    Picture1_ = addPainted(QStringLiteral("Picture1"), {0, 0, FormWidth, SummaryTop}, [this](QPainter& p, const QRect&) {
+    Picture1_ = addPainted(Frame::Strip.text(), {0, 0, FormWidth, SummaryTop}, [this](QPainter& p, const QRect&) {
         QLinearGradient fill(panel_.topLeft(), panel_.bottomRight());
         fill.setColorAt(0, QColor(0xFF, 0xF4, 0xD6));
         fill.setColorAt(1, QColor(0xE8, 0xD4, 0xA8));
@@ -69,9 +71,8 @@ void CongruencesStepsWindow::addStrip()
 void CongruencesStepsWindow::addCongruenceSign(int index, QWidget* in, OleColor color)
 {
     // Three strokes, each drawn by a control of its own; placeCongruenceSign puts them in place.
-    static const char* const names[] = {"Line1", "Line2", "Line3"};
     for (int k = 0; k < 3; ++k) {
-        QWidget* stroke = addPainted(name(names[k], index), {0, 0, StrokeLength, 30},
+        QWidget* stroke = addPainted(Stroke::Sign[index][k].text(), {0, 0, StrokeLength, 30},
                                      [color](QPainter& p, const QRect& r) { p.fillRect(r, toQColor(color)); }, in);
         stroke->setProperty("foreColor", uint(color));
         stroke->hide();
@@ -84,7 +85,7 @@ void CongruencesStepsWindow::addMarks(QWidget* frame)
     // Beside the two congruence columns.
     for (int i = 0; i < 6; ++i) {
         const int left = i < 3 ? 4800 : 7560;
-        Image1_[i] = addPainted(name("Image1", i), {left, 2040 + 480 * (i % 3), 240, 210}, paintMark, frame);
+        Image1_[i] = addPainted(Mark::Image[i].text(), {left, 2040 + 480 * (i % 3), 240, 210}, paintMark, frame);
         Image1_[i]->hide();
     }
 }

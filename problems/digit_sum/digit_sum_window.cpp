@@ -14,6 +14,8 @@
 
 namespace problems {
 
+using namespace digit_sum_controls;
+
 using namespace framework;
 using C = ControlSpec;
 
@@ -63,20 +65,20 @@ DigitSumWindow::DigitSumWindow()
     // higher, and the columns under "Soma = Soma + R" 60 twips lower, so that neither line runs
     // into them.
     addControls({
-        {C::Label, "Label1(0)", "Digite um número :", {120, 0}, Pt18},
-        {C::TextBox, "Num", "", {3240, 0, 1575, 555}, Pt18Bold},
-        {C::Button, "Resposta", " Leia     N", {3240, 480, 1575, 375}, Pt12Bold},
+        {C::Label, Text::Prompt, "Digite um número :", {120, 0}, Pt18},
+        {C::TextBox, Box::Number, "", {3240, 0, 1575, 555}, Pt18Bold},
+        {C::Button, Cmd::Read, " Leia     N", {3240, 480, 1575, 375}, Pt12Bold},
         {C::Label, "Label2", "Soma = 0", {480, 600}, Pt12},
         {C::Label, "Label1(1)", "Faça enquanto  ( N <> 0)", {480, 960}, Pt135Italic, ole::Red},
         {C::Label, "Label1(2)", "R   =   N     -   (N\\10) * 10", {720, 1260}, Pt18},
-        {C::List, "R", "", {480, 1680, 855, 1740}, Panel},
-        {C::List, "N", "", {1560, 1680, 855, 1740}, Panel},
-        {C::List, "Div", "", {2880, 1680, 975, 1740}, Panel},
-        {C::List, "Dez", "", {3960, 1680, 735, 1815}},
+        {C::List, List::R, "", {480, 1680, 855, 1740}, Panel},
+        {C::List, List::N, "", {1560, 1680, 855, 1740}, Panel},
+        {C::List, List::Div, "", {2880, 1680, 975, 1740}, Panel},
+        {C::List, List::Dez, "", {3960, 1680, 735, 1815}},
         {C::Label, "Label1(3)", "Soma = Soma + R", {600, 3360}, Pt18},
-        {C::List, "Som", "", {600, 3780, 1095, 1740}, Panel},
-        {C::List, "Sol", "", {1920, 3780, 975, 1740}, Panel},
-        {C::List, "Resto", "", {3120, 3780, 615, 1620}},
+        {C::List, List::Soma, "", {600, 3780, 1095, 1740}, Panel},
+        {C::List, List::Sol, "", {1920, 3780, 975, 1740}, Panel},
+        {C::List, List::Resto, "", {3120, 3780, 615, 1620}},
         {C::Label, "Label1(4)", "Fim_faça ", {480, 5520}, Pt135Italic, ole::Red},
     });
     // The bracket from "Faça enquanto" down to "Fim_faça ": its ends slant towards the lines,
@@ -85,39 +87,39 @@ DigitSumWindow::DigitSumWindow()
     addLine(QStringLiteral("Line2"), 120, 1440, 120, 5400);
     addLine(QStringLiteral("Line3"), 120, 5400, 360, 5640);
     addControls({
-        {C::Frame, "Frame1", "RESPOSTA", {120, 5880, 2655, 735}, PanelBold},
+        {C::Frame, Frame::Answer, "RESPOSTA", {120, 5880, 2655, 735}, PanelBold},
         // 240 twips from the frame's top rather than 120: the frame's border is drawn under
         // its caption, not through it, so the answer stands eight pixels lower to stay inside
         // it.
-        {C::Label, "Answer", "", {1440, 240, 1095, 495}, Pt135Bold, ole::Red, "Frame1"},
-        {C::Button, "Command1", "Próximo", {3240, 5880, 1455, 735}},
+        {C::Label, Val::Answer, "", {1440, 240, 1095, 495}, Pt135Bold, ole::Red, Frame::Answer},
+        {C::Button, Cmd::Next, "Próximo", {3240, 5880, 1455, 735}},
     });
-    Num_ = textBox(QStringLiteral("Num"));
-    Resposta_ = button(QStringLiteral("Resposta"));
-    R_ = listBox(QStringLiteral("R"));
-    N_ = listBox(QStringLiteral("N"));
-    Div_ = listBox(QStringLiteral("Div"));
-    Dez_ = listBox(QStringLiteral("Dez"));
-    Som_ = listBox(QStringLiteral("Som"));
-    Sol_ = listBox(QStringLiteral("Sol"));
-    Resto_ = listBox(QStringLiteral("Resto"));
+    Num_ = textBox(Box::Number);
+    Resposta_ = button(Cmd::Read);
+    R_ = listBox(List::R);
+    N_ = listBox(List::N);
+    Div_ = listBox(List::Div);
+    Dez_ = listBox(List::Dez);
+    Som_ = listBox(List::Soma);
+    Sol_ = listBox(List::Sol);
+    Resto_ = listBox(List::Resto);
 
-    describe(Num_, QStringLiteral("Número inteiro"), label(QStringLiteral("Label1(0)")));
+    describe(Num_, QStringLiteral("Número inteiro"), label(Text::Prompt));
     setForeColor(Num_, ole::DarkBlue);
     connect(Num_, &QLineEdit::textChanged, this, [this] { rearrange(); });
 
-    setTabOrder({Num_, button(QStringLiteral("Resposta")), button(QStringLiteral("Command1"))});
+    setTabOrder({Num_, button(Cmd::Read), button(Cmd::Next)});
     setRun(std::make_unique<DigitSum>(),
-           {.calculate = QStringLiteral("Resposta"),
-            .newCalculation = QStringLiteral("Command1"),
+           {.calculate = Cmd::Read,
+            .newCalculation = Cmd::Next,
             .offerNewFirst = true,
-            .lockedWhileRunning = {QStringLiteral("Num")},
-            .clearedByNew = {QStringLiteral("R"), QStringLiteral("N"), QStringLiteral("Div"), QStringLiteral("Som"),
-                             QStringLiteral("Sol"), QStringLiteral("Resto"), QStringLiteral("Dez"),
-                             QStringLiteral("Answer"), QStringLiteral("Num")},
-            .focusOnNew = QStringLiteral("Num"),
+            .lockedWhileRunning = {Box::Number},
+            .clearedByNew = {List::R, List::N, List::Div, List::Soma,
+                             List::Sol, List::Resto, List::Dez,
+                             Val::Answer, Box::Number},
+            .focusOnNew = Box::Number,
             // "Próximo" is taken away at every click until the answer offers it.
-            .stages = {{"running", {{RunSpec::Change::Disable, "Command1"}}}}});
+            .stages = {{"running", {{RunSpec::Change::Disable, Cmd::Next}}}}});
 
     // Whatever adds or clears rows (a click, the end of a run by an error, the reset of the
     // panel), the columns make room for each other at once.
@@ -126,7 +128,7 @@ DigitSumWindow::DigitSumWindow()
 
 void DigitSumWindow::arrange()
 {
-    Num_->resize(widthToShow(Num_, px(1575)), Num_->height());
+    widenToText(Num_);
     // The button's table place is over the lower edge of the box; in a larger face the number would
     // run under it, and the button stands lower.
     Resposta_->move(Resposta_->x(), qMax(px(480), textBottom(Num_)));

@@ -4,6 +4,8 @@
 
 namespace problems {
 
+using namespace function_table_controls;
+
 using framework::shown;
 using framework::valOf;
 using num::Currency;
@@ -33,7 +35,7 @@ QStringList FunctionTable::values() const
     return {shown(Intervalo), shown(Xrow), tabulated ? shownCurrency(Fx) : QString(), shownCurrency(Cont)};
 }
 
-void FunctionTable::command(const QString&, const framework::Inputs& in, framework::Step& s)
+void FunctionTable::command(framework::Name, const framework::Inputs& in, framework::Step& s)
 {
     // What the step has done so far, and what it is doing when a run-time error stops it.
     QString said, doing;
@@ -56,9 +58,9 @@ void FunctionTable::command(const QString&, const framework::Inputs& in, framewo
 // Reads a, b and n and shows the step; false when n = 0 ends the run there.
 bool FunctionTable::start(const framework::Inputs& in, framework::Step& s, QString& said, QString& doing)
 {
-    a = Value::dbl(valOf(in.text(QStringLiteral("a"))));
-    b = Value::dbl(valOf(in.text(QStringLiteral("b"))));
-    const QString typedN = in.text(QStringLiteral("n"));
+    a = Value::dbl(valOf(in.text(Box::A)));
+    b = Value::dbl(valOf(in.text(Box::B)));
+    const QString typedN = in.text(Box::N);
     n = Value::dbl(valOf(typedN));
     if (n == 0.0) {
         // "0,5" is read as 0 too: the Val rule stops at the comma.
@@ -72,9 +74,9 @@ bool FunctionTable::start(const framework::Inputs& in, framework::Step& s, QStri
     }
     doing = QStringLiteral("Intervalo = (b - a) / n");
     Intervalo = (b - a) / n;
-    s.caption(QStringLiteral("Interv"), shown(Intervalo));
-    s.caption(QStringLiteral("X"), shown(a));
-    s.caption(QStringLiteral("bb"), shown(b));
+    s.caption(Val::Intervalo, shown(Intervalo));
+    s.caption(Val::X, shown(a));
+    s.caption(Val::B, shown(b));
     X = a;
     Cont = Currency{};
     running = true;
@@ -104,15 +106,15 @@ void FunctionTable::point(framework::Step& s, const QString& said, QString& doin
     const double v = asShown(X.toDouble());
     double f;
     if (v < -3) {
-        s.light({"Xmenor3", "Label1(7)"});
+        s.light({Line::IfXBelowMinus3, Line::FxBelow});
         doing = QStringLiteral("X = %1 < -3: Fx = 2 * X - 3").arg(shown(X));
         f = num::checked(2 * v - 3);
     } else if (v > 3) {
-        s.light({"Xmaior3", "Label1(10)"});
+        s.light({Line::IfXAbove3, Line::FxAbove});
         doing = QStringLiteral("X = %1 > 3: Fx = 2 * X - 9").arg(shown(X));
         f = num::checked(2 * v - 9);
     } else {
-        s.light({"Xintervalo", "Label1(12)"});
+        s.light({Line::Else, Line::FxBetween});
         doing = QStringLiteral("X = %1 está entre -3 e 3: Fx = (- X ^ 2) / 3").arg(shown(X));
         const Value square = (Value::dbl(-1) * X) * X;
         f = asShown(square.toDouble()) / 3;
@@ -121,19 +123,19 @@ void FunctionTable::point(framework::Step& s, const QString& said, QString& doin
     tabulated = true;
     const QString branch = doing + QStringLiteral(" = ") + shownCurrency(Fx);
 
-    s.row(QStringLiteral("Xfinal"), shown(X));
-    s.row(QStringLiteral("fx"), shownCurrency(Fx));
-    s.row(QStringLiteral("Cont1"), shownCurrency(Cont));
+    s.row(List::X, shown(X));
+    s.row(List::Fx, shownCurrency(Fx));
+    s.row(List::Cont1, shownCurrency(Cont));
     Cont = Cont + Currency::fromWhole(1);
-    s.row(QStringLiteral("Cont2"), shownCurrency(Cont));
-    s.row(QStringLiteral("X1"), shown(X));
+    s.row(List::Cont2, shownCurrency(Cont));
+    s.row(List::X1, shown(X));
     // The next point afresh from a, never by adding the step to the last one; a Double, not
     // rounded to four decimals by the Currency count.
     doing = branch + QStringLiteral("; Cont = Cont + 1 = %1, e o próximo ponto, X = a + Cont * Intervalo").arg(shownCurrency(Cont));
     X = Value::dbl(num::checked(a.toDouble() + Cont.toDouble() * Intervalo.toDouble()));
-    s.row(QStringLiteral("a1"), shown(a));
-    s.row(QStringLiteral("cont3"), shownCurrency(Cont));
-    s.row(QStringLiteral("int1"), shown(Intervalo));
+    s.row(List::A, shown(a));
+    s.row(List::Cont3, shownCurrency(Cont));
+    s.row(List::Intervalo, shown(Intervalo));
     s.say(values(), said + doing + QStringLiteral(" = ") + shown(X));
 }
 

@@ -1,5 +1,6 @@
 // The points of the table on the graph of f over [a, b].
 #include "problems/plots.h"
+#include "problems/function_table/function_table.h"
 
 #include <algorithm>
 
@@ -18,8 +19,8 @@ framework::Plot plotFunctionTable(const framework::PlotSource& source)
     framework::PlotSeries points = framework::columnSeries(source, QStringLiteral("X"), QStringLiteral("Fx"),
                                                            QStringLiteral("(X, f(X))"), framework::PlotSeries::Dots);
     p.series.push_back(std::move(points));
-    const std::optional<double> a = framework::shownNumber(source.box(QStringLiteral("a")));
-    const std::optional<double> b = framework::shownNumber(source.box(QStringLiteral("b")));
+    const std::optional<double> a = framework::shownNumber(source.box(function_table_controls::Box::A));
+    const std::optional<double> b = framework::shownNumber(source.box(function_table_controls::Box::B));
     if (a && b && *a < *b && source.rows() > 0) {
         framework::PlotCurve curve;
         curve.name = QStringLiteral("f");

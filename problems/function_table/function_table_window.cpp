@@ -16,6 +16,8 @@
 
 namespace problems {
 
+using namespace function_table_controls;
+
 using namespace framework;
 using C = ControlSpec;
 
@@ -42,7 +44,7 @@ private:
     // texts, the values pushing what follows them, the lists side by side with the box and
     // rules around them, the window around it all.
     void arrange() override;
-    QPoint designedPos(const QWidget* w) const;
+    QPoint tablePos(const QWidget* w) const;
 
     QLineEdit *a_, *b_, *n_;
     QPushButton *Command1_, *CmdNovo_;
@@ -50,7 +52,7 @@ private:
     QListWidget *Xfinal_, *fx_, *Cont1_, *Cont2_, *X1_, *a1_, *cont3_, *int1_;
 
     // What arrange() moves, with where its table puts it.
-    std::vector<std::pair<QWidget*, QPoint>> designed_;
+    std::vector<std::pair<QWidget*, QPoint>> tablePlaces_;
     QWidget *Line12_, *Line13_, *Line14_, *Line15_, *Line16_, *boxRight_;
     std::vector<Rule> boxRules_, contRules_, stepRules_;
 };
@@ -65,89 +67,89 @@ FunctionTableWindow::FunctionTableWindow()
     : Form(QStringLiteral("Intervalo"), QStringLiteral("Intevalo_Fechado"), 6720, 7125)
 {
     addControls({
-        {C::Label, "Label1(0)", "Digite dois números distintos na ordem crescente :", {360, 360}},
-        {C::Label, "Label3", "a      b", {5160, 0}, PanelBold},
-        {C::TextBox, "a", "2", {5040, 240, 375, 375}, PanelBold},
-        {C::TextBox, "b", "8", {5520, 240, 375, 375}, PanelBold},
-        {C::Label, "Label1(1)", "Digite a quantidade de números espaçados no intervalo :", {360, 960}},
+        {C::Label, Text::Prompt, "Digite dois números distintos na ordem crescente :", {360, 360}},
+        {C::Label, Text::BoxNames, "a      b", {5160, 0}, PanelBold},
+        {C::TextBox, Box::A, "2", {5040, 240, 375, 375}, PanelBold},
+        {C::TextBox, Box::B, "8", {5520, 240, 375, 375}, PanelBold},
+        {C::Label, Text::CountPrompt, "Digite a quantidade de números espaçados no intervalo :", {360, 960}},
         {C::Label, "Label4", "n", {5640, 720}, PanelBold},
-        {C::TextBox, "n", "2", {5520, 960, 375, 375}, PanelBold},
-        {C::Button, "Command1", "Calcule", {4200, 1560, 1935, 495}, Pt135},
-        {C::Button, "CmdNovo", "Novo Cálculo", {4800, 5880, 1335, 495}},
+        {C::TextBox, Box::N, "2", {5520, 960, 375, 375}, PanelBold},
+        {C::Button, Cmd::Calculate, "Calcule", {4200, 1560, 1935, 495}, Pt135},
+        {C::Button, Cmd::NewCalculation, "Novo Cálculo", {4800, 5880, 1335, 495}},
 
         // The pseudo-code panel.
-        {C::Label, "Label1(2)", "Intervalo = ( b-a ) / n =", {240, 1440}, Panel},
+        {C::Label, Line::Intervalo, "Intervalo = ( b-a ) / n =", {240, 1440}, Panel},
         {C::Label, "Label1(3)", "X = a =", {480, 1800}, Panel},
         {C::Label, "Label1(4)", "Cont = 0", {360, 2160}, Panel},
-        {C::Label, "Label1(5)", "Faça enquanto  X < =b", {600, 2400}, Panel},
-        {C::Label, "Xmenor3", "Se x < -3 então", {960, 2640}, Panel},
-        {C::Label, "Label1(7)", "Fx = 2 * X - 3", {1440, 2880}, Panel},
+        {C::Label, Line::DoWhile, "Faça enquanto  X < =b", {600, 2400}, Panel},
+        {C::Label, Line::IfXBelowMinus3, "Se x < -3 então", {960, 2640}, Panel},
+        {C::Label, Line::FxBelow, "Fx = 2 * X - 3", {1440, 2880}, Panel},
         {C::Label, "Label1(8)", "Senão", {1200, 3120}, Panel},
-        {C::Label, "Xmaior3", "Se x > 3 então", {1200, 3360}, Panel},
-        {C::Label, "Label1(10)", "Fx = 2 * X - 9", {1800, 3600}, Panel},
-        {C::Label, "Xintervalo", "Senão", {1560, 3840}, Panel},
-        {C::Label, "Label1(12)", "Fx = (- X ^ 2 ) /3", {1800, 4080}, Panel},
+        {C::Label, Line::IfXAbove3, "Se x > 3 então", {1200, 3360}, Panel},
+        {C::Label, Line::FxAbove, "Fx = 2 * X - 9", {1800, 3600}, Panel},
+        {C::Label, Line::Else, "Senão", {1560, 3840}, Panel},
+        {C::Label, Line::FxBetween, "Fx = (- X ^ 2 ) /3", {1800, 4080}, Panel},
         {C::Label, "Label1(13)", "Fim_se", {1320, 4320}, Panel},
         // These two stand 30 twips higher than their lines' spacing would put them, clear of the rule over their lists
         // in the taller face used here.
         {C::Label, "Label1(15)", "Cont   =   Cont + 1", {1080, 4650}, Panel},
         {C::Label, "Label1(16)", " X    =       a        +     cont    *  intervalo", {1320, 5610}, Panel},
         {C::Label, "Label1(14)", "Fim_se", {960, 6600}, Panel},
-        {C::Label, "Label1(17)", "Fim_Faça", {600, 6840}, Panel},
+        {C::Label, Line::EndDo, "Fim_Faça", {600, 6840}, Panel},
 
         // Values shown beside the panel lines.
-        {C::Value, "Interv", "", {2160, 1440}, Pt12Bold},
-        {C::Value, "X", "", {1200, 1800}, Pt12Bold},
-        {C::Label, "Label5", "b =", {2880, 1800}},
-        {C::Value, "bb", "", {3240, 1800}, Default, ole::ButtonText},
+        {C::Value, Val::Intervalo, "", {2160, 1440}, Pt12Bold},
+        {C::Value, Val::X, "", {1200, 1800}, Pt12Bold},
+        {C::Label, Text::BIs, "b =", {2880, 1800}},
+        {C::Value, Val::B, "", {3240, 1800}, Default, ole::ButtonText},
 
         // The result area. The answer columns widen for their rows; the box around them
         // follows (arrange()).
-        {C::Label, "Label1(20)", "Resposta", {4800, 2520}, Default, ole::Blue},
-        {C::Label, "Label2(0)", "x", {4470, 2880}, Pt12Bold},
-        {C::Label, "Label2(1)", "f(x)", {5415, 2880}, Pt12Bold},
-        {C::List, "Xfinal", "", {3960, 3360, 975, 1260}, Pt12Bold},
-        {C::List, "fx", "", {5400, 3360, 975, 1260}, Pt12Bold},
+        {C::Label, Text::Answer, "Resposta", {4800, 2520}, Default, ole::Blue},
+        {C::Label, Text::XHeading, "x", {4470, 2880}, Pt12Bold},
+        {C::Label, Text::FxHeading, "f(x)", {5415, 2880}, Pt12Bold},
+        {C::List, List::X, "", {3960, 3360, 975, 1260}, Pt12Bold},
+        {C::List, List::Fx, "", {5400, 3360, 975, 1260}, Pt12Bold},
 
         // The loop's bookkeeping, under the lines that compute it.
-        {C::List, "Cont1", "", {1080, 4920, 495, 645}},
-        {C::List, "Cont2", "", {1800, 4920, 615, 645}},
-        {C::List, "X1", "", {960, 5880, 735, 645}},
-        {C::List, "a1", "", {1800, 5880, 735, 645}},
-        {C::List, "cont3", "", {2760, 5880, 615, 645}},
-        {C::List, "int1", "", {3600, 5880, 495, 645}},
+        {C::List, List::Cont1, "", {1080, 4920, 495, 645}},
+        {C::List, List::Cont2, "", {1800, 4920, 615, 645}},
+        {C::List, List::X1, "", {960, 5880, 735, 645}},
+        {C::List, List::A, "", {1800, 5880, 735, 645}},
+        {C::List, List::Cont3, "", {2760, 5880, 615, 645}},
+        {C::List, List::Intervalo, "", {3600, 5880, 495, 645}},
     });
-    a_ = textBox(QStringLiteral("a"));
-    b_ = textBox(QStringLiteral("b"));
-    n_ = textBox(QStringLiteral("n"));
-    Command1_ = button(QStringLiteral("Command1"));
-    CmdNovo_ = button(QStringLiteral("CmdNovo"));
-    Interv_ = label(QStringLiteral("Interv"));
-    X_ = label(QStringLiteral("X"));
-    bb_ = label(QStringLiteral("bb"));
-    Xfinal_ = listBox(QStringLiteral("Xfinal"));
-    fx_ = listBox(QStringLiteral("fx"));
-    Cont1_ = listBox(QStringLiteral("Cont1"));
-    Cont2_ = listBox(QStringLiteral("Cont2"));
-    X1_ = listBox(QStringLiteral("X1"));
-    a1_ = listBox(QStringLiteral("a1"));
-    cont3_ = listBox(QStringLiteral("cont3"));
-    int1_ = listBox(QStringLiteral("int1"));
+    a_ = textBox(Box::A);
+    b_ = textBox(Box::B);
+    n_ = textBox(Box::N);
+    Command1_ = button(Cmd::Calculate);
+    CmdNovo_ = button(Cmd::NewCalculation);
+    Interv_ = label(Val::Intervalo);
+    X_ = label(Val::X);
+    bb_ = label(Val::B);
+    Xfinal_ = listBox(List::X);
+    fx_ = listBox(List::Fx);
+    Cont1_ = listBox(List::Cont1);
+    Cont2_ = listBox(List::Cont2);
+    X1_ = listBox(List::X1);
+    a1_ = listBox(List::A);
+    cont3_ = listBox(List::Cont3);
+    int1_ = listBox(List::Intervalo);
 
-    describe(a_, QStringLiteral("Início do intervalo, a"), label(QStringLiteral("Label1(0)")));
+    describe(a_, QStringLiteral("Início do intervalo, a"), label(Text::Prompt));
     describe(b_, QStringLiteral("Fim do intervalo, b"));
-    describe(n_, QStringLiteral("Quantidade de partes, n"), label(QStringLiteral("Label1(1)")));
+    describe(n_, QStringLiteral("Quantidade de partes, n"), label(Text::CountPrompt));
     for (QLineEdit* box : {a_, b_, n_})
         connect(box, &QLineEdit::textChanged, this, [this] { rearrange(); });
-    keepClearOf(Interv_, label(QStringLiteral("Label1(2)")));
-    for (const char* heading : {"Label2(0)", "Label2(1)"})
-        label(QString::fromUtf8(heading))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    keepClearOf(Interv_, label(Line::Intervalo));
+    for (framework::Name heading : {Text::XHeading, Text::FxHeading})
+        label(heading)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     // Brackets: "Faça enquanto" to "Fim_Faça", the outer "Se" to its "Fim_se", the inner
     // "Se" to its "Fim_se"; each tick stops just short of its line. The strokes stand 15
     // twips further left than usual; the two inner brackets keep their indexed names
     // (Line4(0) ..), so they are drawn line by line.
-    addBrackets(1, {{"Label1(5)", "Label1(17)", 480}});
+    addBrackets(1, {{Line::DoWhile, Line::EndDo, 480}});
     addLine(QStringLiteral("Line4(0)"), 840, 2760, 915, 2760);
     addLine(QStringLiteral("Line4(1)"), 840, 2760, 840, 6720);
     addLine(QStringLiteral("Line4(2)"), 840, 6720, 915, 6720);
@@ -162,7 +164,7 @@ FunctionTableWindow::FunctionTableWindow()
     stepRules_ = {rule("Line9", 900, 5880, 4155), rule("Line10", 900, 6555, 4155)};
     const auto divider = [this](const char* name, int x, int y1, int y2, int width = 1, OleColor color = ole::Black) {
         QWidget* line = addLine(QString::fromUtf8(name), x, y1, x, y2, width, color);
-        designed_.emplace_back(line, line->pos());
+        tablePlaces_.emplace_back(line, line->pos());
         return line;
     };
     Line13_ = divider("Line13", 1688, 4920, 5595);
@@ -175,33 +177,33 @@ FunctionTableWindow::FunctionTableWindow()
     boxRight_ = divider("Line6(3)", 6480, 2760, 4800, 3, ole::Blue);
     boxRules_.push_back(rule("Line11", 3840, 3240, 6480, 3, ole::Blue));
     Line12_ = divider("Line12", 5160, 2760, 4800, 3, ole::Blue);
-    for (const char* name : {"Label2(0)", "Label2(1)", "Label1(20)"}) {
-        QWidget* heading = control(QString::fromUtf8(name));
-        designed_.emplace_back(heading, heading->pos());
+    for (framework::Name name : {Text::XHeading, Text::FxHeading, Text::Answer}) {
+        QWidget* heading = control(name);
+        tablePlaces_.emplace_back(heading, heading->pos());
     }
 
     setTabOrder({a_, b_, n_, Command1_, CmdNovo_});
     setRun(std::make_unique<FunctionTable>(),
-           {.calculate = QStringLiteral("Command1"),
-            .newCalculation = QStringLiteral("CmdNovo"),
+           {.calculate = Cmd::Calculate,
+            .newCalculation = Cmd::NewCalculation,
             .offerNewFirst = true,
-            .lockedWhileRunning = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("n")},
-            .clearedByNew = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("n"), QStringLiteral("X"),
-                             QStringLiteral("Interv"), QStringLiteral("Xfinal"), QStringLiteral("fx"),
-                             QStringLiteral("Cont1"), QStringLiteral("Cont2"), QStringLiteral("X1"),
-                             QStringLiteral("a1"), QStringLiteral("cont3"), QStringLiteral("int1")},
-            .focusOnNew = QStringLiteral("a"),
+            .lockedWhileRunning = {Box::A, Box::B, Box::N},
+            .clearedByNew = {Box::A, Box::B, Box::N, Val::X,
+                             Val::Intervalo, List::X, List::Fx,
+                             List::Cont1, List::Cont2, List::X1,
+                             List::A, List::Cont3, List::Intervalo},
+            .focusOnNew = Box::A,
             // "Novo Cálculo" is taken away while the table is under way.
-            .stages = {{"running", {{RunSpec::Change::Disable, "CmdNovo"}}}}});
+            .stages = {{"running", {{RunSpec::Change::Disable, Cmd::NewCalculation}}}}});
 
     // Whatever writes a value or a row (a click, the end of a run by an error, the reset of
     // the panel), the window makes room for it at once.
     arrangeOnResize({Interv_, X_, bb_, Xfinal_, fx_, Cont1_, Cont2_, X1_, a1_, cont3_, int1_});
 }
 
-QPoint FunctionTableWindow::designedPos(const QWidget* w) const
+QPoint FunctionTableWindow::tablePos(const QWidget* w) const
 {
-    for (const auto& [control, pos] : designed_)
+    for (const auto& [control, pos] : tablePlaces_)
         if (control == w)
             return pos;
     return w->pos();
@@ -211,18 +213,17 @@ void FunctionTableWindow::arrange()
 {
     const int gap = px(kGap);
     const int listGap = px(kListGap);
-    const auto shiftBy = [this](QWidget* w, int dx) { w->move(designedPos(w) + QPoint(dx, 0)); };
+    const auto shiftBy = [this](QWidget* w, int dx) { w->move(tablePos(w) + QPoint(dx, 0)); };
 
     // The boxes as wide as their texts; b and the headings over a and b move along with a.
-    const int box = px(375);
-    a_->resize(widthToShow(a_, box), a_->height());
-    const int aGrown = a_->width() - box;
-    b_->setGeometry(px(5520) + aGrown, b_->y(), widthToShow(b_, box), b_->height());
-    label(QStringLiteral("Label3"))->move(px(5160) + aGrown, 0);
-    n_->resize(widthToShow(n_, box), n_->height());
+    const int aGrown = widenToText(a_);
+    standShifted(b_, aGrown);
+    widenToText(b_);
+    standShifted(label(Text::BoxNames), aGrown);
+    widenToText(n_);
 
     // "X = a =": a long a pushes "b =" and b along; "Calcule" stands right of the step and of b.
-    QLabel* bLabel = label(QStringLiteral("Label5"));
+    QLabel* bLabel = label(Text::BIs);
     followOn({X_, bLabel}, gap);
     bb_->move(bLabel->x() + px(3240 - 2880), bb_->y());
     Command1_->move(std::max({px(4200), rightOf(Interv_) + gap, rightOf(bb_) + gap}), Command1_->y());
@@ -235,14 +236,14 @@ void FunctionTableWindow::arrange()
     shiftBy(boxRight_, right - px(6480));
     for (Rule& r : boxRules_)
         r.reach(right);
-    shiftBy(label(QStringLiteral("Label2(0)")), (Xfinal_->width() - px(975)) / 2);
-    shiftBy(label(QStringLiteral("Label2(1)")), fx_->x() - px(5400) + (fx_->width() - px(975)) / 2);
-    shiftBy(label(QStringLiteral("Label1(20)")), (right - px(6480)) / 2);
+    shiftBy(label(Text::XHeading), (Xfinal_->width() - px(975)) / 2);
+    shiftBy(label(Text::FxHeading), fx_->x() - px(5400) + (fx_->width() - px(975)) / 2);
+    shiftBy(label(Text::Answer), (right - px(6480)) / 2);
 
     // The loop's lists side by side, a divider in the middle of each gap, the rules over and
     // under them as long as the row; "Novo Cálculo" stands clear of them.
-    const auto between = [&](QWidget* line, QListWidget* left, QListWidget* next, int designedMiddle) {
-        shiftBy(line, (rightOf(left) + next->x()) / 2 - designedMiddle);
+    const auto between = [&](QWidget* line, QListWidget* left, QListWidget* next, int tableMiddle) {
+        shiftBy(line, (rightOf(left) + next->x()) / 2 - tableMiddle);
     };
     followOn({Cont1_, Cont2_}, listGap);
     between(Line13_, Cont1_, Cont2_, (px(1575) + px(1800)) / 2);

@@ -13,6 +13,8 @@
 
 namespace problems {
 
+using namespace largest_smallest_controls;
+
 using namespace framework;
 using C = ControlSpec;
 
@@ -43,34 +45,34 @@ LargestSmallestWindow::LargestSmallestWindow()
         {C::Label, "Label1(1)", "Inteiros : N1, N2, N3, Maior, Menor", {960, 360}, Panel},
         {C::Label, "Label1(18)", "Início", {600, 600}, Panel},
         {C::Label, "Label1(2)", "Escreva : (\" Digite três números inteiros : )", {840, 840}, Panel},
-        {C::Label, "Label1(3)", "Leia  (  N1     ,    N2      ,   N3 )", {960, 1200}, Panel},
-        {C::Label, "Label1(4)", "Se N1 > N2 então", {1080, 2040}, Panel},
-        {C::Label, "Label1(5)", "Maior = ", {1440, 2400}, Panel},
-        {C::Label, "Label1(6)", "Menor =", {1440, 2760}, Panel},
-        {C::Label, "Label1(7)", "Senão", {1200, 3120}, Panel},
-        {C::Label, "Label1(8)", "Maior = ", {1560, 3480}, Panel},
-        {C::Label, "Label1(9)", "Menor =", {1560, 3840}, Panel},
+        {C::Label, Line::Read, "Leia  (  N1     ,    N2      ,   N3 )", {960, 1200}, Panel},
+        {C::Label, Line::IfN1AboveN2, "Se N1 > N2 então", {1080, 2040}, Panel},
+        {C::Label, Line::MaiorIsN1, "Maior = ", {1440, 2400}, Panel},
+        {C::Label, Line::MenorIsN2, "Menor =", {1440, 2760}, Panel},
+        {C::Label, Line::Else, "Senão", {1200, 3120}, Panel},
+        {C::Label, Line::MaiorIsN2, "Maior = ", {1560, 3480}, Panel},
+        {C::Label, Line::MenorIsN1, "Menor =", {1560, 3840}, Panel},
         {C::Label, "Label1(10)", "Fim_Se", {1080, 4080}, Panel},
-        {C::Label, "Label1(11)", "Se N3 > Maior então", {960, 4440}, Panel},
-        {C::Label, "Label1(12)", "Maior = ", {1560, 4800}, Panel},
+        {C::Label, Line::IfN3AboveMaior, "Se N3 > Maior então", {960, 4440}, Panel},
+        {C::Label, Line::MaiorIsN3, "Maior = ", {1560, 4800}, Panel},
         {C::Label, "Label1(13)", "Senão", {1320, 5160}, Panel},
-        {C::Label, "Label1(14)", "Se N3 <  Menor então", {1440, 5520}, Panel},
-        {C::Label, "Label1(15)", "Menor =", {1560, 5880}, Panel},
+        {C::Label, Line::IfN3BelowMenor, "Se N3 <  Menor então", {1440, 5520}, Panel},
+        {C::Label, Line::MenorIsN3, "Menor =", {1560, 5880}, Panel},
         {C::Label, "Label1(16)", "Fim_Se", {1560, 6360}, Panel},
         {C::Label, "Label1(19)", "Fim_Se", {1080, 6720}, Panel},
         {C::Label, "Label1(17)", "Fim", {840, 7320}, Panel},
 
-        {C::TextBox, "N1", " ", {1440, 1440, 500, 500}, Pt12Bold},
-        {C::TextBox, "n2", "", {2160, 1440, 500, 500}, Pt12Bold},
-        {C::TextBox, "n3", "", {2880, 1440, 500, 500}, Pt12Bold},
+        {C::TextBox, Box::N1, " ", {1440, 1440, 500, 500}, Pt12Bold},
+        {C::TextBox, Box::N2, "", {2160, 1440, 500, 500}, Pt12Bold},
+        {C::TextBox, Box::N3, "", {2880, 1440, 500, 500}, Pt12Bold},
 
         // "Próximo_Calc" takes the place of "Calcular" when a run is over.
-        {C::Button, "Command1", "Calcular", {5520, 480, 2175, 735}, Pt12Bold},
-        {C::Button, "Command2", "Próximo_Calc", {5520, 480, 2175, 735}, Pt12Bold},
+        {C::Button, Cmd::Calculate, "Calcular", {5520, 480, 2175, 735}, Pt12Bold},
+        {C::Button, Cmd::Next, "Próximo_Calc", {5520, 480, 2175, 735}, Pt12Bold},
 
-        {C::Frame, "Frame1", "Solução", {6240, 5400, 2535, 1695}, PanelBold},
-        {C::Value, "Maior", "", {240, 480}, Pt12Bold, ole::DarkBlue, "Frame1"},
-        {C::Value, "Menor", "", {240, 1200}, Pt12Bold, ole::DarkBlue, "Frame1"},
+        {C::Frame, Frame::Solution, "Solução", {6240, 5400, 2535, 1695}, PanelBold},
+        {C::Value, Val::Maior, "", {240, 480}, Pt12Bold, ole::DarkBlue, Frame::Solution},
+        {C::Value, Val::Menor, "", {240, 1200}, Pt12Bold, ole::DarkBlue, Frame::Solution},
     });
     // "Início" to "Fim", and each "Se" to its "Fim_Se"; each "Senão", and "Escreva" at the top of
     // the block, hangs on its bracket.
@@ -82,9 +84,9 @@ LargestSmallestWindow::LargestSmallestWindow()
     addBracket(12, 1320, 1440, 5520, 1560, 6360);
     addLine(QStringLiteral("Line15"), 480, 960, 840 - 45, 960);
 
-    QLineEdit* n1 = textBox(QStringLiteral("N1"));
-    QLineEdit* n2 = textBox(QStringLiteral("n2"));
-    QLineEdit* n3 = textBox(QStringLiteral("n3"));
+    QLineEdit* n1 = textBox(Box::N1);
+    QLineEdit* n2 = textBox(Box::N2);
+    QLineEdit* n3 = textBox(Box::N3);
     describe(n1, QStringLiteral("Primeiro número, N1"));
     describe(n2, QStringLiteral("Segundo número, N2"));
     describe(n3, QStringLiteral("Terceiro número, N3"));
@@ -93,7 +95,7 @@ LargestSmallestWindow::LargestSmallestWindow()
     // its names are as far apart as the boxes.
     const int boxWidth = widthToShow(n1, n1->width(), WidestNumber);
     const int pitch = boxWidth + px(90);
-    QLabel* const leia = label(QStringLiteral("Label1(3)"));
+    QLabel* const leia = label(Line::Read);
     const QString read = caption(leia);
     const auto middleOf = [&read](const QFont& font, const char* name) {
         const QFontMetricsF fm(font);
@@ -116,33 +118,33 @@ LargestSmallestWindow::LargestSmallestWindow()
         box->move(first + k++ * pitch, box->y());
     }
 
-    frameWidth_ = control(QStringLiteral("Frame1"))->width();
+    frameWidth_ = control(Frame::Solution)->width();
 
-    setTabOrder({n1, n2, n3, button(QStringLiteral("Command1")), button(QStringLiteral("Command2"))});
+    setTabOrder({n1, n2, n3, button(Cmd::Calculate), button(Cmd::Next)});
     setRun(std::make_unique<LargestSmallest>(),
-           {.calculate = QStringLiteral("Command1"),
-            .newCalculation = QStringLiteral("Command2"),
+           {.calculate = Cmd::Calculate,
+            .newCalculation = Cmd::Next,
             .end = RunSpec::End::Hide,
-            .clearedByNew = {QStringLiteral("Maior"), QStringLiteral("Menor"), QStringLiteral("N1"), QStringLiteral("n2"),
-                             QStringLiteral("n3")},
-            .focusOnNew = QStringLiteral("N1")});
+            .clearedByNew = {Val::Maior, Val::Menor, Box::N1, Box::N2,
+                             Box::N3},
+            .focusOnNew = Box::N1});
     // The answer, and the panel lines that a run writes its values into.
-    arrangeOnResize({label(QStringLiteral("Maior")), label(QStringLiteral("Menor")), label(QStringLiteral("Label1(5)")),
-                     label(QStringLiteral("Label1(6)")), label(QStringLiteral("Label1(8)")),
-                     label(QStringLiteral("Label1(9)")), label(QStringLiteral("Label1(12)")),
-                     label(QStringLiteral("Label1(15)"))});
+    arrangeOnResize({label(Val::Maior), label(Val::Menor), label(Line::MaiorIsN1),
+                     label(Line::MenorIsN2), label(Line::MaiorIsN2),
+                     label(Line::MenorIsN1), label(Line::MaiorIsN3),
+                     label(Line::MenorIsN3)});
 }
 
 void LargestSmallestWindow::arrange()
 {
     // The frame widens to the right for a long answer, keeping the answer's margin on its right,
     // and the window grows with it; emptied, it takes its own width again.
-    QLabel* maior = label(QStringLiteral("Maior"));
+    QLabel* maior = label(Val::Maior);
     int widest = 0;
-    for (const QLabel* answer : {maior, label(QStringLiteral("Menor"))})
+    for (const QLabel* answer : {maior, label(Val::Menor)})
         if (!caption(answer).isEmpty())
             widest = qMax(widest, answer->geometry().right() + 1 + maior->x());
-    QWidget* frame = control(QStringLiteral("Frame1"));
+    QWidget* frame = control(Frame::Solution);
     frame->resize(qMax(frameWidth_, widest), frame->height());
     growToFit();
 }

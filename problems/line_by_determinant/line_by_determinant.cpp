@@ -6,10 +6,11 @@
 
 namespace problems {
 
+using namespace line_by_determinant_controls;
+
 using namespace framework;
 
 namespace {
-QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
 // The magnitude of a coordinate as text: a negative one goes through the text-to-number
 // conversion, is negated and written back (so it follows the user's locale); any other is
@@ -62,15 +63,15 @@ QStringList LineByDeterminant::values() const
     return {X0, Y0, X1, Y1, coefficient(a), coefficient(b), coefficient(c)};
 }
 
-void LineByDeterminant::command(const QString&, const Inputs& in, Step& s)
+void LineByDeterminant::command(framework::Name, const Inputs& in, Step& s)
 {
     // Every click is a whole run, from the points as typed now.
     *this = LineByDeterminant();
     s.anew();
-    X0 = in.text(QStringLiteral("X(0)"));
-    Y0 = in.text(QStringLiteral("Y(0)"));
-    X1 = in.text(QStringLiteral("X(1)"));
-    Y1 = in.text(QStringLiteral("Y(1)"));
+    X0 = in.text(Box::X[0]);
+    Y0 = in.text(Box::Y[0]);
+    X1 = in.text(Box::X[1]);
+    Y1 = in.text(Box::Y[1]);
     const double x0 = valOf(X0), y0 = valOf(Y0), x1 = valOf(X1), y1 = valOf(Y1);
 
     // What is being worked, for the row that reports a run-time error.
@@ -80,16 +81,16 @@ void LineByDeterminant::command(const QString&, const Inputs& in, Step& s)
         // repeated; the hidden labels keep their magnitudes.
         const QString xs[2] = {X0, X1}, ys[2] = {Y0, Y1};
         for (int i = 0; i < 2; ++i) {
-            s.caption(indexed("X0", i), xs[i]);
-            s.caption(indexed("X1", i), xs[i]);
-            s.caption(indexed("Y0", i), ys[i]);
-            s.caption(indexed("Y1", i), ys[i]);
+            s.caption(Cell::X0[i], xs[i]);
+            s.caption(Cell::X1[i], xs[i]);
+            s.caption(Cell::Y0[i], ys[i]);
+            s.caption(Cell::Y1[i], ys[i]);
             working = QStringLiteral("O módulo de X%1 = %2").arg(i).arg(xs[i]);
             WX[i] = magnitude(xs[i]);
-            s.caption(indexed("WX", i), WX[i]);
+            s.caption(Val::WX[i], WX[i]);
             working = QStringLiteral("O módulo de Y%1 = %2").arg(i).arg(ys[i]);
             WY[i] = magnitude(ys[i]);
-            s.caption(indexed("WY", i), WY[i]);
+            s.caption(Val::WY[i], WY[i]);
         }
         s.sayDone(values(), QStringLiteral("A = (%1 , %2) e B = (%3 , %4) entram nas linhas do determinante, "
                                        "com X e Y repetidos nas colunas 4 e 5")
@@ -100,43 +101,43 @@ void LineByDeterminant::command(const QString&, const Inputs& in, Step& s)
             return positive ? QStringLiteral("%1 = %2 > 0").arg(QLatin1String(name), typed)
                             : QStringLiteral("%1 = %2 não é maior que 0").arg(QLatin1String(name), typed);
         };
-        s.caption(QStringLiteral("Calc1(0)"), sign(y0 > 0));
+        s.caption(Val::Term[0], sign(y0 > 0));
         s.sayDone(values(), above("Y0", Y0, y0 > 0) + QStringLiteral(": o termo X * Y0 leva ") + sign(y0 > 0));
-        s.caption(QStringLiteral("Calc1(2)"), sign(x1 > 0));
+        s.caption(Val::Term[2], sign(x1 > 0));
         s.sayDone(values(), above("X1", X1, x1 > 0) + QStringLiteral(": o termo Y * X1 leva ") + sign(x1 > 0));
         // A zero product term is written with "+".
         const bool opposite = oppositeSigns(x0, y1);
-        s.caption(QStringLiteral("Calc1(4)"), sign(!opposite));
+        s.caption(Val::Term[4], sign(!opposite));
         s.sayDone(values(), signs("X0", X0, x0, "Y1", Y1, y1) + QStringLiteral(": o termo X0 * Y1 leva ") +
                                 sign(!opposite));
-        s.caption(QStringLiteral("Calc1(6)"), sign(!(x0 > 0)));
+        s.caption(Val::Term[6], sign(!(x0 > 0)));
         s.sayDone(values(), above("X0", X0, x0 > 0) + QStringLiteral(": o termo - X0 * Y leva ") + sign(!(x0 > 0)));
-        s.caption(QStringLiteral("Calc1(8)"), sign(!(y1 > 0)));
+        s.caption(Val::Term[8], sign(!(y1 > 0)));
         s.sayDone(values(), above("Y1", Y1, y1 > 0) + QStringLiteral(": o termo - Y1 * X leva ") + sign(!(y1 > 0)));
         const bool same = sameSign(y0, x1);
-        s.caption(QStringLiteral("Calc1(10)"), sign(!same));
+        s.caption(Val::Term[10], sign(!same));
         s.sayDone(values(), signs("Y0", Y0, y0, "X1", X1, x1) + QStringLiteral(": o termo - X1 * Y0 leva ") +
                                 sign(!same));
 
-        s.caption(QStringLiteral("Calc(0)"),
+        s.caption(Val::Calc[0],
                   QStringLiteral("[ (X * ") + Y0 + QStringLiteral(" * 1 ) + ( Y * 1 * ") + X1 +
                       QStringLiteral(" ) + ( 1 * ") + X0 + QStringLiteral(" * ") + Y1 + QStringLiteral(" )] - [( ") +
                       X1 + QStringLiteral(" * ") + Y0 + QStringLiteral(" * 1 ) + ( ") + Y1 +
                       QStringLiteral(" * 1 * X ) + (  1 * ") + X0 + QStringLiteral(" * Y )] = "));
         s.sayDone(values(), QStringLiteral("Regra de Sarrus: os produtos das diagonais que descem somam, os das "
                                        "que sobem subtraem"));
-        s.caption(QStringLiteral("Calc(1)"),
+        s.caption(Val::Calc[1],
                   QStringLiteral(" = [ (") + Y0 + QStringLiteral("X ) + ( ") + X1 + QStringLiteral("Y ) + ( ") + X0 +
                       QStringLiteral(" * ") + Y1 + QStringLiteral(" )] - [( ") + X1 + QStringLiteral(" * ") + Y0 +
                       QStringLiteral("  ) + ( ") + Y1 + QStringLiteral("X ) + ( ") + X0 + QStringLiteral(" * Y )]"));
         s.sayDone(values(), QStringLiteral("Os produtos escritos sem os fatores 1"));
 
-        s.caption(QStringLiteral("Calc1(1)"), WY[0] + QStringLiteral("X "));
-        s.caption(QStringLiteral("Calc1(3)"), WX[1] + QStringLiteral("Y"));
-        s.caption(QStringLiteral("Calc1(5)"), WX[0] + QStringLiteral(" * ") + WY[1]);
-        s.caption(QStringLiteral("Calc1(7)"), WX[0] + QStringLiteral("Y"));
-        s.caption(QStringLiteral("Calc1(9)"), WY[1] + QStringLiteral("X"));
-        s.caption(QStringLiteral("Calc1(11)"), WY[0] + QStringLiteral(" * ") + WX[1]);
+        s.caption(Val::Term[1], WY[0] + QStringLiteral("X "));
+        s.caption(Val::Term[3], WX[1] + QStringLiteral("Y"));
+        s.caption(Val::Term[5], WX[0] + QStringLiteral(" * ") + WY[1]);
+        s.caption(Val::Term[7], WX[0] + QStringLiteral("Y"));
+        s.caption(Val::Term[9], WY[1] + QStringLiteral("X"));
+        s.caption(Val::Term[11], WY[0] + QStringLiteral(" * ") + WX[1]);
         s.sayDone(values(), QStringLiteral("Os seis termos, cada um com seu sinal e os módulos das coordenadas"));
 
         // The coefficients of the negated determinant.
@@ -157,7 +158,7 @@ void LineByDeterminant::command(const QString&, const Inputs& in, Step& s)
 
     const QString answer = term(*a) + QStringLiteral("X") + term(*b) + QStringLiteral("Y") + term(*c) +
                            QStringLiteral(" = 0");
-    s.caption(QStringLiteral("Resposta"), answer);
+    s.caption(Val::Answer, answer);
     s.sayDone(values(), QStringLiteral("Escreva a resposta: %1").arg(answer));
     s.done();
 }

@@ -17,6 +17,8 @@
 
 namespace problems {
 
+using namespace line_by_determinant_controls;
+
 using namespace framework;
 using C = ControlSpec;
 
@@ -26,7 +28,7 @@ namespace {
 const QString WidestCoordinate = QStringLiteral("-0000,00");
 // The extended determinant: its heading as the window makes it (the caption of Label1(2)), and the places
 // of its columns.
-const QString DesignedHeader = QStringLiteral(" X      Y     1     X      Y");
+const QString HeaderAsMade = QStringLiteral(" X      Y     1     X      Y");
 constexpr int ColumnLeft[5] = {480, 1200, 1920, 2520, 3240};
 constexpr int ColumnGap = 240;  // the least room between two columns
 // The rows of the determinant.
@@ -37,7 +39,6 @@ constexpr int TermLeft[12] = {360, 600, 1080, 1320, 1800, 2040, 2760, 3000, 3480
 constexpr int TermsEndLeft = 5280;
 constexpr int AnswerTop = 5040;
 
-QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 }  // namespace
 
 class LineByDeterminantWindow : public Form {
@@ -59,7 +60,6 @@ private:
     // The columns, bars and diagonals of the determinant; returns where the rows below it
     // must end, in pixels.
     int layOutDeterminant();
-    std::vector<std::pair<QWidget*, int>> pointPlaces_;  // where the points' row starts, in pixels
     // How wide the window may grow without leaving the main window's workspace, in pixels.
     int widestWindow() const;
     // A label at (left, top), on one line or broken between words before `limit` (pixels).
@@ -97,92 +97,87 @@ LineByDeterminantWindow::LineByDeterminantWindow()
         {C::Label, "Label4", "Digite as coordenadas  A e B", {240, 120}, Pt12},
         // Each point reads "A = ( x , y )", the boxes between the parentheses: the words around
         // them are labels of their own, so that a wide box never hides one.
-        {C::Label, "Label1(0)", "A = (", {240, 600}, Pt135Bold},
-        {C::TextBox, "X(0)", "-1", {960, 600, 490, 375}, PanelBold},
-        {C::Label, "Vírgula(0)", ",", {1440, 600}, Pt135Bold},
-        {C::TextBox, "Y(0)", "2", {1680, 630, 490, 375}, PanelBold},
-        {C::Label, "Parêntese(0)", ")", {2160, 600}, Pt135Bold},
-        {C::Label, "Label1(1)", "B = (", {240, 1200}, Pt135Bold},
-        {C::TextBox, "X(1)", "1", {960, 1200, 490, 375}, PanelBold},
-        {C::Label, "Vírgula(1)", ",", {1440, 1200}, Pt135Bold},
-        {C::TextBox, "Y(1)", "3", {1680, 1200, 490, 375}, PanelBold},
-        {C::Label, "Parêntese(1)", ")", {2160, 1200}, Pt135Bold},
-        {C::Button, "CmdSolve", "Resolver", {3000, 600, 1935, 615}},
+        {C::Label, Text::Open[0], "A = (", {240, 600}, Pt135Bold},
+        {C::TextBox, Box::X[0], "-1", {960, 600, 490, 375}, PanelBold},
+        {C::Label, Text::Comma[0], ",", {1440, 600}, Pt135Bold},
+        {C::TextBox, Box::Y[0], "2", {1680, 630, 490, 375}, PanelBold},
+        {C::Label, Text::Close[0], ")", {2160, 600}, Pt135Bold},
+        {C::Label, Text::Open[1], "B = (", {240, 1200}, Pt135Bold},
+        {C::TextBox, Box::X[1], "1", {960, 1200, 490, 375}, PanelBold},
+        {C::Label, Text::Comma[1], ",", {1440, 1200}, Pt135Bold},
+        {C::TextBox, Box::Y[1], "3", {1680, 1200, 490, 375}, PanelBold},
+        {C::Label, Text::Close[1], ")", {2160, 1200}, Pt135Bold},
+        {C::Button, Cmd::Solve, "Resolver", {3000, 600, 1935, 615}},
         // Hidden: the magnitude of each coordinate, as text.
-        {C::Label, "WX(0)", "Label4", {3240, 600}},
-        {C::Label, "WY(0)", "Label4", {3840, 600}},
-        {C::Label, "WX(1)", "Label4", {3240, 960}},
-        {C::Label, "WY(1)", "Label4", {3840, 960}},
+        {C::Label, Val::WX[0], "Label4", {3240, 600}},
+        {C::Label, Val::WY[0], "Label4", {3840, 600}},
+        {C::Label, Val::WX[1], "Label4", {3240, 960}},
+        {C::Label, Val::WY[1], "Label4", {3840, 960}},
 
         // The extended determinant: its heading, and its two rows with the first two columns
         // repeated.
-        {C::Label, "Label1(2)", " X      Y     1     X      Y", {480, 1800}, Pt135Bold},
-        {C::Label, "X0(0)", "X0", {ColumnLeft[0], RowTop[0]}, Pt135Bold},
-        {C::Label, "Y0(0)", "Y0", {ColumnLeft[1], RowTop[0]}, Pt135Bold},
-        {C::Label, "Label2(0)", "1", {ColumnLeft[2], RowTop[0]}, Pt135Bold},
-        {C::Label, "X1(0)", "X0", {ColumnLeft[3], RowTop[0]}, Pt135Bold},
-        {C::Label, "Y1(0)", "Y0", {ColumnLeft[4], RowTop[0]}, Pt135Bold},
-        {C::Label, "X0(1)", "X1", {ColumnLeft[0], RowTop[1]}, Pt135Bold},
-        {C::Label, "Y0(1)", "Y1", {ColumnLeft[1], RowTop[1]}, Pt135Bold},
-        {C::Label, "Label2(1)", "1", {ColumnLeft[2], RowTop[1]}, Pt135Bold},
-        {C::Label, "X1(1)", "X1", {ColumnLeft[3], RowTop[1]}, Pt135Bold},
-        {C::Label, "Y1(1)", "Y1", {ColumnLeft[4], RowTop[1]}, Pt135Bold},
-        {C::Label, "Label3(0)", "=", {3960, 2400}, Pt135Bold},
+        {C::Label, Text::Header, " X      Y     1     X      Y", {480, 1800}, Pt135Bold},
+        {C::Label, Cell::X0[0], "X0", {ColumnLeft[0], RowTop[0]}, Pt135Bold},
+        {C::Label, Cell::Y0[0], "Y0", {ColumnLeft[1], RowTop[0]}, Pt135Bold},
+        {C::Label, Cell::One[0], "1", {ColumnLeft[2], RowTop[0]}, Pt135Bold},
+        {C::Label, Cell::X1[0], "X0", {ColumnLeft[3], RowTop[0]}, Pt135Bold},
+        {C::Label, Cell::Y1[0], "Y0", {ColumnLeft[4], RowTop[0]}, Pt135Bold},
+        {C::Label, Cell::X0[1], "X1", {ColumnLeft[0], RowTop[1]}, Pt135Bold},
+        {C::Label, Cell::Y0[1], "Y1", {ColumnLeft[1], RowTop[1]}, Pt135Bold},
+        {C::Label, Cell::One[1], "1", {ColumnLeft[2], RowTop[1]}, Pt135Bold},
+        {C::Label, Cell::X1[1], "X1", {ColumnLeft[3], RowTop[1]}, Pt135Bold},
+        {C::Label, Cell::Y1[1], "Y1", {ColumnLeft[4], RowTop[1]}, Pt135Bold},
+        {C::Label, Text::Equals, "=", {3960, 2400}, Pt135Bold},
     });
     // The left bar of the determinant; the right one and the diagonals follow the columns.
     addLine(QStringLiteral("Line1(0)"), 360, 1800, 360, 3240, 3);
     addControls({
         // The products written out, then partly evaluated.
-        {C::Value, "Calc(0)", "", {360, 3480}, Pt12Bold, ole::ButtonText},
-        {C::Value, "Calc(1)", "", {360, 3960}, Pt12Bold, ole::ButtonText},
+        {C::Value, Val::Calc[0], "", {360, 3480}, Pt12Bold, ole::ButtonText},
+        {C::Value, Val::Calc[1], "", {360, 3960}, Pt12Bold, ole::ButtonText},
         // The six signed terms, each sign before its magnitude.
-        {C::Value, "Calc1(0)", "", {TermLeft[0], TermsTop}, Pt135Bold, ole::ButtonText},
-        {C::Value, "Calc1(1)", "", {TermLeft[1], TermsTop}, Pt135Bold, ole::ButtonText},
-        {C::Value, "Calc1(2)", "", {TermLeft[2], TermsTop}, Pt135Bold, ole::ButtonText},
-        {C::Value, "Calc1(3)", "", {TermLeft[3], TermsTop}, Pt135Bold, ole::ButtonText},
-        {C::Value, "Calc1(4)", "", {TermLeft[4], TermsTop}, Pt135Bold, ole::ButtonText},
-        {C::Value, "Calc1(5)", "", {TermLeft[5], TermsTop}, Pt135Bold, ole::ButtonText},
-        {C::Value, "Calc1(6)", "", {TermLeft[6], TermsTop}, Pt135Bold, ole::ButtonText},
-        {C::Value, "Calc1(7)", "", {TermLeft[7], TermsTop}, Pt135Bold, ole::ButtonText},
-        {C::Value, "Calc1(8)", "", {TermLeft[8], TermsTop}, Pt135Bold, ole::ButtonText},
-        {C::Value, "Calc1(9)", "", {TermLeft[9], TermsTop}, Pt135Bold, ole::ButtonText},
-        {C::Value, "Calc1(10)", "", {TermLeft[10], TermsTop}, Pt135Bold, ole::ButtonText},
-        {C::Value, "Calc1(11)", "", {TermLeft[11], TermsTop}, Pt135Bold, ole::ButtonText},
-        {C::Label, "Label3(1)", "=", {TermsEndLeft, TermsTop}, Pt135Bold},
-        {C::Label, "Label3(2)", "=", {360, AnswerTop}, Pt135Bold},
-        {C::Value, "Resposta", "", {600, AnswerTop}, Pt135Bold, ole::ButtonText},
+        {C::Value, Val::Term[0], "", {TermLeft[0], TermsTop}, Pt135Bold, ole::ButtonText},
+        {C::Value, Val::Term[1], "", {TermLeft[1], TermsTop}, Pt135Bold, ole::ButtonText},
+        {C::Value, Val::Term[2], "", {TermLeft[2], TermsTop}, Pt135Bold, ole::ButtonText},
+        {C::Value, Val::Term[3], "", {TermLeft[3], TermsTop}, Pt135Bold, ole::ButtonText},
+        {C::Value, Val::Term[4], "", {TermLeft[4], TermsTop}, Pt135Bold, ole::ButtonText},
+        {C::Value, Val::Term[5], "", {TermLeft[5], TermsTop}, Pt135Bold, ole::ButtonText},
+        {C::Value, Val::Term[6], "", {TermLeft[6], TermsTop}, Pt135Bold, ole::ButtonText},
+        {C::Value, Val::Term[7], "", {TermLeft[7], TermsTop}, Pt135Bold, ole::ButtonText},
+        {C::Value, Val::Term[8], "", {TermLeft[8], TermsTop}, Pt135Bold, ole::ButtonText},
+        {C::Value, Val::Term[9], "", {TermLeft[9], TermsTop}, Pt135Bold, ole::ButtonText},
+        {C::Value, Val::Term[10], "", {TermLeft[10], TermsTop}, Pt135Bold, ole::ButtonText},
+        {C::Value, Val::Term[11], "", {TermLeft[11], TermsTop}, Pt135Bold, ole::ButtonText},
+        {C::Label, Text::TermsEnd, "=", {TermsEndLeft, TermsTop}, Pt135Bold},
+        {C::Label, Text::AnswerSign, "=", {360, AnswerTop}, Pt135Bold},
+        {C::Value, Val::Answer, "", {600, AnswerTop}, Pt135Bold, ole::ButtonText},
     });
 
     for (int i = 0; i < 2; ++i) {
-        X_[i] = textBox(indexed("X", i));
-        Y_[i] = textBox(indexed("Y", i));
-        X0_[i] = label(indexed("X0", i));
-        Y0_[i] = label(indexed("Y0", i));
-        X1_[i] = label(indexed("X1", i));
-        Y1_[i] = label(indexed("Y1", i));
-        One_[i] = label(indexed("Label2", i));
-        Calc_[i] = label(indexed("Calc", i));
-        label(indexed("WX", i))->hide();
-        label(indexed("WY", i))->hide();
+        X_[i] = textBox(Box::X[i]);
+        Y_[i] = textBox(Box::Y[i]);
+        X0_[i] = label(Cell::X0[i]);
+        Y0_[i] = label(Cell::Y0[i]);
+        X1_[i] = label(Cell::X1[i]);
+        Y1_[i] = label(Cell::Y1[i]);
+        One_[i] = label(Cell::One[i]);
+        Calc_[i] = label(Val::Calc[i]);
+        label(Val::WX[i])->hide();
+        label(Val::WY[i])->hide();
     }
     for (int i = 0; i < 12; ++i)
-        Calc1_[i] = label(indexed("Calc1", i));
-    CmdSolve_ = button(QStringLiteral("CmdSolve"));
-    header_ = label(QStringLiteral("Label1(2)"));
-    equals_ = label(QStringLiteral("Label3(0)"));
-    termsEnd_ = label(QStringLiteral("Label3(1)"));
-    answerSign_ = label(QStringLiteral("Label3(2)"));
-    Resposta_ = label(QStringLiteral("Resposta"));
+        Calc1_[i] = label(Val::Term[i]);
+    CmdSolve_ = button(Cmd::Solve);
+    header_ = label(Text::Header);
+    equals_ = label(Text::Equals);
+    termsEnd_ = label(Text::TermsEnd);
+    answerSign_ = label(Text::AnswerSign);
+    Resposta_ = label(Val::Answer);
     setCaption(Calc1_[11], QStringLiteral(" "));
     describe(X_[0], QStringLiteral("Abscissa do ponto A"));
     describe(Y_[0], QStringLiteral("Ordenada do ponto A"));
     describe(X_[1], QStringLiteral("Abscissa do ponto B"));
     describe(Y_[1], QStringLiteral("Ordenada do ponto B"));
-    for (int row = 0; row < 2; ++row)
-        for (const char* name : {"X(%1)", "Vírgula(%1)", "Y(%1)", "Parêntese(%1)"})
-            if (QWidget* cell = control(QString::fromUtf8(name).arg(row)))
-                pointPlaces_.emplace_back(cell, cell->x());
-    pointPlaces_.emplace_back(CmdSolve_, CmdSolve_->x());
     layOutPoints();
     layOut();
     // A longer coordinate widens the boxes as it is typed; a shorter one narrows them again.
@@ -195,7 +190,7 @@ LineByDeterminantWindow::LineByDeterminantWindow()
     setTabOrder({X_[0], X_[1], Y_[0], Y_[1], CmdSolve_});
     // Every click is a whole run; nothing is taken away.
     setRun(std::make_unique<LineByDeterminant>(),
-           {.calculate = QStringLiteral("CmdSolve"), .end = RunSpec::End::Stay});
+           {.calculate = Cmd::Solve, .end = RunSpec::End::Stay});
     // What the click writes is laid out afresh as it is written (also when a run-time error
     // stops it half-way), so that the step the desk check keeps is the window as laid out.
     arrangeOnResize({X0_[0], X0_[1], Y0_[0], Y0_[1], X1_[0], X1_[1], Y1_[0], Y1_[1], Calc_[0], Calc_[1],
@@ -207,16 +202,20 @@ void LineByDeterminantWindow::layOutPoints()
 {
     // Each box is wide enough for the widest coordinate; what follows it on the row follows on
     // from it, never nearer than its place above. Both rows keep one set of columns.
-    for (const auto& [cell, x] : pointPlaces_)
-        cell->move(x, cell->y());
-    const int tableWidth = px(490);  // the boxes' width in the window's table
+    for (int row = 0; row < 2; ++row)
+        for (Name name : {Box::X[row], Text::Comma[row], Box::Y[row], Text::Close[row]})
+            control(name)->move(tablePlace(control(name)).x(), control(name)->y());
+    CmdSolve_->move(tablePlace(CmdSolve_).x(), CmdSolve_->y());
+    const int tableWidth = tablePlace(X_[0]).width();
     int boxWidth = widthToShow(X_[0], tableWidth, WidestCoordinate);
     for (QLineEdit* box : {X_[0], Y_[0], X_[1], Y_[1]})
         boxWidth = qMax(boxWidth, widthToShow(box, tableWidth, box->text()));
     for (QLineEdit* box : {X_[0], Y_[0], X_[1], Y_[1]})
         box->resize(boxWidth, box->height());
-    const char* const order[5] = {"Label1(%1)", "X(%1)", "Vírgula(%1)", "Y(%1)", "Parêntese(%1)"};
-    auto cell = [this, &order](int k, int row) { return control(QString::fromUtf8(order[k]).arg(row)); };
+    const auto cell = [this](int k, int row) {
+        const Name order[5] = {Text::Open[row], Box::X[row], Text::Comma[row], Box::Y[row], Text::Close[row]};
+        return control(order[k]);
+    };
     int end = 0;
     for (int k = 1; k < 5; ++k) {
         int left = 0;
@@ -303,7 +302,7 @@ int LineByDeterminantWindow::layOutDeterminant()
 
     // The heading letters stand over their columns: as given while the columns keep their places, else
     // spaced out with blanks to each column's start.
-    QString heading = DesignedHeader;
+    QString heading = HeaderAsMade;
     if (!inPlace) {
         heading.clear();
         // The blanks a column needs go in by as many as the room left holds at once, so that

@@ -4,6 +4,8 @@
 
 namespace problems {
 
+using namespace line_second_method_controls;
+
 using framework::shown;
 using framework::shownDouble;
 using num::Value;
@@ -21,16 +23,16 @@ QStringList LineSecondMethod::values() const
             shown(Sinal1), shown(Sinal2), Sinal3};
 }
 
-void LineSecondMethod::command(const QString&, const framework::Inputs& in, framework::Step& s)
+void LineSecondMethod::command(framework::Name, const framework::Inputs& in, framework::Step& s)
 {
     // Every click is a whole run, from the points as typed now.
     *this = LineSecondMethod();
     s.anew();
-    const auto typed = [&in](const char* box) { return Value::text(framework::ss(in.text(QString::fromUtf8(box)))); };
-    X0 = typed("X(0)");
-    X1 = typed("X(1)");
-    Y0 = typed("Y(0)");
-    Y1 = typed("Y(1)");
+    const auto typed = [&in](framework::Name box) { return Value::text(framework::ss(in.text(box))); };
+    X0 = typed(Box::X0);
+    X1 = typed(Box::X1);
+    Y0 = typed(Box::Y0);
+    Y1 = typed(Box::Y1);
 
     // What is being worked, for the row that reports a run-time error.
     QString working = QStringLiteral("X1 - X0");
@@ -40,7 +42,7 @@ void LineSecondMethod::command(const QString&, const framework::Inputs& in, fram
             s.message(QStringLiteral("Impossível Calcular !!!"), framework::Information,
                       QStringLiteral("Equação da Reta"));
             // The refusal line stays red for the life of the window.
-            s.light(QStringLiteral("Label2(1)"), framework::ole::Red);
+            s.light(Line::Impossible, framework::ole::Red);
             s.say(values(), QStringLiteral("X1 - X0 = 0: a reta é vertical, Impossível Calcular"));
             s.refused();
             return;
@@ -55,9 +57,9 @@ void LineSecondMethod::command(const QString&, const framework::Inputs& in, fram
         working = QStringLiteral("c = - b * X0 + a * Y0");
         c = ((-b) * X0 + a * Y0).toDouble();
         s.say(values(), QStringLiteral("c = - b * X0 + a * Y0 = %1").arg(shownDouble(*c)));
-        s.caption(QStringLiteral("Wa"), shown(a));
-        s.caption(QStringLiteral("Wb"), shown(b));
-        s.caption(QStringLiteral("Wc"), shownDouble(*c));
+        s.caption(Val::A, shown(a));
+        s.caption(Val::B, shown(b));
+        s.caption(Val::C, shownDouble(*c));
     } catch (const num::RuntimeError&) {
         // The run cycle adds the error's own text after it.
         s.say(values(), working + QStringLiteral(" interrompe o cálculo"));
@@ -99,7 +101,7 @@ void LineSecondMethod::command(const QString&, const framework::Inputs& in, fram
     // The answer's row opens before it is written: the row is the window as its message box
     // shows it.
     s.say(values(), QStringLiteral("Escreva a resposta: %1").arg(answer));
-    s.caption(QStringLiteral("Resp"), answer);
+    s.caption(Val::Answer, answer);
     s.message(answer, framework::Exclamation, QStringLiteral("Resposta Final"));
     s.done();
 }

@@ -12,6 +12,8 @@
 
 namespace problems {
 
+using namespace line_second_method_controls;
+
 using namespace framework;
 using C = ControlSpec;
 
@@ -41,7 +43,6 @@ private:
     // The answer clear of the window's edge, the window as wide as the widest answer at least.
     void placeAnswer();
 
-    std::vector<std::pair<QWidget*, int>> pointPlaces_;  // where the points' rows start, in pixels
 };
 
 LineSecondMethodWindow::LineSecondMethodWindow()
@@ -50,17 +51,17 @@ LineSecondMethodWindow::LineSecondMethodWindow()
     addControls({
         // Each point reads "A = ( x , y )", the boxes between the parentheses: the words around
         // them are labels of their own, so that a wide box never hides one.
-        {C::Label, "Label1(0)", "A = (", {360, 480}, Pt135Bold},
-        {C::TextBox, "X(0)", "-1", {1080, 510, 490, 375}, PanelBold},
-        {C::Label, "Vírgula(0)", ",", {1560, 480}, Pt135Bold},
-        {C::TextBox, "Y(0)", "2", {1800, 510, 490, 375}, PanelBold},
-        {C::Label, "Parêntese(0)", ")", {2280, 480}, Pt135Bold},
-        {C::Label, "Label1(1)", "B = (", {3120, 480}, Pt135Bold},
-        {C::TextBox, "X(1)", "1", {3840, 480, 490, 375}, PanelBold},
-        {C::Label, "Vírgula(1)", ",", {4320, 480}, Pt135Bold},
-        {C::TextBox, "Y(1)", "3", {4560, 480, 490, 375}, PanelBold},
-        {C::Label, "Parêntese(1)", ")", {5040, 480}, Pt135Bold},
-        {C::Button, "Cmd_Calculo", "Calcular", {6720, 360, 1455, 855}},
+        {C::Label, Text::OpenA, "A = (", {360, 480}, Pt135Bold},
+        {C::TextBox, Box::X0, "-1", {1080, 510, 490, 375}, PanelBold},
+        {C::Label, Text::CommaA, ",", {1560, 480}, Pt135Bold},
+        {C::TextBox, Box::Y0, "2", {1800, 510, 490, 375}, PanelBold},
+        {C::Label, Text::CloseA, ")", {2280, 480}, Pt135Bold},
+        {C::Label, Text::OpenB, "B = (", {3120, 480}, Pt135Bold},
+        {C::TextBox, Box::X1, "1", {3840, 480, 490, 375}, PanelBold},
+        {C::Label, Text::CommaB, ",", {4320, 480}, Pt135Bold},
+        {C::TextBox, Box::Y1, "3", {4560, 480, 490, 375}, PanelBold},
+        {C::Label, Text::CloseB, ")", {5040, 480}, Pt135Bold},
+        {C::Button, Cmd::Calculate, "Calcular", {6720, 360, 1455, 855}},
 
         // The pseudo-code panel.
         {C::Label, "Label3(0)", "Algorítmo Equação_Reta", {360, 960}, Panel, ole::Blue},
@@ -68,11 +69,11 @@ LineSecondMethodWindow::LineSecondMethodWindow()
         {C::Label, "Label3(2)", "Literal : Sinal1*1 , Sinal2*1,  Sinal3 *1", {600, 1680}, Panel},
         {C::Label, "Label3(3)", "Início", {600, 2040}, Panel},
         {C::Label, "Label2(0)", "Se  ( X1 - X0 = 0 )  então", {840, 2400}, Panel},
-        {C::Label, "Label2(1)", "Escreva ( \"Impossível Calcular !!!)", {1440, 2880}, Panel},
+        {C::Label, Line::Impossible, "Escreva ( \"Impossível Calcular !!!)", {1440, 2880}, Panel},
         {C::Label, "Label2(2)", "Senão", {960, 3240}, Panel},
-        {C::Label, "Label2(3)", "a = X1 - X0 =", {1440, 3600}, Panel},
-        {C::Label, "Label2(4)", "b = Y1 - Y0 =", {1440, 3960}, Panel},
-        {C::Label, "Label2(5)", "c = - b * X0  +  a *  Y0   =", {1440, 4320}, Panel},
+        {C::Label, Line::A, "a = X1 - X0 =", {1440, 3600}, Panel},
+        {C::Label, Line::B, "b = Y1 - Y0 =", {1440, 3960}, Panel},
+        {C::Label, Line::C, "c = - b * X0  +  a *  Y0   =", {1440, 4320}, Panel},
         {C::Label, "Label2(6)", "Se a > 0 então", {1440, 4800}, Panel},
         {C::Label, "Label2(7)", "Sinal1 = \" \"", {1800, 5160}, Panel},
         {C::Label, "Label2(8)", "Senão", {1560, 5520}, Panel},
@@ -98,24 +99,24 @@ LineSecondMethodWindow::LineSecondMethodWindow()
     layOutPoints();
     buildBrackets();
     addControls({
-        {C::Value, "Wa", "", {2640, 3600}},
-        {C::Value, "Wb", "", {2640, 3960}},
-        {C::Value, "Wc", "", {3600, 4320}},
-        {C::Value, "Resp", "", {AnswerLeft, 6840}, Pt12Bold},
+        {C::Value, Val::A, "", {2640, 3600}},
+        {C::Value, Val::B, "", {2640, 3960}},
+        {C::Value, Val::C, "", {3600, 4320}},
+        {C::Value, Val::Answer, "", {AnswerLeft, 6840}, Pt12Bold},
     });
-    keepClearOf(label(QStringLiteral("Wa")), label(QStringLiteral("Label2(3)")), px(30));
-    keepClearOf(label(QStringLiteral("Wb")), label(QStringLiteral("Label2(4)")), px(30));
-    keepClearOf(label(QStringLiteral("Wc")), label(QStringLiteral("Label2(5)")), px(30));
+    keepClearOf(label(Val::A), label(Line::A), px(30));
+    keepClearOf(label(Val::B), label(Line::B), px(30));
+    keepClearOf(label(Val::C), label(Line::C), px(30));
 
-    QLineEdit* const x0 = textBox(QStringLiteral("X(0)"));
-    QLineEdit* const y0 = textBox(QStringLiteral("Y(0)"));
-    QLineEdit* const x1 = textBox(QStringLiteral("X(1)"));
-    QLineEdit* const y1 = textBox(QStringLiteral("Y(1)"));
+    QLineEdit* const x0 = textBox(Box::X0);
+    QLineEdit* const y0 = textBox(Box::Y0);
+    QLineEdit* const x1 = textBox(Box::X1);
+    QLineEdit* const y1 = textBox(Box::Y1);
     describe(x0, QStringLiteral("Abscissa do ponto A"));
     describe(y0, QStringLiteral("Ordenada do ponto A"));
     describe(x1, QStringLiteral("Abscissa do ponto B"));
     describe(y1, QStringLiteral("Ordenada do ponto B"));
-    QPushButton* const calculate = button(QStringLiteral("Cmd_Calculo"));
+    QPushButton* const calculate = button(Cmd::Calculate);
     setTabOrder({calculate, y1, y0, x1, x0});
     // A longer coordinate widens the boxes as it is typed; a shorter one narrows them again.
     for (QLineEdit* box : {x0, y0, x1, y1})
@@ -126,38 +127,33 @@ LineSecondMethodWindow::LineSecondMethodWindow()
 
     // Every click is a whole run; nothing is taken away.
     setRun(std::make_unique<LineSecondMethod>(),
-           {.calculate = QStringLiteral("Cmd_Calculo"), .end = RunSpec::End::Stay});
+           {.calculate = Cmd::Calculate, .end = RunSpec::End::Stay});
     // The answer is placed as the click writes it, so that the step the desk check keeps is the
     // window as laid out.
-    arrangeOnResize({label(QStringLiteral("Resp"))});
+    arrangeOnResize({label(Val::Answer)});
 }
 
 void LineSecondMethodWindow::layOutPoints()
 {
     // Each box is wide enough for the widest coordinate; what follows it on the row follows on
     // from it, never nearer than its place above.
-    QPushButton* const calculate = button(QStringLiteral("Cmd_Calculo"));
-    if (pointPlaces_.empty()) {
-        for (int row = 0; row < 2; ++row)
-            for (const char* name : {"Label1(%1)", "X(%1)", "Vírgula(%1)", "Y(%1)", "Parêntese(%1)"})
-                if (QWidget* cell = control(QString::fromUtf8(name).arg(row)))
-                    pointPlaces_.emplace_back(cell, cell->x());
-        pointPlaces_.emplace_back(calculate, calculate->x());
-    }
-    for (const auto& [cell, x] : pointPlaces_)
-        cell->move(x, cell->y());
-    QLineEdit* const first = textBox(QStringLiteral("X(0)"));
-    const int tableWidth = px(490);  // the boxes' width in the window's table
+    QPushButton* const calculate = button(Cmd::Calculate);
+    for (const auto& point : Text::Points)
+        for (Name name : point)
+            control(name)->move(tablePlace(control(name)).x(), control(name)->y());
+    calculate->move(tablePlace(calculate).x(), calculate->y());
+    QLineEdit* const first = textBox(Box::X0);
+    const int tableWidth = tablePlace(first).width();
     int boxWidth = widthToShow(first, tableWidth, WidestCoordinate);
-    for (const char* name : {"X(0)", "Y(0)", "X(1)", "Y(1)"})
-        boxWidth = qMax(boxWidth, widthToShow(first, tableWidth, textBox(QString::fromUtf8(name))->text()));
+    for (Name name : {Box::X0, Box::Y0, Box::X1, Box::Y1})
+        boxWidth = qMax(boxWidth, widthToShow(first, tableWidth, textBox(name)->text()));
     const int gap = 3;
     int end = 0;
     for (int i = 0; i < 2; ++i) {
-        QLineEdit* const x = textBox(QStringLiteral("X(%1)").arg(i));
-        QLineEdit* const y = textBox(QStringLiteral("Y(%1)").arg(i));
-        QWidget* row[5] = {label(QStringLiteral("Label1(%1)").arg(i)), x, label(QStringLiteral("Vírgula(%1)").arg(i)),
-                           y, label(QStringLiteral("Parêntese(%1)").arg(i))};
+        const auto& point = Text::Points[i];
+        QLineEdit* const x = textBox(point[1]);
+        QLineEdit* const y = textBox(point[3]);
+        QWidget* row[5] = {label(point[0]), x, label(point[2]), y, label(point[4])};
         row[0]->move(qMax(row[0]->x(), end + (i ? px(360) : 0)), row[0]->y());
         x->resize(boxWidth, x->height());
         y->resize(boxWidth, y->height());
@@ -173,8 +169,8 @@ void LineSecondMethodWindow::placeAnswer()
     // The answer stands in its place while it fits the window at its own width; a longer
     // one moves left, as far as the start of its "Escreva" line, and beyond that the window
     // grows for it (and shrinks back for a shorter one).
-    QLabel* const answer = label(QStringLiteral("Resp"));
-    const int room = px(designWidth()) - px(120) - answer->width();
+    QLabel* const answer = label(Val::Answer);
+    const int room = px(ownWidth()) - px(120) - answer->width();
     answer->move(qBound(px(AnswerLeftmost), room, px(AnswerLeft)), answer->y());
     growToFit();
 }

@@ -1,5 +1,6 @@
 // The two equations as lines of the plane, and the point where they cross.
 #include "problems/plots.h"
+#include "problems/linear_system/linear_system.h"
 
 namespace problems {
 
@@ -24,9 +25,10 @@ framework::Plot plotLinearSystem(const framework::PlotSource& source)
     if (source.rows() == 0)
         return p;
     double k[6];
-    const char* names[] = {"a1", "b1", "c1", "a2", "b2", "c2"};
+    using namespace linear_system_controls;
+    const framework::Name names[] = {Box::A1, Box::B1, Box::C1, Box::A2, Box::B2, Box::C2};
     for (int i = 0; i < 6; ++i) {
-        const std::optional<double> v = framework::shownNumber(source.box(QString::fromLatin1(names[i])));
+        const std::optional<double> v = framework::shownNumber(source.box(names[i]));
         if (!v)
             return p;
         k[i] = *v;

@@ -4,13 +4,11 @@
 
 namespace problems {
 
+using namespace perfect_numbers_controls;
+
 using framework::shown;
 using num::Value;
 
-namespace {
-const QString Sums = QStringLiteral("List2");
-const QString Divisors = QStringLiteral("List3");
-}  // namespace
 
 Examined examine(const Value& N)
 {
@@ -36,7 +34,7 @@ QStringList PerfectNumbers::columns() const { return {QStringLiteral("N"), QStri
 
 QStringList PerfectNumbers::values() const { return {shown(N), shown(Soma)}; }
 
-void PerfectNumbers::command(const QString&, const framework::Inputs&, framework::Step& s)
+void PerfectNumbers::command(framework::Name, const framework::Inputs&, framework::Step& s)
 {
     const Value one = Value::integer(1);
     if (!(N < 999)) {
@@ -46,15 +44,15 @@ void PerfectNumbers::command(const QString&, const framework::Inputs&, framework
         return;
     }
     while (N < 999) {
-        s.clearList(Sums).clearList(Divisors);
+        s.clearList(List::Sums).clearList(List::Divisors);
         N = N + one;
-        s.caption(QStringLiteral("Wn"), shown(N));
+        s.caption(Val::N, shown(N));
         const Examined e = examine(N);
         Soma = e.Soma;
         for (const QString& row : e.sums)
-            s.row(Sums, row);
+            s.row(List::Sums, row);
         for (const QString& row : e.divisors)
-            s.row(Divisors, row);
+            s.row(List::Divisors, row);
         // "Soma = 3 + 2 + 1 = 6"; with no divisor below N the loop over Cont adds nothing.
         const QString sum = e.divisors.isEmpty()
                                 ? QStringLiteral("nenhum divisor se soma, Soma = %1").arg(shown(Soma))
@@ -63,7 +61,7 @@ void PerfectNumbers::command(const QString&, const framework::Inputs&, framework
         if (Soma == N) {
             s.message(shown(num::concat(N, Value::text(" è um número perfeito"))), framework::Information,
                       QStringLiteral("Valor Válido"));
-            s.row(QStringLiteral("Resposta"), n);
+            s.row(List::Answer, n);
             // The row of the number found is the window as the click leaves it, its answer
             // written.
             s.say(values(), QStringLiteral("N = %1: %2 = N: %1 é um número perfeito").arg(n, sum));

@@ -4,6 +4,8 @@
 
 namespace problems {
 
+using namespace salary_controls;
+
 using framework::qs;
 using framework::shownDouble;
 
@@ -24,22 +26,22 @@ QStringList Salary::values() const { return {read ? qs(num::displayCurrency(X)) 
 
 void Salary::reset(framework::Step&) { *this = Salary(); }
 
-void Salary::command(const QString&, const framework::Inputs& in, framework::Step& s)
+void Salary::command(framework::Name, const framework::Inputs& in, framework::Step& s)
 {
     // "Resolver" and the box are taken away at once; they stay so until "Novo cálculo".
     s.stage("running").started();
 
-    const QString typed = in.text(QStringLiteral("Salário"));
+    const QString typed = in.text(Box::Salary);
     if (typed.isEmpty()) {
         s.message(QStringLiteral("Digite um valor válido !!!"), framework::OkOnly, QStringLiteral("Cálculo do Salário"));
         // Then the window is as after "Novo cálculo".
         s.rest()
-            .caption(QStringLiteral("Resp"), QString())
-            .caption(QStringLiteral("ValX"), QString())
-            .caption(QStringLiteral("Salário"), QString())
+            .caption(Val::Answer, QString())
+            .caption(Val::X, QString())
+            .caption(Box::Salary, QString())
             .stage("ready")
-            .enable(QStringLiteral("Salário"))
-            .focus(QStringLiteral("Salário"));
+            .enable(Box::Salary)
+            .focus(Box::Salary);
         s.say(values(), QStringLiteral("Nenhum salário digitado: o cálculo é recusado e a janela volta ao início"))
             .refused();
         return;
@@ -50,34 +52,34 @@ void Salary::command(const QString&, const framework::Inputs& in, framework::Ste
     X = num::textToCurrency(framework::ss(typed));
     read = true;
     s.trace.back().values = values();
-    s.caption(QStringLiteral("ValX"), QStringLiteral("Valor de X = ") + typed);
+    s.caption(Val::X, QStringLiteral("Valor de X = ") + typed);
 
     const QString x = qs(num::displayCurrency(X));
     const double value = X.toDouble();
     double factor;
-    const char* line;
+    framework::Name line;
     if (value < 200) {
         s.say(values(), QStringLiteral("X = %1 é menor que 200: segue pelo Então").arg(x));
         factor = 1.4;
-        line = "sal1";
+        line = Line::Times14;
     } else {
         s.say(values(), QStringLiteral("X = %1 não é menor que 200: segue pelo Senão").arg(x));
         if (value < 1000) {
             s.say(values(), QStringLiteral("X = %1 é maior ou igual a 200 e menor que 1000: segue pelo Então").arg(x));
             factor = 1.3;
-            line = "Sal2";
+            line = Line::Times13;
         } else {
             s.say(values(), QStringLiteral("X = %1 não é menor que 1000: segue pelo Senão").arg(x));
             factor = 1.2;
-            line = "Sal3";
+            line = Line::Times12;
         }
     }
     s.say(values(), QStringLiteral("X = %1 * X = %1 * %2").arg(shownDouble(factor), x));
     // Past the Currency range the adjusted salary overflows.
     X = adjusted(X, factor);
     s.trace.back().values = values();
-    s.light(QString::fromLatin1(line), Lit);
-    s.caption(QStringLiteral("Resp"), qs(num::displayCurrency(X)));
+    s.light(line, Lit);
+    s.caption(Val::Answer, qs(num::displayCurrency(X)));
     s.done();
 }
 

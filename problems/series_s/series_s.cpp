@@ -4,6 +4,8 @@
 
 namespace problems {
 
+using namespace series_s_controls;
+
 using framework::shown;
 using framework::shownDouble;
 using framework::shownWhole;
@@ -29,17 +31,18 @@ QStringList SeriesS::values() const
     return {shown(S), shownDouble(XAux), shown(NAux), Num.isEmpty() ? QString() : shownWhole(Fat), shown(Num)};
 }
 
-void SeriesS::command(const QString&, const framework::Inputs& in, framework::Step& s)
+void SeriesS::command(framework::Name, const framework::Inputs& in, framework::Step& s)
 {
     // Every click starts with the labels of one pass and the result line empty.
-    for (const char* value : {"Naux", "XAux", "Num1", "Fat", "Num", "S1", "S2", "Resposta"})
-        s.caption(QString::fromUtf8(value), QString());
+    for (framework::Name value :
+         {Val::NAux, Val::XAux, Val::NumIsNAux, Val::Fat, Val::Num, Val::SMinusTerm, Val::SPlusTerm, Text::Answer})
+        s.caption(value, QString());
 
     // X is read again at every click (the box stays open); S and XAux start from it as typed.
-    const QString typedX = in.text(QStringLiteral("X"));
+    const QString typedX = in.text(Box::X);
     QString said;
     if (Inicio) {
-        s.caption(QStringLiteral("S"), typedX).caption(QStringLiteral("Xaux1"), typedX);
+        s.caption(Val::S, typedX).caption(Val::XAuxIsX, typedX);
         S = Value::dbl(valOf(typedX));
         if (S == 0.0) {
             s.message(QStringLiteral("Erro !!!, Não aceita Zero"), framework::OkOnly, kTitle).refused();
@@ -54,9 +57,9 @@ void SeriesS::command(const QString&, const framework::Inputs& in, framework::St
     }
 
     // N is read again at every click.
-    const QString typedN = in.text(QStringLiteral("N"));
+    const QString typedN = in.text(Box::N);
     if (NAux == valOf(typedN)) {
-        s.caption(QStringLiteral("Resposta"), QStringLiteral("O Cálculo de S = ") + shown(S));
+        s.caption(Text::Answer, QStringLiteral("O Cálculo de S = ") + shown(S));
         s.done();
         s.say(values(), said + QStringLiteral("NAux = %1 = N: o laço termina e S = %2").arg(shown(NAux), shown(S)));
         return;
@@ -79,23 +82,23 @@ void SeriesS::addTerm(const QString& typedX, framework::Step& s, QString& said, 
     const QString before = shown(NAux);
     doing = QStringLiteral("NAux = NAux + 1");
     NAux = NAux + Value::integer(1);
-    s.caption(QStringLiteral("Naux"), shown(NAux));
+    s.caption(Val::NAux, shown(NAux));
     said += QStringLiteral("NAux = %1 <> N: NAux = NAux + 1 = %2").arg(before, shown(NAux));
 
     doing = QStringLiteral("XAux = X ** NAux");
     XAux = num::power(Value::dbl(valOf(typedX)), NAux).toDouble();
-    s.caption(QStringLiteral("XAux"), shownDouble(XAux));
+    s.caption(Val::XAux, shownDouble(XAux));
     said += QStringLiteral("; XAux = X ** NAux = %1").arg(shownDouble(XAux));
 
     Num = NAux;
-    s.caption(QStringLiteral("Num1"), shown(Num));
+    s.caption(Val::NumIsNAux, shown(Num));
     Fat = 1;
     doing = QStringLiteral("Fat = Fat * Num");
     while (Num != 1.0) {
         Fat = (Value::lng(Fat) * Num).toLong();
-        s.caption(QStringLiteral("Fat"), shownWhole(Fat));
+        s.caption(Val::Fat, shownWhole(Fat));
         Num = Num - Value::integer(1);
-        s.caption(QStringLiteral("Num"), shown(Num));
+        s.caption(Val::Num, shown(Num));
     }
     said += QStringLiteral("; Fat = Fat * Num para Num de %1 até 2: Fat = %2, Num = 1").arg(shown(NAux), shownWhole(Fat));
 
@@ -105,12 +108,12 @@ void SeriesS::addTerm(const QString& typedX, framework::Step& s, QString& said, 
     if (num::mod(Value::text(ss(shown(NAux))), Value::integer(2)) == 0.0) {
         doing = QStringLiteral("S = S - ( XAux / Fat )");
         S = S - term;
-        s.caption(QStringLiteral("S1"), shown(S));
+        s.caption(Val::SMinusTerm, shown(S));
         said += QStringLiteral("; NAux Mod 2 = 0: S = S - ( XAux / Fat ) = %1").arg(shown(S));
     } else {
         doing = QStringLiteral("S = S + ( XAux / Fat )");
         S = S + term;
-        s.caption(QStringLiteral("S2"), shown(S));
+        s.caption(Val::SPlusTerm, shown(S));
         said += QStringLiteral("; NAux Mod 2 = 1: segue pelo Senão, S = S + ( XAux / Fat ) = %1").arg(shown(S));
     }
 }

@@ -4,6 +4,8 @@
 
 namespace problems {
 
+using namespace stamps_controls;
+
 using framework::shown;
 using framework::shownWhole;
 using num::Value;
@@ -49,11 +51,11 @@ QStringList Stamps::values() const
     return {shown(Valor), shown(Cont3), shownWhole(Cont5)};
 }
 
-void Stamps::command(const QString&, const framework::Inputs& in, framework::Step& s)
+void Stamps::command(framework::Name, const framework::Inputs& in, framework::Step& s)
 {
     QString said;
     if (Inicio) {
-        const QString typed = in.text(QStringLiteral("X"));
+        const QString typed = in.text(Box::X);
         const double read = framework::valOf(typed);
         const num::Currency amount = num::Currency::fromDouble(read);
         if (amount <= num::Currency{}) {
@@ -71,7 +73,7 @@ void Stamps::command(const QString&, const framework::Inputs& in, framework::Ste
         }
         s.started();
         Valor = Value::currency(amount * num::Currency::fromWhole(100));
-        s.caption(QStringLiteral("ValorX"), shown(Valor));
+        s.caption(Val::ValorTimes100, shown(Valor));
         Cont5 = 0;
         Cont3 = Value::integer(0);
         Inicio = false;
@@ -80,32 +82,32 @@ void Stamps::command(const QString&, const framework::Inputs& in, framework::Ste
 
     s.rest();
     if (Valor != 0) {
-        s.light({"Faça_enquanto"});
+        s.light({Line::DoWhile});
         const Value rest = num::mod(Valor, Value::integer(5));
         if (rest == 0) {
-            s.light({"Valor_5", "Label2(6)"});
+            s.light({Line::IfValorMod5, Line::Cont5PlusValorDiv5});
             // The row is said before the sum, so that an overflow has its row: the sum is a
             // Double, and a count past 32767 overflows the Integer Cont5 (Valor is then untouched).
             const QString sum = said + QStringLiteral("Valor MOD 5 = 0: Cont5 = Cont5 + Valor / 5");
             s.say(values(), sum);
             Cont5 = (Value::integer(Cont5) + Valor / Value::integer(5)).toInteger();
-            s.caption(QStringLiteral("Cont51"), shownWhole(Cont5));
+            s.caption(Val::Cont5, shownWhole(Cont5));
             Valor = Value::integer(0);
             s.trace.back().values = values();
             s.trace.back().said = sum + QStringLiteral(" = %1, Valor = 0").arg(shownWhole(Cont5));
         } else {
-            s.light({"Label2(8)"});
+            s.light({Line::ValorMinus3});
             Valor = Valor - Value::integer(3);
-            s.caption(QStringLiteral("Cont31"), shown(Valor));
+            s.caption(Val::Valor, shown(Valor));
             Cont3 = Cont3 + Value::integer(1);
-            s.caption(QStringLiteral("Cont3Mais"), shown(Cont3));
+            s.caption(Val::Cont3, shown(Cont3));
             s.say(values(), said + QStringLiteral("Valor MOD 5 = %1, diferente de 0: segue pelo Senão, "
                                                   "Valor = Valor - 3, Cont3 = Cont3 + 1")
                                        .arg(shown(rest)));
         }
     } else {
-        s.caption(QStringLiteral("Selo3"), shown(Cont3));
-        s.caption(QStringLiteral("Selo5"), shownWhole(Cont5));
+        s.caption(Val::Stamps3, shown(Cont3));
+        s.caption(Val::Stamps5, shownWhole(Cont5));
         s.say(values(), QStringLiteral("Valor = 0: o laço termina; %1 de 3 e %2 de 5")
                             .arg(stamps(shown(Cont3)), stamps(shownWhole(Cont5))));
         s.done();

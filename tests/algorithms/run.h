@@ -9,19 +9,19 @@ namespace testsupport {
 
 class Typed : public framework::Inputs {
 public:
-    Typed(std::initializer_list<std::pair<QString, QString>> texts)
+    Typed(std::initializer_list<std::pair<framework::Name, QString>> texts)
     {
         for (const auto& [box, text] : texts)
-            texts_.insert(box, text);
+            texts_.insert(box.text(), text);
     }
-    QString text(const QString& box) const override { return texts_.value(box); }
+    QString text(framework::Name box) const override { return texts_.value(box.text()); }
 
 private:
     QHash<QString, QString> texts_;
 };
 
 // One command; a run-time error ends the step as the run cycle ends it.
-inline framework::Step step(framework::Algorithm& algorithm, const QString& command,
+inline framework::Step step(framework::Algorithm& algorithm, framework::Name command,
                             const framework::Inputs& in = Typed{})
 {
     framework::Step s;
@@ -35,7 +35,7 @@ inline framework::Step step(framework::Algorithm& algorithm, const QString& comm
 }
 
 // Clicks `command` until the run is over (or `limit` clicks); the steps in order.
-inline std::vector<framework::Step> runToEnd(framework::Algorithm& algorithm, const QString& command,
+inline std::vector<framework::Step> runToEnd(framework::Algorithm& algorithm, framework::Name command,
                                              const framework::Inputs& in, int limit = 100000)
 {
     std::vector<framework::Step> steps;
@@ -48,12 +48,12 @@ inline std::vector<framework::Step> runToEnd(framework::Algorithm& algorithm, co
 }
 
 // The last caption written to `control` in these steps (empty when none).
-inline QString lastCaption(const std::vector<framework::Step>& steps, const QString& control)
+inline QString lastCaption(const std::vector<framework::Step>& steps, framework::Name control)
 {
     QString text;
     for (const framework::Step& s : steps)
         for (const framework::Effect& e : s.effects)
-            if (e.kind == framework::Effect::Caption && e.control == control)
+            if (e.kind == framework::Effect::Caption && e.control == control.text())
                 text = e.text;
     return text;
 }

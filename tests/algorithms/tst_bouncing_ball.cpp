@@ -15,9 +15,9 @@ using framework::Effect;
 using framework::Step;
 using framework::shownDouble;
 
-namespace {
+using namespace problems::bouncing_ball_controls;
 
-const QString kCalc = QStringLiteral("Cmd_Calc");
+namespace {
 
 // H + H/2 + ... + H/2^n, in closed form.
 long double path(double h, int n) { return static_cast<long double>(h) * (2.0L - std::ldexp(1.0L, -n)); }
@@ -37,12 +37,12 @@ bool showsPath(const QString& text, double h, int n)
 }
 
 // The rows a list got over all the steps.
-QStringList rows(const std::vector<Step>& steps, const QString& list)
+QStringList rows(const std::vector<Step>& steps, framework::Name list)
 {
     QStringList texts;
     for (const Step& s : steps)
         for (const Effect& e : s.effects)
-            if (e.kind == Effect::Row && e.control == list)
+            if (e.kind == Effect::Row && e.control == list.text())
                 texts << e.text;
     return texts;
 }
@@ -59,7 +59,7 @@ double lastTop(const Step& s)
 
 std::vector<Step> play(const QString& typed, problems::BouncingBall& ball)
 {
-    return testsupport::runToEnd(ball, kCalc, testsupport::Typed{{QStringLiteral("H"), typed}}, 2000);
+    return testsupport::runToEnd(ball, Cmd::Calculate, testsupport::Typed{{Box::H, typed}}, 2000);
 }
 
 }  // namespace
@@ -95,14 +95,14 @@ private slots:
         QCOMPARE(steps.back().run, Step::Run::Done);
         // One click per bounce, and one for the answer.
         QCOMPARE(int(steps.size()), n + 1);
-        QCOMPARE(testsupport::lastCaption(steps, QStringLiteral("Resp_Tocou")), QString::number(n));
-        const QString answer = testsupport::lastCaption(steps, QStringLiteral("Resp_Percurso"));
+        QCOMPARE(testsupport::lastCaption(steps, Val::Touched), QString::number(n));
+        const QString answer = testsupport::lastCaption(steps, Val::Path);
         QVERIFY2(showsPath(answer, h, n), qPrintable(answer));
 
         // Bounce k: the path before it, the path after it, the height it reaches.
-        const QStringList som = rows(steps, QStringLiteral("SomList"));
-        const QStringList soma = rows(steps, QStringLiteral("SomaList"));
-        const QStringList heights = rows(steps, QStringLiteral("HList"));
+        const QStringList som = rows(steps, List::Som);
+        const QStringList soma = rows(steps, List::Soma);
+        const QStringList heights = rows(steps, List::H);
         QCOMPARE(som.size(), n);
         QCOMPARE(soma.size(), n);
         QCOMPARE(heights.size(), n);
@@ -150,9 +150,9 @@ private slots:
         QCOMPARE(int(steps.size()), k);
         QCOMPARE(steps.back().run, Step::Run::Error);
         QCOMPARE(steps.back().error, num::Overflow);
-        QCOMPARE(rows(steps, QStringLiteral("SomaList")).size(), k - 1);
-        QCOMPARE(rows(steps, QStringLiteral("SomList")).size(), k);
-        QCOMPARE(testsupport::lastCaption(steps, QStringLiteral("Cont")), k > 1 ? QString::number(k - 1) : QString());
+        QCOMPARE(rows(steps, List::Soma).size(), k - 1);
+        QCOMPARE(rows(steps, List::Som).size(), k);
+        QCOMPARE(testsupport::lastCaption(steps, Val::Cont), k > 1 ? QString::number(k - 1) : QString());
         // The row of the stopped click keeps the count before it.
         QCOMPARE(steps.back().trace.size(), size_t(1));
         QCOMPARE(steps.back().trace[0].values.last(), QString::number(k - 1));
@@ -170,13 +170,13 @@ private slots:
     {
         QFETCH(QString, typed);
         problems::BouncingBall ball;
-        const Step s = testsupport::step(ball, kCalc, testsupport::Typed{{QStringLiteral("H"), typed}});
+        const Step s = testsupport::step(ball, Cmd::Calculate, testsupport::Typed{{Box::H, typed}});
         QCOMPARE(s.run, Step::Run::Refused);
         QCOMPARE(lastTop(s), problems::BouncingBall::DropTop);
         QCOMPARE(s.trace.size(), size_t(1));
         QCOMPARE(s.trace[0].values, (QStringList{QString(), QString(), QString()}));
         const std::vector<Step> again = play(QStringLiteral("2"), ball);
-        QCOMPARE(rows(again, QStringLiteral("SomList")).first(), QStringLiteral("2"));
+        QCOMPARE(rows(again, List::Som).first(), QStringLiteral("2"));
     }
 };
 

@@ -17,6 +17,9 @@
 using framework::Effect;
 using framework::Step;
 
+namespace byStages = problems::congruences_steps_controls;
+namespace bySearch = problems::congruences_search_controls;
+
 namespace {
 
 // Whether the step reaches a stage of the run (whose button the window then offers).
@@ -126,9 +129,9 @@ private slots:
         QFETCH(int, r3);
         const int m[3] = {m1, m2, m3}, r[3] = {r1, r2, r3};
         const auto text = [](int n) { return QString::number(n); };
-        const testsupport::Typed in{{QStringLiteral("R1"), text(m1)},   {QStringLiteral("R2"), text(m2)},
-                                    {QStringLiteral("R3"), text(m3)},   {QStringLiteral("Mod1"), text(r1)},
-                                    {QStringLiteral("Mod2"), text(r2)}, {QStringLiteral("Mod3"), text(r3)}};
+        const testsupport::Typed in{{byStages::Box::Modulus[0], text(m1)},   {byStages::Box::Modulus[1], text(m2)},
+                                    {byStages::Box::Modulus[2], text(m3)},   {byStages::Box::Remainder[0], text(r1)},
+                                    {byStages::Box::Remainder[1], text(r2)}, {byStages::Box::Remainder[2], text(r3)}};
         problems::CongruencesSteps steps;
         const int columns = int(steps.columns().size());
 
@@ -139,7 +142,7 @@ private slots:
         Step last;
         for (int click = 1;; ++click) {
             QVERIFY2(click <= 20, "the MDC stage does not end");
-            last = testsupport::step(steps, QStringLiteral("Cmd_Calc_MDC"), in);
+            last = testsupport::step(steps, byStages::Cmd::Mdc, in);
             QCOMPARE(last.run, Step::Run::GoesOn);
             QVERIFY(rowsAre(last, 1, columns));
             // Two even moduli: every click says so first, and the stage steps on regardless.
@@ -159,13 +162,13 @@ private slots:
             QCOMPARE(said.size(), 2);
             QCOMPARE(said.last(), Impossible);
             QVERIFY(evens >= 2 || mdc != 1);
-            QCOMPARE(messages(testsupport::step(steps, QStringLiteral("Cmd_Calc_MDC"), in)), messages(last));
+            QCOMPARE(messages(testsupport::step(steps, byStages::Cmd::Mdc, in)), messages(last));
             return;
         }
         QCOMPARE(said.size(), 1);
 
         // Stage (ii): a pause after every pass of each inverse search.
-        const Step mod = testsupport::step(steps, QStringLiteral("Cmd_Calc_MOD"), in);
+        const Step mod = testsupport::step(steps, byStages::Cmd::Mod, in);
         QCOMPARE(mod.run, Step::Run::GoesOn);
         const long long product = 1LL * m1 * m2 * m3;
         QStringList pauses;
@@ -189,10 +192,10 @@ private slots:
             return;
 
         // Stage (iii): X reduced modulo the product.
-        const Step next = testsupport::step(steps, QStringLiteral("Cmd_Next"), in);
+        const Step next = testsupport::step(steps, byStages::Cmd::Next, in);
         QVERIFY(reaches(next, "final"));
         QVERIFY(rowsAre(next, 1, columns));
-        const Step answerStep = testsupport::step(steps, QStringLiteral("Cmd_Final"), in);
+        const Step answerStep = testsupport::step(steps, byStages::Cmd::Final, in);
         QCOMPARE(answerStep.run, Step::Run::Done);
         QVERIFY(rowsAre(answerStep, 1, columns));
         const bool downwards = r1 < 0 || r2 < 0 || r3 < 0;
@@ -200,7 +203,7 @@ private slots:
         QVERIFY(x);
         // The remainder of a multiple of the product is 0: all-zero remainders answer 0.
         const long long expected = *x % product;
-        QCOMPARE(testsupport::lastCaption({answerStep}, QStringLiteral("Label10(9)")),
+        QCOMPARE(testsupport::lastCaption({answerStep}, byStages::Val::Final[4]),
                  QStringLiteral(" conclusão (iii): O menor número inteiro é : %1").arg(expected));
         QCOMPARE(answerStep.trace.back().values.last(), QString::number(expected));
     }
@@ -227,29 +230,29 @@ private slots:
 
         // Step by step: a pass per click, X = 1, 2, ... up to the answer, then the answer.
         for (int click = 1; click <= stepsBefore; ++click) {
-            const Step s = testsupport::step(search, QStringLiteral("Cmd_Calcular"));
+            const Step s = testsupport::step(search, bySearch::Cmd::StepByStep);
             QCOMPARE(int(s.trace.size()), 1);
             QCOMPARE(int(s.trace[0].values.size()), columns);
             if (click <= answer) {
                 QCOMPARE(s.run, Step::Run::GoesOn);
-                QCOMPARE(testsupport::lastCaption({s}, QStringLiteral("Wx")), QString::number(click));
-                QCOMPARE(testsupport::lastCaption({s}, QStringLiteral("Resp")), QString());
+                QCOMPARE(testsupport::lastCaption({s}, bySearch::Val::X), QString::number(click));
+                QCOMPARE(testsupport::lastCaption({s}, bySearch::Val::Answer), QString());
             } else {
                 QCOMPARE(s.run, Step::Run::Done);
-                QCOMPARE(testsupport::lastCaption({s}, QStringLiteral("Resp")), said);
+                QCOMPARE(testsupport::lastCaption({s}, bySearch::Val::Answer), said);
             }
         }
 
-        const Step whole = testsupport::step(search, QStringLiteral("Cmd_Calculo"));
+        const Step whole = testsupport::step(search, bySearch::Cmd::Calculate);
         QCOMPARE(whole.run, Step::Run::Done);
-        QCOMPARE(testsupport::lastCaption({whole}, QStringLiteral("Resp")), said);
-        QCOMPARE(testsupport::lastCaption({whole}, QStringLiteral("Wx")), QString::number(answer));
+        QCOMPARE(testsupport::lastCaption({whole}, bySearch::Val::Answer), said);
+        QCOMPARE(testsupport::lastCaption({whole}, bySearch::Val::X), QString::number(answer));
         // A row for each pass and one for the answer.
         QCOMPARE(int(whole.trace.size()), int(answer) + 1);
 
-        const Step again = testsupport::step(search, QStringLiteral("Cmd_Calcular"));
+        const Step again = testsupport::step(search, bySearch::Cmd::StepByStep);
         QCOMPARE(again.run, Step::Run::GoesOn);
-        QCOMPARE(testsupport::lastCaption({again}, QStringLiteral("Wx")), QStringLiteral("1"));
+        QCOMPARE(testsupport::lastCaption({again}, bySearch::Val::X), QStringLiteral("1"));
     }
 };
 

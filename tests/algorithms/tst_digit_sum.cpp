@@ -8,16 +8,17 @@
 
 using framework::Step;
 
+using namespace problems::digit_sum_controls;
+
 namespace {
-const QString Read = QStringLiteral("Resposta");
 
 // The rows a run added to one list, in order.
-QStringList rowsOf(const std::vector<Step>& steps, const QString& list)
+QStringList rowsOf(const std::vector<Step>& steps, framework::Name list)
 {
     QStringList rows;
     for (const Step& s : steps)
         for (const framework::Effect& e : s.effects)
-            if (e.kind == framework::Effect::Row && e.control == list)
+            if (e.kind == framework::Effect::Row && e.control == list.text())
                 rows << e.text;
     return rows;
 }
@@ -51,11 +52,11 @@ private slots:
             problems::DigitSum algorithm;
             const QString typed = QString::number(number);
             const auto steps =
-                testsupport::runToEnd(algorithm, Read, testsupport::Typed{{QStringLiteral("Num"), typed}});
+                testsupport::runToEnd(algorithm, Cmd::Read, testsupport::Typed{{Box::Number, typed}});
             const QByteArray where = typed.toUtf8();
             QVERIFY2(steps.back().run == Step::Run::Done, where);
-            QCOMPARE(testsupport::lastCaption(steps, QStringLiteral("Answer")), QString::number(sum));
-            QCOMPARE(rowsOf(steps, QStringLiteral("Resto")), digits);
+            QCOMPARE(testsupport::lastCaption(steps, Val::Answer), QString::number(sum));
+            QCOMPARE(rowsOf(steps, List::Resto), digits);
             // One click per digit, one to give the answer.
             QCOMPARE(int(steps.size()), int(digits.size()) + 1);
             for (const Step& s : steps) {
@@ -83,7 +84,7 @@ private slots:
         QFETCH(int, run);
         QFETCH(int, error);
         problems::DigitSum algorithm;
-        const Step s = testsupport::step(algorithm, Read, testsupport::Typed{{QStringLiteral("Num"), typed}});
+        const Step s = testsupport::step(algorithm, Cmd::Read, testsupport::Typed{{Box::Number, typed}});
         QCOMPARE(int(s.run), run);
         QCOMPARE(s.error, error);
         QCOMPARE(int(s.trace.size()), 1);

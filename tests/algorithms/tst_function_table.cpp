@@ -10,15 +10,16 @@
 
 using framework::Step;
 
+using namespace problems::function_table_controls;
+
 namespace {
-const QString Calculate = QStringLiteral("Command1");
 
 // The rows one step added to a list.
-QStringList rowsOf(const Step& s, const QString& list)
+QStringList rowsOf(const Step& s, framework::Name list)
 {
     QStringList rows;
     for (const framework::Effect& e : s.effects)
-        if (e.kind == framework::Effect::Row && e.control == list)
+        if (e.kind == framework::Effect::Row && e.control == list.text())
             rows << e.text;
     return rows;
 }
@@ -53,8 +54,8 @@ private slots:
         QFETCH(QString, n);
         QFETCH(int, points);
         problems::FunctionTable algorithm;
-        const testsupport::Typed typed{{QStringLiteral("a"), a}, {QStringLiteral("b"), b}, {QStringLiteral("n"), n}};
-        const auto steps = testsupport::runToEnd(algorithm, Calculate, typed, 40);
+        const testsupport::Typed typed{{Box::A, a}, {Box::B, b}, {Box::N, n}};
+        const auto steps = testsupport::runToEnd(algorithm, Cmd::Calculate, typed, 40);
         QCOMPARE(int(steps.size()), points < 0 ? 40 : points + 1);
         QVERIFY(steps.back().run == (points < 0 ? Step::Run::GoesOn : Step::Run::Done));
         for (size_t i = 0; i < steps.size(); ++i) {
@@ -63,12 +64,12 @@ private slots:
             const QStringList row = s.trace[0].values;  // Intervalo, X, Fx, Cont
             QCOMPARE(row.size(), algorithm.columns().size());
             if (s.run == Step::Run::Done) {
-                QVERIFY(rowsOf(s, QStringLiteral("Xfinal")).isEmpty());
+                QVERIFY(rowsOf(s, List::X).isEmpty());
                 // The row that ends the loop tabulates nothing: no f beside the X past b.
                 QVERIFY(row[2].isEmpty());
                 continue;
             }
-            const QStringList x = rowsOf(s, QStringLiteral("Xfinal")), fx = rowsOf(s, QStringLiteral("fx"));
+            const QStringList x = rowsOf(s, List::X), fx = rowsOf(s, List::Fx);
             QCOMPARE(x.size(), 1);
             QCOMPARE(fx.size(), 1);
             const double expected = f(x[0].toDouble());
@@ -77,7 +78,7 @@ private slots:
             // The desk check: the point written, its f, the count after it.
             QCOMPARE(row[1], x[0]);
             QCOMPARE(row[2], fx[0]);
-            QCOMPARE(QStringList{row[3]}, rowsOf(s, QStringLiteral("cont3")));
+            QCOMPARE(QStringList{row[3]}, rowsOf(s, List::Cont3));
             QCOMPARE(row[3].toInt(), int(i) + 1);
         }
     }
@@ -104,14 +105,14 @@ private slots:
         QFETCH(int, clicks);
         QFETCH(int, error);
         problems::FunctionTable algorithm;
-        const testsupport::Typed typed{{QStringLiteral("a"), a}, {QStringLiteral("b"), b}, {QStringLiteral("n"), n}};
-        const auto steps = testsupport::runToEnd(algorithm, Calculate, typed, 40);
+        const testsupport::Typed typed{{Box::A, a}, {Box::B, b}, {Box::N, n}};
+        const auto steps = testsupport::runToEnd(algorithm, Cmd::Calculate, typed, 40);
         QCOMPARE(int(steps.size()), clicks);
         QVERIFY(steps.back().run == (error ? Step::Run::Error : Step::Run::Done));
         QCOMPARE(steps.back().error, error);
         QCOMPARE(int(steps.back().trace.size()), 1);
         QCOMPARE(steps.back().trace[0].values.size(), algorithm.columns().size());
-        QVERIFY(rowsOf(steps.back(), QStringLiteral("fx")).isEmpty());
+        QVERIFY(rowsOf(steps.back(), List::Fx).isEmpty());
     }
 };
 

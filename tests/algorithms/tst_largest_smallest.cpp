@@ -14,10 +14,12 @@
 
 using framework::Step;
 
+using namespace problems::largest_smallest_controls;
+
 namespace {
 testsupport::Typed numbers(const QString& n1, const QString& n2, const QString& n3)
 {
-    return {{QStringLiteral("N1"), n1}, {QStringLiteral("n2"), n2}, {QStringLiteral("n3"), n3}};
+    return {{Box::N1, n1}, {Box::N2, n2}, {Box::N3, n3}};
 }
 
 std::set<int> litLines(const Step& s)
@@ -43,7 +45,7 @@ private slots:
                     const QByteArray where = QStringLiteral("%1 %2 %3").arg(a).arg(b).arg(c).toUtf8();
                     problems::LargestSmallest algorithm;
                     const Step s = testsupport::step(
-                        algorithm, QStringLiteral("Command1"),
+                        algorithm, Cmd::Calculate,
                         numbers(QString::number(a), QString::number(b), QString::number(c)));
                     QVERIFY2(s.run == Step::Run::Done, where);
                     const double largest = std::max({a, b, c});
@@ -67,9 +69,9 @@ private slots:
                     // The reading's row holds only the numbers; the last one the answer.
                     QVERIFY2(s.trace.front().values.mid(3) == QStringList(2, QString()), where);
                     QCOMPARE(QStringLiteral("Maior = ") + s.trace.back().values[3],
-                             testsupport::lastCaption({s}, QStringLiteral("Maior")));
+                             testsupport::lastCaption({s}, Val::Maior));
                     QCOMPARE(QStringLiteral("Menor = ") + s.trace.back().values[4],
-                             testsupport::lastCaption({s}, QStringLiteral("Menor")));
+                             testsupport::lastCaption({s}, Val::Menor));
                 }
     }
 
@@ -91,12 +93,12 @@ private slots:
         QFETCH(int, rows);
         QFETCH(QStringList, lastValues);
         problems::LargestSmallest algorithm;
-        const Step s = testsupport::step(algorithm, QStringLiteral("Command1"), numbers(typed[0], typed[1], typed[2]));
+        const Step s = testsupport::step(algorithm, Cmd::Calculate, numbers(typed[0], typed[1], typed[2]));
         QVERIFY(s.run == Step::Run::Error);
         QCOMPARE(s.error, num::Overflow);
         QCOMPARE(int(s.trace.size()), rows);
         QCOMPARE(s.trace.back().values, lastValues);
-        QCOMPARE(testsupport::lastCaption({s}, QStringLiteral("Menor")), QString());
+        QCOMPARE(testsupport::lastCaption({s}, Val::Menor), QString());
     }
 };
 

@@ -13,6 +13,8 @@
 
 using framework::Step;
 
+using namespace problems::linear_system_controls;
+
 namespace {
 std::set<QString> litLines(const Step& s)
 {
@@ -25,8 +27,8 @@ std::set<QString> litLines(const Step& s)
 
 testsupport::Typed system(const QStringList& c)
 {
-    return {{QStringLiteral("a1"), c[0]}, {QStringLiteral("b1"), c[1]}, {QStringLiteral("c1"), c[2]},
-            {QStringLiteral("a2"), c[3]}, {QStringLiteral("b2"), c[4]}, {QStringLiteral("c2"), c[5]}};
+    return {{Box::A1, c[0]}, {Box::B1, c[1]}, {Box::C1, c[2]},
+            {Box::A2, c[3]}, {Box::B2, c[4]}, {Box::C2, c[5]}};
 }
 }  // namespace
 
@@ -47,7 +49,7 @@ private slots:
             const QByteArray where = typed.join(' ').toUtf8();
 
             problems::LinearSystem ls;
-            const Step s = testsupport::step(ls, QStringLiteral("Cmdcalc"), system(typed));
+            const Step s = testsupport::step(ls, Cmd::Calculate, system(typed));
             QVERIFY2(s.run == Step::Run::Done, where);
             const int det = a1 * b2 - a2 * b1, detA1 = c1 * b2 - c2 * b1, detA2 = a1 * c2 - a2 * c1;
             const QStringList dets = {QString::number(det), QString::number(detA1), QString::number(detA2)};
@@ -66,7 +68,7 @@ private slots:
                 // x's row holds x and not yet y; y's row holds both.
                 QVERIFY2(!s.trace[4].values[3].isEmpty() && s.trace[4].values[4].isEmpty(), where);
                 QCOMPARE(s.trace[5].values.mid(3), (QStringList{framework::shown(ls.X), framework::shown(ls.Y)}));
-                QCOMPARE(testsupport::lastCaption({s}, QStringLiteral("Label3(10)")), framework::shown(ls.Y));
+                QCOMPARE(testsupport::lastCaption({s}, Val::Y), framework::shown(ls.Y));
             } else {
                 const bool undetermined = detA1 == 0 && detA2 == 0;
                 const std::set<QString> lit = undetermined ? std::set<QString>{"Label3(0)", "Label3(1)", "Label3(2)"}
@@ -97,7 +99,7 @@ private slots:
         QFETCH(int, rows);
         QFETCH(QStringList, lastValues);
         problems::LinearSystem ls;
-        const Step s = testsupport::step(ls, QStringLiteral("Cmdcalc"), system(typed));
+        const Step s = testsupport::step(ls, Cmd::Calculate, system(typed));
         QVERIFY(s.run == Step::Run::Error);
         QCOMPARE(s.error, num::Overflow);
         QCOMPARE(int(s.trace.size()), rows);

@@ -12,6 +12,8 @@
 using framework::Effect;
 using framework::Step;
 
+using namespace problems::perfect_numbers_controls;
+
 namespace {
 
 // The proper divisors of n, from the largest down.
@@ -43,7 +45,7 @@ private slots:
     void initTestCase()
     {
         problems::PerfectNumbers search;
-        steps_ = testsupport::runToEnd(search, QStringLiteral("Cmd_Calc"), testsupport::Typed{}, 10);
+        steps_ = testsupport::runToEnd(search, Cmd::Calculate, testsupport::Typed{}, 10);
     }
 
     void perfectNumbersInOrder()
@@ -77,9 +79,9 @@ private slots:
                 QCOMPARE(messages, QStringList{expected[i] + QStringLiteral(" è um número perfeito")});
             }
             // A click's last row is the number it stopped at.
-            QCOMPARE(s.trace.back().values.value(0), testsupport::lastCaption({s}, QStringLiteral("Wn")));
+            QCOMPARE(s.trace.back().values.value(0), testsupport::lastCaption({s}, Val::N));
         }
-        QCOMPARE(testsupport::lastCaption(steps_, QStringLiteral("Wn")), QStringLiteral("999"));
+        QCOMPARE(testsupport::lastCaption(steps_, Val::N), QStringLiteral("999"));
 
         // Every number examined has a row of its own, in order, with the sum its divisors made,
         // and the last row ends the loop at 999.
@@ -98,8 +100,8 @@ private slots:
     void clickAfterTheEnd()
     {
         problems::PerfectNumbers search;
-        testsupport::runToEnd(search, QStringLiteral("Cmd_Calc"), testsupport::Typed{}, 10);
-        const Step s = testsupport::step(search, QStringLiteral("Cmd_Calc"));
+        testsupport::runToEnd(search, Cmd::Calculate, testsupport::Typed{}, 10);
+        const Step s = testsupport::step(search, Cmd::Calculate);
         QCOMPARE(s.run, Step::Run::Done);
         QVERIFY(s.effects.empty());
         QCOMPARE(int(s.trace.size()), 1);

@@ -11,8 +11,10 @@
 
 using framework::Step;
 
+using namespace problems::salary_controls;
+
 namespace {
-testsupport::Typed salary(const QString& typed) { return {{QStringLiteral("Salário"), typed}}; }
+testsupport::Typed salary(const QString& typed) { return {{Box::Salary, typed}}; }
 
 QString litLine(const Step& s)
 {
@@ -38,12 +40,12 @@ private slots:
             const QString line = cents < 20000 ? "sal1" : cents < 100000 ? "Sal2" : "Sal3";
 
             problems::Salary algorithm;
-            const Step s = testsupport::step(algorithm, QStringLiteral("CmdSolve"), salary(typed));
+            const Step s = testsupport::step(algorithm, Cmd::Solve, salary(typed));
             QVERIFY2(s.run == Step::Run::Done, where);
             // A cent is 100 ticks; the factor's tenths make it 10 more.
             QVERIFY2(algorithm.X.ticks == int64_t(cents) * percent, where);
             QVERIFY2(litLine(s) == line, where);
-            const QString answer = testsupport::lastCaption({s}, QStringLiteral("Resp"));
+            const QString answer = testsupport::lastCaption({s}, Val::Answer);
             // The reading, one decision in the first band and two in the others, the formula.
             QVERIFY2(int(s.trace.size()) == (cents < 20000 ? 3 : 4), where);
             QVERIFY2(s.trace.back().values == QStringList{answer}, where);
@@ -73,12 +75,12 @@ private slots:
         QFETCH(int, rows);
         QFETCH(QString, lastValue);
         problems::Salary algorithm;
-        const Step s = testsupport::step(algorithm, QStringLiteral("CmdSolve"), salary(typed));
+        const Step s = testsupport::step(algorithm, Cmd::Solve, salary(typed));
         QVERIFY(s.run == (error ? Step::Run::Error : Step::Run::Refused));
         QCOMPARE(s.error, error);
         QCOMPARE(int(s.trace.size()), rows);
         QCOMPARE(s.trace.back().values, QStringList{lastValue});
-        QCOMPARE(testsupport::lastCaption({s}, QStringLiteral("Resp")), QString());
+        QCOMPARE(testsupport::lastCaption({s}, Val::Answer), QString());
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QTest>
 
 using framework::Step;
+using namespace problems::stamps_controls;
 
 class TestStamps : public QObject {
     Q_OBJECT
@@ -23,16 +24,16 @@ private slots:
 
             problems::Stamps stamps;
             const QString typed = QString::number(cents / 100) + '.' + QString::number(cents % 100).rightJustified(2, '0');
-            const auto steps = testsupport::runToEnd(stamps, QStringLiteral("CmdResolver"),
-                                                     testsupport::Typed{{QStringLiteral("X"), typed}});
+            const auto steps = testsupport::runToEnd(stamps, Cmd::Solve,
+                                                     testsupport::Typed{{Box::X, typed}});
             const QByteArray where = typed.toUtf8();
             if (best3 < 0) {
                 QVERIFY2(steps.size() == 1 && steps[0].run == Step::Run::Refused, where);
                 continue;
             }
             QVERIFY2(steps.back().run == Step::Run::Done, where);
-            QCOMPARE(testsupport::lastCaption(steps, QStringLiteral("Selo3")), QString::number(best3));
-            QCOMPARE(testsupport::lastCaption(steps, QStringLiteral("Selo5")), QString::number(best5));
+            QCOMPARE(testsupport::lastCaption(steps, Val::Stamps3), QString::number(best3));
+            QCOMPARE(testsupport::lastCaption(steps, Val::Stamps5), QString::number(best5));
             // One click per 3-cent stamp, one for the 5-cent stamps when there are any, one to end.
             QCOMPARE(int(steps.size()), best3 + (best5 > 0 ? 1 : 0) + 1);
             // One desk-check row per click, each as wide as the columns.
@@ -48,8 +49,8 @@ private slots:
     {
         for (const char* typed : {"0.015", "1.001", "3.3333"}) {
             problems::Stamps stamps;
-            const Step s = testsupport::step(stamps, QStringLiteral("CmdResolver"),
-                                             testsupport::Typed{{QStringLiteral("X"), QString::fromUtf8(typed)}});
+            const Step s = testsupport::step(stamps, Cmd::Solve,
+                                             testsupport::Typed{{Box::X, QString::fromUtf8(typed)}});
             QVERIFY2(s.run == Step::Run::Refused, typed);
         }
     }

@@ -16,18 +16,7 @@ while read -r item form; do
   a=$(peak "$scratch/40.scn")
   b=$(peak "$scratch/400.scn")
   printf '%-14s %-16s %10s %10s %8s\n' "$item" "$form" "$a" "$b" "$((b - a))"
-done <<'WINDOWS'
-Mnu01 Sistema
-Mnu02 Salário
-MnuReta1 Equação_Reta
-MnuReta2 EquaçãoReta
-Mnu04 Intervalo
-Mnu05 Soma_Dígitos
-Mnu06 Cálculo_de_S
-Mnu07 Altura_Bola
-Mnu08 Trocas_selos
-Mnu10 Número_perfeito
-Mnu_Método1 X_Mod123
-Mnu_Método2 XMOD123
-MnuMaiorMen Maior_Menor_3
-WINDOWS
+done < <(
+  # The menu item and window of every row of the table of problems.
+  sed -nE 's/^ *\{"(Mnu[^"]*)", "(\\.|[^"\\])*", [^,]+, [^,]+, "([^"]+)", create.*/\1 \3/p' \
+    "$(dirname "$0")/../../problems/problems.cpp")

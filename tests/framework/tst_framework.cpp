@@ -9,6 +9,7 @@
 #include "shell/plot_view.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -27,16 +28,18 @@ struct Box {
     QString title;
 };
 
+constexpr framework::Name Out{"Out"}, Go{"Go"}, Again{"Again"}, Line{"Line_1"}, Missing{"Missing(1)"};
+
 // An algorithm whose command writes a caption, then fails with the given error.
 class FailingAlgorithm : public framework::AlgorithmOf<FailingAlgorithm> {
 public:
     explicit FailingAlgorithm(int error) : error_(error) {}
     QStringList columns() const override { return {QStringLiteral("X")}; }
-    void command(const QString&, const framework::Inputs&, framework::Step& step) override
+    void command(framework::Name, const framework::Inputs&, framework::Step& step) override
     {
-        step.caption(QStringLiteral("Out"), QStringLiteral("before"));
+        step.caption(Out, QStringLiteral("before"));
         throw num::RuntimeError(error_);
-        step.caption(QStringLiteral("Out"), QStringLiteral("after"));  // never reached
+        step.caption(Out, QStringLiteral("after"));  // never reached
     }
     void reset(framework::Step&) override {}
 
@@ -49,12 +52,11 @@ class Failing : public framework::Form {
 public:
     explicit Failing(int error) : Form(QStringLiteral("Failing"), QStringLiteral("Failing"), 3000, 3000)
     {
-        out = addValueLabel(QStringLiteral("Out"), 0, 0);
-        go = addButton(QStringLiteral("Go"), QStringLiteral("Go"), {0, 600, 900, 400});
-        again = addButton(QStringLiteral("Again"), QStringLiteral("Again"), {0, 1200, 900, 400});
+        out = addValueLabel(Out.text(), 0, 0);
+        go = addButton(Go.text(), QStringLiteral("Go"), {0, 600, 900, 400});
+        again = addButton(Again.text(), QStringLiteral("Again"), {0, 1200, 900, 400});
         again->setVisible(false);
-        setRun(std::make_unique<FailingAlgorithm>(error),
-               {.calculate = QStringLiteral("Go"), .newCalculation = QStringLiteral("Again")});
+        setRun(std::make_unique<FailingAlgorithm>(error), {.calculate = Go, .newCalculation = Again});
     }
     QLabel* out;
     QPushButton* go;
@@ -110,6 +112,48 @@ private slots:
         QCOMPARE(boxes.size(), size_t(2));
     }
 
+    // A window that names a control it does not have is not made: the fault names the window
+    // and the control, whichever way the name reached it.
+    void anUnknownControlIsReportedWithItsWindow_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("a lookup") << 0;
+        QTest::newRow("a lookup of another kind") << 1;
+        QTest::newRow("the frame a row stands in") << 2;
+        QTest::newRow("a bracket's closing line") << 3;
+        QTest::newRow("a command of the run") << 4;
+        QTest::newRow("a box the run locks") << 5;
+    }
+    void anUnknownControlIsReportedWithItsWindow()
+    {
+        QFETCH(int, how);
+        class Faulty : public framework::Form {
+        public:
+            explicit Faulty(int how) : Form(QStringLiteral("Faulty"), QStringLiteral("Faulty"), 3000, 3000)
+            {
+                using C = framework::ControlSpec;
+                addControls({{C::Label, Line, "Se", {0, 0}}, {C::Button, Go, "Go", {0, 600, 900, 400}}});
+                switch (how) {
+                case 0: label(Missing); break;
+                case 1: button(Line); break;
+                case 2: addControls({{C::Label, "Inside", "", {0, 0}, framework::Default, 0, Missing}}); break;
+                case 3: addBrackets(1, {{Line, Missing}}); break;
+                case 4: setRun(std::make_unique<FailingAlgorithm>(6), {.calculate = Missing}); break;
+                case 5:
+                    setRun(std::make_unique<FailingAlgorithm>(6), {.calculate = Go, .lockedWhileRunning = {Missing}});
+                    break;
+                }
+            }
+        };
+        const QString missing = how == 1 ? QStringLiteral("Line_1") : QStringLiteral("Missing(1)");
+        try {
+            Faulty form(how);
+            QFAIL("the window was made");
+        } catch (const framework::UnknownControl& fault) {
+            QCOMPARE(QString::fromUtf8(fault.what()), QStringLiteral("Faulty: no control named ") + missing);
+        }
+    }
+
     // A screen reader can follow every window: each box says what it holds, each button and
     // window has a name.
     void everyControlHasAnAccessibleName()
@@ -131,7 +175,8 @@ private slots:
                     QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(where));
             }
         }
-        QCOMPARE(windows, 14);
+        // Every window of the table of problems, and the About window.
+        QCOMPARE(windows, int(problems::all().size()) + 1);
     }
 
     // The table of problems and the windows it makes say the same: the help and the menus read
@@ -140,7 +185,12 @@ private slots:
     void everyProblemWindowIsTheOneItsRowNames()
     {
         for (const problems::Problem& p : problems::all()) {
-            std::unique_ptr<framework::Form> form(p.create());
+            std::unique_ptr<framework::Form> form;
+            try {
+                form.reset(p.create());
+            } catch (const framework::UnknownControl& fault) {
+                QFAIL(fault.what());
+            }
             QCOMPARE(form->objectName(), QString::fromUtf8(p.form));
             QCOMPARE(form->windowTitle(), QString::fromUtf8(p.title));
             QVERIFY2(form->run(), p.form);
@@ -179,6 +229,23 @@ private slots:
         // Closed as the program closes it, its windows first.
         main.close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The help is put together from the problems' folders: every row of the table has its
+    // section, with the place its heading is filled in, and no section is without its row.
+    void everyProblemHasItsSectionOfTheHelp()
+    {
+        Q_INIT_RESOURCE(help);
+        QFile file(QStringLiteral(":/help/ajuda.html"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(file.readAll());
+        for (const problems::Problem& p : problems::all()) {
+            const QString anchor = QString::fromUtf8(p.help);
+            QVERIFY2(page.contains(QStringLiteral("<li><a href=\"#%1\">").arg(anchor)), p.help);
+            QVERIFY2(page.contains(QStringLiteral("<h2><a name=\"%1\"></a>").arg(anchor)), p.help);
+            QVERIFY2(page.contains(QStringLiteral("<!--problem %1-->").arg(anchor)), p.help);
+        }
+        QCOMPARE(page.count(QStringLiteral("<!--problem ")), qsizetype(problems::all().size()));
     }
 
     void closingTheMainWindowClosesEveryChildFirst()
