@@ -76,22 +76,23 @@ bool Prediction::waiting() const
 
 int Prediction::waitingRow() const { return waiting() ? model()->seen() : -1; }
 
+bool Prediction::openNextUnseen()
+{
+    const RunCycle* c = cycle();
+    const TraceModel* m = c->model();
+    if (c->shownStep() != m->seen() || m->seen() >= c->steps())
+        return false;
+    open();
+    return true;
+}
+
 bool Prediction::ask()
 {
     RunCycle* c = cycle();
     if (!on_ || !c)
         return false;
-    TraceModel* m = c->model();
-    if (m->waiting())
-        return true;
     // A row seen already is shown as usual; at the last row seen, the next one waits.
-    if (c->shownStep() < m->seen())
-        return false;
-    if (m->seen() < c->steps()) {
-        open();
-        return true;
-    }
-    return false;
+    return c->model()->waiting() || openNextUnseen();
 }
 
 bool Prediction::gate()
@@ -100,16 +101,11 @@ bool Prediction::gate()
     if (!on_ || !c)
         return false;
     TraceModel* m = c->model();
-    // A click while a prediction waits does nothing; at the last row seen, with rows of the
-    // click not seen yet, it asks for the next of them.
-    if (m->waiting())
+    // A click while a prediction waits does nothing. The same inputs make the same rows: a
+    // click at the last row seen asks for the next row not seen; with other inputs typed
+    // since, the click works them (from its start).
+    if (m->waiting() || (typed() == typedAtClick_ && openNextUnseen()))
         return true;
-    // The same inputs make the same rows: a click at the last row seen asks for the next row
-    // not seen. With other inputs typed since, the click works them (from its start).
-    if (c->shownStep() == m->seen() && m->seen() < c->steps() && typed() == typedAtClick_) {
-        open();
-        return true;
-    }
     // Else the click runs: its rows (and the rows after the step shown that it drops) are
     // made now and seen one at a time.
     typedAtClick_ = typed();

@@ -57,6 +57,8 @@ private:
     // The click is over: its rows wait unseen, the window back at the step before them.
     void afterClick();
     void open();
+    // At the last row seen, with rows of a click not seen yet: the next of them waits.
+    bool openNextUnseen();
     void reveal(bool predicted);
     // What the window's boxes hold, by name.
     QMap<QString, QString> typed() const;
