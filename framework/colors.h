@@ -9,6 +9,9 @@ namespace framework {
 // The screen colour of a colour value (system colours through the palette).
 QColor toQColor(OleColor value);
 
+// What comes after the step shown, in the desk check, its printed form and the plot: grey.
+inline const QColor LaterGrey{128, 128, 128};
+
 // WCAG's contrast ratio of two colours by their relative luminance: 1 (the same) to 21
 // (black on white).
 double relativeLuminance(const QColor& c);

@@ -14,7 +14,6 @@ namespace framework {
 namespace {
 // A value that changed at its step stands out; rows after the step shown are greyed.
 const QColor kChanged(255, 243, 160);
-const QColor kLater(128, 128, 128);
 // A value predicted right, one predicted wrong, and a cell waiting for its prediction.
 const QColor kRight(200, 240, 200);
 const QColor kWrong(255, 208, 208);
@@ -152,7 +151,7 @@ QVariant TraceModel::data(const QModelIndex& index, int role) const
         // The projector colours darken the grey, on white and on the coloured cells alike.
         const QColor b = background();
         return row >= shown_ && !waitingRow
-                   ? QVariant(QBrush(legible(kLater, b.isValid() ? b : QApplication::palette().color(QPalette::Base))))
+                   ? QVariant(QBrush(legible(LaterGrey, b.isValid() ? b : QApplication::palette().color(QPalette::Base))))
                    : QVariant();
     }
     case Qt::AccessibleDescriptionRole: {

@@ -3,6 +3,7 @@
 // the top of every page, and the plot of the run. A row never splits over two pages and a value
 // never breaks; only the sentence wraps, between words. Rows the student predicted are marked as
 // on screen, and the score closes the table.
+#include "framework/colors.h"
 #include "framework/form.h"
 #include "framework/run_cycle.h"
 #include "framework/trace_model.h"
@@ -19,7 +20,6 @@
 namespace shell {
 
 namespace {
-const QColor kLater(128, 128, 128);
 const QColor kGrid(96, 96, 96);
 
 QFont pointFont(double points, bool bold = false)
@@ -118,7 +118,7 @@ void printDeskCheck(QPdfWriter& pdf, const framework::Form& form, const framewor
             p.setPen(kGrid);
             p.drawRect(box);
             p.setFont(row < 0 || changed ? boldFont : plainFont);
-            p.setPen(row >= model.shownRows() ? kLater : Qt::black);
+            p.setPen(row >= model.shownRows() ? framework::LaterGrey : Qt::black);
             const QString text = row < 0 ? headings[c] : cell(row, c);
             const bool said = c == columns - 1;
             const int align = (said ? Qt::AlignLeft | Qt::TextWordWrap : row < 0 ? Qt::AlignHCenter : Qt::AlignRight)

@@ -24,7 +24,6 @@ const QColor kPaper(255, 255, 255);
 const QColor kInk(0, 0, 0);
 const QColor kAxis(64, 64, 64);
 const QColor kGrid(224, 224, 224);
-const QColor kLater(128, 128, 128);
 const QColor kCurve(96, 96, 96);
 const QColor kSeries[] = {QColor(0, 0, 192), QColor(192, 0, 0), QColor(0, 128, 0)};
 const QColor kLines[] = {QColor(128, 0, 128), QColor(176, 96, 0)};
@@ -457,7 +456,7 @@ PlotDrawing paintPlot(QPainter& p, const QRectF& room, const framework::Plot& pl
     }
 
     p.setClipRect(L.area.adjusted(-6 * w, -6 * w, 6 * w, 6 * w));
-    const QColor later = paint(kLater);
+    const QColor later = paint(framework::LaterGrey);
     for (const framework::PlotCurve& c : plot.curves) {
         p.setPen(QPen(paint(kCurve), 1.5 * w));
         for (const auto& piece : c.pieces) {
