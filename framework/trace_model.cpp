@@ -181,10 +181,7 @@ QVariant TraceModel::headerData(int section, Qt::Orientation orientation, int ro
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal)
         return headings_.value(section);
-    // The step; the waiting row's is asked.
-    if (waiting_ && section == seen())
-        return QStringLiteral("%1 ?").arg(first_ + section + 1);
-    return first_ + section + 1;
+    return first_ + section + 1;  // the step
 }
 
 Qt::ItemFlags TraceModel::flags(const QModelIndex& index) const

@@ -306,6 +306,10 @@ void DeskCheck::measureRows(int from, int to)
     const int mostSaid = qMax(w.columns[size_t(said)], plain.horizontalAdvance(QLatin1Char('n')) * 46 + kCellMargin);
     for (int r = qMax(0, from); r <= to && r < m->rowCount(); ++r)
         for (int c = 0; c < columns; ++c) {
+            // The waiting row's sentence wraps in the column as it is: predicting leaves the
+            // table's widths, and so the room the windows have, as the run's own rows make them.
+            if (c == said && r == prediction_->waitingRow())
+                continue;
             const int need = (m->changed(r, c) ? bold : plain).horizontalAdvance(m->cellText(r, c)) + kCellMargin;
             w.columns[size_t(c)] = qMax(w.columns[size_t(c)], c == said ? qMin(need, mostSaid) : need);
         }
