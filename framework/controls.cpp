@@ -358,8 +358,10 @@ void place(QWidget* control, const Geometry& g)
     const QSize hint = control->sizeHint();
     control->setGeometry(px(g.left), px(g.top), g.width ? px(g.width) : hint.width(),
                          g.height ? px(g.height) : hint.height());
-    control->setProperty(kTablePlace, control->geometry());
+    keepTablePlace(control);
 }
+
+void keepTablePlace(QWidget* control) { control->setProperty(kTablePlace, control->geometry()); }
 
 QRect tablePlace(const QWidget* control) { return control->property(kTablePlace).toRect(); }
 

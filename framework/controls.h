@@ -104,6 +104,8 @@ void followOn(std::initializer_list<QWidget*> row, int gap);
 // Where its window's table placed a control, in its container's pixels (the window is made
 // anew at another zoom).
 QRect tablePlace(const QWidget* control);
+// Takes where a control stands now as its table place (a line, made from its end points).
+void keepTablePlace(QWidget* control);
 // Layout rules that read the table instead of typing its numbers again: a control stands
 // where its table places it, `dx` pixels further right; a text box widens to its text from the
 // width its table gives it (returns how many pixels it grew); a frame is as wide as its table

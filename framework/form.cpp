@@ -149,6 +149,7 @@ LineControl* Form::addLine(const QString& name, int x1, int y1, int x2, int y2, 
     line->setObjectName(name);
     line->setProperty("matravelControl", true);
     line->setProperty("foreColor", uint(color));
+    keepTablePlace(line);
     controls_.push_back(line);
     return line;
 }

@@ -44,7 +44,6 @@ private:
     // texts, the values pushing what follows them, the lists side by side with the box and
     // rules around them, the window around it all.
     void arrange() override;
-    QPoint tablePos(const QWidget* w) const;
 
     QLineEdit *a_, *b_, *n_;
     QPushButton *Command1_, *CmdNovo_;
@@ -52,8 +51,7 @@ private:
     QListWidget *Xfinal_, *fx_, *Cont1_, *Cont2_, *X1_, *a1_, *cont3_, *int1_;
 
     // What arrange() moves, with where its table puts it.
-    std::vector<std::pair<QWidget*, QPoint>> tablePlaces_;
-    QWidget *Line12_, *Line13_, *Line14_, *Line15_, *Line16_, *boxRight_;
+    LineControl *Line12_, *Line13_, *Line14_, *Line15_, *Line16_, *boxRight_;
     std::vector<Rule> boxRules_, contRules_, stepRules_;
 };
 
@@ -163,9 +161,7 @@ FunctionTableWindow::FunctionTableWindow()
     contRules_ = {rule("Line7", 1020, 4920, 2475), rule("Line8", 1020, 5595, 2475)};
     stepRules_ = {rule("Line9", 900, 5880, 4155), rule("Line10", 900, 6555, 4155)};
     const auto divider = [this](const char* name, int x, int y1, int y2, int width = 1, OleColor color = ole::Black) {
-        QWidget* line = addLine(QString::fromUtf8(name), x, y1, x, y2, width, color);
-        tablePlaces_.emplace_back(line, line->pos());
-        return line;
+        return addLine(QString::fromUtf8(name), x, y1, x, y2, width, color);
     };
     Line13_ = divider("Line13", 1688, 4920, 5595);
     Line14_ = divider("Line14", 1748, 5880, 6555);
@@ -177,10 +173,6 @@ FunctionTableWindow::FunctionTableWindow()
     boxRight_ = divider("Line6(3)", 6480, 2760, 4800, 3, ole::Blue);
     boxRules_.push_back(rule("Line11", 3840, 3240, 6480, 3, ole::Blue));
     Line12_ = divider("Line12", 5160, 2760, 4800, 3, ole::Blue);
-    for (framework::Name name : {Text::XHeading, Text::FxHeading, Text::Answer}) {
-        QWidget* heading = control(name);
-        tablePlaces_.emplace_back(heading, heading->pos());
-    }
 
     setTabOrder({a_, b_, n_, Command1_, CmdNovo_});
     setRun(std::make_unique<FunctionTable>(),
@@ -201,19 +193,11 @@ FunctionTableWindow::FunctionTableWindow()
     arrangeOnResize({Interv_, X_, bb_, Xfinal_, fx_, Cont1_, Cont2_, X1_, a1_, cont3_, int1_});
 }
 
-QPoint FunctionTableWindow::tablePos(const QWidget* w) const
-{
-    for (const auto& [control, pos] : tablePlaces_)
-        if (control == w)
-            return pos;
-    return w->pos();
-}
-
 void FunctionTableWindow::arrange()
 {
     const int gap = px(kGap);
     const int listGap = px(kListGap);
-    const auto shiftBy = [this](QWidget* w, int dx) { w->move(tablePos(w) + QPoint(dx, 0)); };
+
 
     // The boxes as wide as their texts; b and the headings over a and b move along with a.
     const int aGrown = widenToText(a_);
@@ -225,38 +209,46 @@ void FunctionTableWindow::arrange()
     // "X = a =": a long a pushes "b =" and b along; "Calcule" stands right of the step and of b.
     QLabel* bLabel = label(Text::BIs);
     followOn({X_, bLabel}, gap);
-    bb_->move(bLabel->x() + px(3240 - 2880), bb_->y());
-    Command1_->move(std::max({px(4200), rightOf(Interv_) + gap, rightOf(bb_) + gap}), Command1_->y());
+    standShifted(bb_, bLabel->x() - tablePlace(bLabel).x());
+    Command1_->move(std::max({tablePlace(Command1_).x(), rightOf(Interv_) + gap, rightOf(bb_) + gap}), Command1_->y());
 
     // The result columns side by side; the divider, the headings and the box follow them.
-    const int divider = qMax(px(5160), rightOf(Xfinal_) + px(120));
+    // (A line's stroke stands inside its control, clear of its edges.)
+    const auto strokeAt = [](const LineControl* line) { return tablePlace(line).x() + qRound(line->segment().x1()); };
+    const int divider = qMax(strokeAt(Line12_), rightOf(Xfinal_) + px(120));
     fx_->move(divider + px(240), fx_->y());
-    const int right = qMax(px(6480), rightOf(fx_) + px(60));
-    shiftBy(Line12_, divider - px(5160));
-    shiftBy(boxRight_, right - px(6480));
+    const int right = qMax(strokeAt(boxRight_), rightOf(fx_) + px(60));
+    const int rightGrew = right - strokeAt(boxRight_);
+    standShifted(Line12_, divider - strokeAt(Line12_));
+    standShifted(boxRight_, rightGrew);
     for (Rule& r : boxRules_)
         r.reach(right);
-    shiftBy(label(Text::XHeading), (Xfinal_->width() - px(975)) / 2);
-    shiftBy(label(Text::FxHeading), fx_->x() - px(5400) + (fx_->width() - px(975)) / 2);
-    shiftBy(label(Text::Answer), (right - px(6480)) / 2);
+    // Each heading over the middle of its column.
+    const auto overMiddle = [](QLabel* heading, const QListWidget* column) {
+        standShifted(heading, column->x() - tablePlace(column).x() + (column->width() - tablePlace(column).width()) / 2);
+    };
+    overMiddle(label(Text::XHeading), Xfinal_);
+    overMiddle(label(Text::FxHeading), fx_);
+    standShifted(label(Text::Answer), rightGrew / 2);
 
     // The loop's lists side by side, a divider in the middle of each gap, the rules over and
     // under them as long as the row; "Novo Cálculo" stands clear of them.
-    const auto between = [&](QWidget* line, QListWidget* left, QListWidget* next, int tableMiddle) {
-        shiftBy(line, (rightOf(left) + next->x()) / 2 - tableMiddle);
+    const auto between = [](QWidget* line, QListWidget* left, QListWidget* next) {
+        const int tableMiddle = (tablePlace(left).x() + tablePlace(left).width() + tablePlace(next).x()) / 2;
+        standShifted(line, (rightOf(left) + next->x()) / 2 - tableMiddle);
     };
     followOn({Cont1_, Cont2_}, listGap);
-    between(Line13_, Cont1_, Cont2_, (px(1575) + px(1800)) / 2);
+    between(Line13_, Cont1_, Cont2_);
     for (Rule& r : contRules_)
         r.reach(rightOf(Cont2_) + px(60));
     followOn({X1_, a1_, cont3_, int1_}, listGap);
-    between(Line14_, X1_, a1_, (px(1695) + px(1800)) / 2);
-    between(Line15_, a1_, cont3_, (px(2535) + px(2760)) / 2);
-    between(Line16_, cont3_, int1_, (px(3375) + px(3600)) / 2);
-    const int rowEnd = qMax(px(4155), rightOf(int1_) + px(60));
+    between(Line14_, X1_, a1_);
+    between(Line15_, a1_, cont3_);
+    between(Line16_, cont3_, int1_);
+    const int rowEnd = qMax(px(stepRules_.front().x2), rightOf(int1_) + px(60));
     for (Rule& r : stepRules_)
         r.reach(rowEnd);
-    CmdNovo_->move(qMax(px(4800), rowEnd + gap), CmdNovo_->y());
+    CmdNovo_->move(qMax(tablePlace(CmdNovo_).x(), rowEnd + gap), CmdNovo_->y());
 
     growToFit();
 }
