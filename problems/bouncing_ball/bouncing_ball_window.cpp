@@ -187,7 +187,7 @@ void BouncingBallWindow::arrange()
     const QFontMetrics fm(tocou->font());
     const int first = tocou->x() + fm.horizontalAdvance(sentence.left(blanks)) + 2;
     const int last = tocou->x() + fm.horizontalAdvance(sentence.left(words)) - 2;
-    count->move(qMax(first, qMin(px(1200), last - count->width())), count->y());
+    count->move(qMax(first, qMin(tablePlace(count).x(), last - count->width())), count->y());
     QPushButton* novo = button(Cmd::NewCalculation);
     followOn({answer, novo}, gap);
 

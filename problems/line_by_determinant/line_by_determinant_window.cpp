@@ -80,6 +80,7 @@ private:
     std::array<QLabel*, 2> One_{};  // column 3, "1"
     QLabel* header_;                // the heading row " X      Y     1     X      Y"
     QLabel* equals_;                // the "=" after the determinant
+    LineControl* leftBar_;          // the determinant's left bar: the right one is as tall
     // The right bar and the diagonals, which follow the columns.
     std::vector<framework::LineControl*> drawn_;
     std::array<QLabel*, 2> Calc_{};
@@ -130,7 +131,7 @@ LineByDeterminantWindow::LineByDeterminantWindow()
         {C::Label, Text::Equals, "=", {3960, 2400}, Pt135Bold},
     });
     // The left bar of the determinant; the right one and the diagonals follow the columns.
-    addLine(QStringLiteral("Line1(0)"), 360, 1800, 360, 3240, 3);
+    leftBar_ = addLine(QStringLiteral("Line1(0)"), 360, 1800, 360, 3240, 3);
     addControls({
         // The products written out, then partly evaluated.
         {C::Value, Val::Calc[0], "", {360, 3480}, Pt12Bold, ole::ButtonText},
@@ -243,7 +244,7 @@ void LineByDeterminantWindow::layOut()
     // grow to hold it, else broken between words over as many lines as it needs.
     int below = 0;
     for (int i = 0; i < 2; ++i) {
-        wrapWithin(Calc_[i], px(360), qMax(px(3480 + 480 * i), below + gap), limit);
+        wrapWithin(Calc_[i], tablePlace(Calc_[i]).x(), qMax(tablePlace(Calc_[i]).y(), below + gap), limit);
         below = Calc_[i]->geometry().bottom() + 1;
     }
 
@@ -275,7 +276,7 @@ void LineByDeterminantWindow::layOut()
 
     // The simplified equation after its "=".
     answerSign_->move(answerSign_->x(), qMax(px(AnswerTop), below + gap));
-    wrapWithin(Resposta_, qMax(px(600), answerSign_->x() + advance(answerSign_) + 3), answerSign_->y(), limit);
+    wrapWithin(Resposta_, qMax(tablePlace(Resposta_).x(), answerSign_->x() + advance(answerSign_) + 3), answerSign_->y(), limit);
 
     growToFit();
 }
@@ -324,7 +325,7 @@ int LineByDeterminantWindow::layOutDeterminant()
 
     // The right bar after the last column, and the "=" after the bar.
     const int bar = qMax(px(3720), right[4] + px(120));
-    equals_->move(qMax(px(3960), bar + px(240)), equals_->y());
+    equals_->move(qMax(tablePlace(equals_).x(), bar + px(240)), equals_->y());
 
     // The diagonals of the products, added (black, falling) and subtracted (red, rising). Each
     // runs from an entry of one row to the entry a column on in the next row through the gaps
@@ -333,7 +334,9 @@ int LineByDeterminantWindow::layOutDeterminant()
     auto line = [this, &next](const QString& name, int x1, int y1, int x2, int y2, int width, OleColor color) {
         stroke(next++, name, x1, y1, x2, y2, width, color);
     };
-    (line(QStringLiteral("Line1(1)"), bar, px(1800), bar, px(3240), 3, ole::Black));
+    const int barTop = tablePlace(leftBar_).y() + qRound(leftBar_->segment().y1());
+    const int barBottom = tablePlace(leftBar_).y() + qRound(leftBar_->segment().y2());
+    (line(QStringLiteral("Line1(1)"), bar, barTop, bar, barBottom, 3, ole::Black));
     auto inkTop = [&fm](const QWidget* w) { return w->y() + fm.ascent() - int(fm.capHeight()); };
     auto inkBottom = [&fm](const QWidget* w) { return w->y() + fm.height() - 1; };
     const int band[3][2] = {{inkTop(header_), inkBottom(header_)},
