@@ -365,6 +365,10 @@ void keepTablePlace(QWidget* control) { control->setProperty(kTablePlace, contro
 
 QRect tablePlace(const QWidget* control) { return control->property(kTablePlace).toRect(); }
 
+QPoint tableStrokeStart(const LineControl* line) { return tablePlace(line).topLeft() + line->segment().p1().toPoint(); }
+
+QPoint tableStrokeEnd(const LineControl* line) { return tablePlace(line).topLeft() + line->segment().p2().toPoint(); }
+
 void standShifted(QWidget* control, int dx) { control->move(tablePlace(control).topLeft() + QPoint(dx, 0)); }
 
 int widenToText(QLineEdit* box)

@@ -106,6 +106,10 @@ void followOn(std::initializer_list<QWidget*> row, int gap);
 QRect tablePlace(const QWidget* control);
 // Takes where a control stands now as its table place (a line, made from its end points).
 void keepTablePlace(QWidget* control);
+// Where a line's stroke begins and ends at its table place, in its container's pixels (the
+// stroke stands inside its control, clear of its edges).
+QPoint tableStrokeStart(const class LineControl* line);
+QPoint tableStrokeEnd(const class LineControl* line);
 // Layout rules that read the table instead of typing its numbers again: a control stands
 // where its table places it, `dx` pixels further right; a text box widens to its text from the
 // width its table gives it (returns how many pixels it grew); a frame is as wide as its table

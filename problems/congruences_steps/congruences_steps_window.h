@@ -87,12 +87,12 @@ private:
     // Stage (ii) area.
     std::array<std::array<QLabel*, 3>, 3> ModX_{};  // ModX_[i][k] is Mod_X<i+1>(k)
     std::array<QWidget*, 6> Image1_{};
-    std::array<QWidget*, 3> Line17_{};
+    std::array<framework::LineControl*, 3> Line17_{};
 
     // Summary page. Its part below the input strip lies under the two frames and shows only
     // when neither of them does.
     QWidget* lowerSummary_ = nullptr;
-    std::array<std::array<QWidget*, 3>, 3> Arrow_{};  // Line14(k), Line15(k), Line16(k)
+    std::array<std::array<framework::LineControl*, 3>, 3> Arrow_{};  // Line14(k), Line15(k), Line16(k)
     std::array<QLabel*, 3> Label1_{};
     QLabel* Conclusion_ = nullptr;                    // Label3(1)
     std::array<QLabel*, 3> Calc_Mod_{};

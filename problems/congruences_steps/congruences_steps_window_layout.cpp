@@ -148,7 +148,7 @@ void CongruencesStepsWindow::layOutStrip(int shift)
         wordsEnd = qMax(wordsEnd, wordsLeft + textWidth(Words_[i + 1], Words_[i + 1]->text()));
     const int modulusLeft = qMax(px(ModulusLeft) + shift, wordsEnd + px(ColumnGap));
     for (int i = 0; i < 3; ++i) {
-        const int top = px(720 * i);
+        const int top = tablePlace(Mod_[i]).y();
         Mod_[i]->setGeometry(remainderLeft, top, boxWidth_, boxHeight);
         DivCaption_[i]->move(remainderLeft, DivCaption_[i]->y());
         Words_[i + 1]->move(wordsLeft, Words_[i + 1]->y());
@@ -182,13 +182,14 @@ void CongruencesStepsWindow::layOutModRows()
 {
     // Three rows in columns: the congruence, the link on the way to its reduced form, the
     // reduced form, the mark; a long text pushes the columns after it, in every row alike.
+    const auto shiftedFromTable = [](QWidget* w, int dx) { w->move(tablePlace(w).x() + dx, w->y()); };
     int linkShift = 0;
     for (int i = 0; i < 3; ++i)
-        linkShift = qMax(linkShift, captionEnd(ModX_[i][2]) + Gap / 2 - px(1920));
-    const int reducedLeft = qMax(px(2640), px(2520) + linkShift + Gap);
-    int markLeft = px(4800);
+        linkShift = qMax(linkShift, captionEnd(ModX_[i][2]) + Gap / 2 - tableStrokeStart(Line17_[i]).x());
+    const int reducedLeft = qMax(tablePlace(ModX_[0][0]).x(), tableStrokeEnd(Line17_[0]).x() + linkShift + Gap);
+    int markLeft = tablePlace(Image1_[0]).x();
     for (int i = 0; i < 3; ++i) {
-        Line17_[i]->move(px(1920) - 1 + linkShift, Line17_[i]->y());
+        shiftedFromTable(Line17_[i], linkShift);
         ModX_[i][0]->move(reducedLeft, ModX_[i][0]->y());
         markLeft = qMax(markLeft, captionEnd(ModX_[i][0]) + Gap);
     }
@@ -200,16 +201,15 @@ void CongruencesStepsWindow::layOutSummaryRows()
 {
     // Three rows in columns: the congruence and its sign, the arrow, the reduced congruence and
     // its sign.
-    static const int arrowLeft[] = {2280, 2520, 2520};
     int shift = 0;
     for (int k = 0; k < 3; ++k)
-        shift = qMax(shift, captionEnd(Calc_Mod_[k]) + Gap / 2 - px(2280));
+        shift = qMax(shift, captionEnd(Calc_Mod_[k]) + Gap / 2 - tableStrokeStart(Arrow_[k][0]).x());
     for (int k = 0; k < 3; ++k) {
         placeCongruenceSign(5 - k, Calc_Mod_[k]);
-        for (int j = 0; j < 3; ++j)
-            Arrow_[k][j]->move(px(arrowLeft[j]) - 1 + shift, Arrow_[k][j]->y());
+        for (LineControl* stroke : Arrow_[k])
+            stroke->move(tablePlace(stroke).x() + shift, stroke->y());
         QLabel* reduced = ModX_[k][1];
-        reduced->move(qMax(px(2760), px(2640) + shift + Gap), reduced->y());
+        reduced->move(qMax(tablePlace(reduced).x(), tableStrokeEnd(Arrow_[k][0]).x() + shift + Gap), reduced->y());
         placeCongruenceSign(6 + k, reduced);
     }
 }

@@ -213,8 +213,7 @@ void FunctionTableWindow::arrange()
     Command1_->move(std::max({tablePlace(Command1_).x(), rightOf(Interv_) + gap, rightOf(bb_) + gap}), Command1_->y());
 
     // The result columns side by side; the divider, the headings and the box follow them.
-    // (A line's stroke stands inside its control, clear of its edges.)
-    const auto strokeAt = [](const LineControl* line) { return tablePlace(line).x() + qRound(line->segment().x1()); };
+    const auto strokeAt = [](const LineControl* line) { return tableStrokeStart(line).x(); };
     const int divider = qMax(strokeAt(Line12_), rightOf(Xfinal_) + px(120));
     fx_->move(divider + px(240), fx_->y());
     const int right = qMax(strokeAt(boxRight_), rightOf(fx_) + px(60));

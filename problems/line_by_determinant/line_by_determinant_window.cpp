@@ -334,9 +334,7 @@ int LineByDeterminantWindow::layOutDeterminant()
     auto line = [this, &next](const QString& name, int x1, int y1, int x2, int y2, int width, OleColor color) {
         stroke(next++, name, x1, y1, x2, y2, width, color);
     };
-    const int barTop = tablePlace(leftBar_).y() + qRound(leftBar_->segment().y1());
-    const int barBottom = tablePlace(leftBar_).y() + qRound(leftBar_->segment().y2());
-    (line(QStringLiteral("Line1(1)"), bar, barTop, bar, barBottom, 3, ole::Black));
+    (line(QStringLiteral("Line1(1)"), bar, tableStrokeStart(leftBar_).y(), bar, tableStrokeEnd(leftBar_).y(), 3, ole::Black));
     auto inkTop = [&fm](const QWidget* w) { return w->y() + fm.ascent() - int(fm.capHeight()); };
     auto inkBottom = [&fm](const QWidget* w) { return w->y() + fm.height() - 1; };
     const int band[3][2] = {{inkTop(header_), inkBottom(header_)},
