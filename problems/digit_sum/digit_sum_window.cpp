@@ -131,7 +131,7 @@ void DigitSumWindow::arrange()
     widenToText(Num_);
     // The button's table place is over the lower edge of the box; in a larger face the number would
     // run under it, and the button stands lower.
-    Resposta_->move(Resposta_->x(), qMax(px(480), textBottom(Num_)));
+    Resposta_->move(Resposta_->x(), qMax(tablePlace(Resposta_).y(), textBottom(Num_)));
     // Each column stands where its table puts it, or just right of the one before when that one
     // has widened for its rows.
     const int gap = px(kGap);
