@@ -137,6 +137,10 @@ Zarpa01::Zarpa01()
 
 Zarpa01::~Zarpa01()
 {
+    // The windows and panels go after this part of the object: what they say as they go (a
+    // window activated, a panel hidden) reaches it no more.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
     qApp->removeEventFilter(this);
     if (framework::host() == this)
         framework::setHost(nullptr);

@@ -9,6 +9,7 @@
 #include "shell/plot_view.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -205,6 +206,11 @@ private slots:
     {
         shell::Zarpa01 main;
         main.show();
+        // Closed as the program closes it, its windows first, also when a check fails.
+        const auto closed = qScopeGuard([&main] {
+            main.close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        });
         main.menuItem(QStringLiteral("Mnu07"))->trigger();
         framework::Form* form = main.form(QStringLiteral("Altura_Bola"));
         form->findChild<QLineEdit*>(QStringLiteral("H"))->setText(QStringLiteral("1E307"));
@@ -225,10 +231,9 @@ private slots:
         const qint64 median = drawings[drawings.size() / 2], slowest = drawings.back();
         qInfo("plot of %zu steps: median %.2f ms, 99th percentile %.2f ms, slowest %.2f ms", drawings.size(), median / 1000.0,
               drawings[drawings.size() * 99 / 100] / 1000.0, slowest / 1000.0);
+#ifndef MATRAVEL_SANITIZED
         QVERIFY2(median < 16000, "the median drawing takes longer than a frame");
-        // Closed as the program closes it, its windows first.
-        main.close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+#endif
     }
 
     // The help is put together from the problems' folders: every row of the table has its
