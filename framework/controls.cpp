@@ -127,13 +127,13 @@ QFont scaledFont()
     return f;
 }
 
-QFont makeFont(const FontSpec& spec)
+QFont makeFont(const FontSpec& style)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points * g_scale);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    font.setPointSizeF(style.points * g_scale);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
     // The places of the panels' lines allow for a face narrower than any sans-serif face
     // installed here; a light condensation keeps the panel lines clear of the value labels
     // beside them.

@@ -54,7 +54,7 @@ inline constexpr FontSpec Pt135Bold{13.5, true};
 inline constexpr FontSpec Pt825Bold{8.25, true};
 
 // The installed sans-serif face at that point size, scaled by the zoom.
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& style);
 
 // Caption of a label, button or frame, or text of a text box, as the program wrote it.
 QString caption(const QWidget* control);
